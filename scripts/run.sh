@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds NOVARO and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake --build build -j"$(nproc)"
+exec ./build/novaro "$@"

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds NOVARO with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON >/dev/null
+cmake --build build-tests -j"$(nproc)"
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+cd build-tests
+ctest --output-on-failure --timeout 900 "$@"

@@ -1,0 +1,33 @@
+#include "CajaTeclas.h"
+#include "CodigosTecla.h"
+#include "DetectorTeclas.h"
+#include <QKeyEvent>
+#include <QPainter>
+
+CajaTeclas::CajaTeclas(QWidget* padre) : QWidget(padre)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Detector de teclas"));
+    setAccessibleDescription(QStringLiteral("Pulse F1 para ayuda"));
+}
+
+void CajaTeclas::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), QColor(255, 0, 0));
+}
+
+void CajaTeclas::keyPressEvent(QKeyEvent* evento)
+{
+    if (!detector_) return;
+    detector_->Picture1_KeyDown(CodigoTecla(evento->key()));
+    for (int k : CodigosCaracter(*evento)) detector_->Picture1_KeyPress(k);
+    detector_->Publicar();
+}
+
+void CajaTeclas::focusInEvent(QFocusEvent* evento)
+{
+    QWidget::focusInEvent(evento);
+    // Closing a popup menu hands the focus back without it ever having left.
+    if (detector_ && evento->reason() != Qt::PopupFocusReason) detector_->Picture1_GotFocus();
+}

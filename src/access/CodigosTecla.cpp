@@ -1,0 +1,54 @@
+#include "CodigosTecla.h"
+#include <QKeyEvent>
+
+int CodigoTecla(int teclaQt)
+{
+    if (teclaQt >= Qt::Key_A && teclaQt <= Qt::Key_Z) return teclaQt;   // 65..90, as the VK codes
+    if (teclaQt >= Qt::Key_0 && teclaQt <= Qt::Key_9) return teclaQt;   // 48..57
+    if (teclaQt >= Qt::Key_F1 && teclaQt <= Qt::Key_F24) return 112 + (teclaQt - Qt::Key_F1);
+    switch (teclaQt) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Meta: return 91;
+    case Qt::Key_Menu: return 93;
+    case Qt::Key_NumLock: return 144;
+    case Qt::Key_ScrollLock: return 145;
+    default: return 0;
+    }
+}
+
+QList<int> CodigosCaracter(const QKeyEvent& evento)
+{
+    QList<int> codigos;
+    switch (evento.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: codigos.append(13); return codigos;
+    case Qt::Key_Backspace: codigos.append(8); return codigos;
+    default: break;
+    }
+    for (const QChar c : evento.text()) {
+        if (c == QLatin1Char(' ')) codigos.append(32);
+        else if (c.isPrint()) codigos.append(c.unicode());
+    }
+    return codigos;
+}

@@ -1,0 +1,273 @@
+#include "DetectorTeclas.h"
+#include "Reproductor.h"
+#include "Voz.h"
+#include <QLineEdit>
+#include <QPalette>
+
+namespace {
+
+// Trims blanks only, as the game always has: tabs are kept.
+QString SinBlancos(const QString& t)
+{
+    qsizetype a = 0, b = t.size();
+    while (a < b && t[a] == QLatin1Char(' ')) ++a;
+    while (b > a && t[b - 1] == QLatin1Char(' ')) --b;
+    return t.mid(a, b - a);
+}
+
+} // namespace
+
+DetectorTeclas::DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
+                               Reproductor& reproductor, Voz& voz,
+                               std::function<void()> MostrarBotonera)
+    : e_(estado), casillas_(casillas), TbPorta_(TbPorta), reproductor_(reproductor), voz_(voz),
+      MostrarBotonera_(std::move(MostrarBotonera))
+{
+}
+
+QString DetectorTeclas::Linea() const { return TbPorta_.text(); }
+void DetectorTeclas::PonerLinea(const QString& texto) { TbPorta_.setText(texto); }
+QString DetectorTeclas::Texto(int indice) const
+{
+    return QString::fromStdString(casillas_.Texto(static_cast<int16_t>(indice)));
+}
+
+// Writes the line and makes it this keystroke's utterance.
+void DetectorTeclas::Decir(const QString& texto)
+{
+    PonerLinea(texto);
+    dicho_ = texto;
+}
+
+void DetectorTeclas::Publicar()
+{
+    if (!dicho_.isEmpty()) voz_.Hablar(Voz::Pronunciar(dicho_));
+    dicho_.clear();
+}
+
+void PintarLineaEntrada(QLineEdit& linea)
+{
+    QPalette p = linea.palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    linea.setPalette(p);
+}
+
+void PintarLineaNormal(QLineEdit& linea)
+{
+    QPalette p = linea.palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Highlight));
+    p.setColor(QPalette::Text, p.color(QPalette::HighlightedText));
+    linea.setPalette(p);
+}
+
+void DetectorTeclas::Picture1_GotFocus()
+{
+    if (FocoRecibido) {
+        Decir(QStringLiteral("Cursor sobre detector de teclas"));
+        Publicar();
+    } else {
+        FocoRecibido = true;
+    }
+}
+
+void DetectorTeclas::Picture1_KeyDown(int codigo)
+{
+    dicho_.clear();
+    if (!e_.ModoEscritura) PonerLinea(QString());
+
+    const int16_t f = e_.FilaActual, c = e_.ColumnaActual;
+    auto s = [](int16_t v) { return static_cast<int16_t>(v); };
+    switch (codigo) {
+    case 37: Mover(c == 0, f, s(c - 1), c - 1 == 2 || c - 1 == 5); break;
+    case 39: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
+    case 38: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
+    case 40: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
+    case 36: Mover(c == 0, f, 0, false); break;
+    case 35: Mover(c == 8, f, 8, false); break;
+    case 33: Mover(f == 0, 0, c, false); break;
+    case 34: Mover(f == 8, 8, c, false); break;
+    case 65: Refrescar(); break;
+    case 46:
+    case 8: Borrar(); break;
+    case 67: if (!e_.ModoEscritura) LeerColumna(); break;
+    case 70: if (!e_.ModoEscritura) LeerFila(); break;
+    case 84:
+    case 80: if (!e_.ModoEscritura) LeerPanel(); break;
+    case 86: if (!e_.ModoEscritura) LeerCasilla(); break;
+    case 79: if (!e_.ModoEscritura) CambiarAviso(); break;
+    case 17: CambiarProvisional(); break;
+    case 119: CambiarLinea(); break;
+    case 120: CambiarSonido(); break;
+    case 93: MostrarBotonera_(); break;
+    default: break;
+    }
+}
+
+void DetectorTeclas::Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido)
+{
+    if (refusada) reproductor_.Pitar();
+    else MoverCursor(fila, columna, conSonido);
+}
+
+void DetectorTeclas::MoverCursor(int16_t fila, int16_t columna, bool conSonido)
+{
+    casillas_.SeleccionarCasilla(e_.CasillaActual, false);
+    e_.FilaActual = fila;
+    e_.ColumnaActual = columna;
+    e_.CasillaActual = static_cast<int16_t>(fila * 9 + columna);
+    casillas_.SeleccionarCasilla(e_.CasillaActual, true);
+    if (conSonido) SonidoPanel();
+    AnunciarCasilla();
+}
+
+void DetectorTeclas::AnunciarCasilla()
+{
+    const int i = e_.CasillaActual;
+    const QString t = Texto(i);
+    if (SinBlancos(t).size() > 1) PonerLinea(t);
+    // The screen reader cannot see the highlight, so the cell itself is always heard.
+    dicho_ = SinBlancos(t).size() > 1 ? t : SinBlancos(t);
+    if (e_.Originales[i] && e_.AvisoOriginal) {
+        PonerLinea(Linea() + QStringLiteral(" O "));
+        dicho_ += QStringLiteral(" O ");
+    }
+    if (e_.Provisionales[i]) {
+        PonerLinea(Linea() + QStringLiteral(" P "));
+        dicho_ += QStringLiteral(" P ");
+    }
+}
+
+void DetectorTeclas::Refrescar()
+{
+    casillas_.SeleccionarCasilla(e_.CasillaActual, false);
+    casillas_.SeleccionarCasilla(e_.CasillaActual, true);
+    const QString t = Texto(e_.CasillaActual);
+    if (SinBlancos(t).size() > 1) PonerLinea(t);
+    dicho_ = SinBlancos(t).size() > 1 ? t : SinBlancos(t);
+}
+
+void DetectorTeclas::Borrar()
+{
+    const int i = e_.CasillaActual;
+    if (e_.ModoEscritura) {
+        PonerLinea(QString());
+    } else if (e_.Originales[i]) {
+        Decir(QStringLiteral("Imposible borrar ese número. Pertenece a los datos originales."));
+    } else {
+        casillas_.PonerTexto(e_.CasillaActual, "-");
+        e_.Provisionales[i] = false;
+        dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
+    }
+}
+
+void DetectorTeclas::AnexarCasilla(int indice)
+{
+    QString linea = Linea() + SinBlancos(Texto(indice)) + QLatin1Char(' ');
+    if (e_.Provisionales[indice]) linea += QStringLiteral("P ");
+    PonerLinea(linea);
+}
+
+void DetectorTeclas::LeerColumna()
+{
+    PonerLinea(QString());
+    for (int r = 0; r < 9; ++r) AnexarCasilla(r * 9 + e_.ColumnaActual);
+    dicho_ = Linea();
+}
+
+void DetectorTeclas::LeerFila()
+{
+    PonerLinea(QString());
+    for (int c = 0; c < 9; ++c) AnexarCasilla(e_.FilaActual * 9 + c);
+    dicho_ = Linea();
+}
+
+void DetectorTeclas::LeerPanel()
+{
+    const int s = (e_.FilaActual - (e_.FilaActual % 3)) * 9 + (e_.ColumnaActual / 3) * 3;
+    PonerLinea(QString());
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) AnexarCasilla(s + r * 9 + c);
+        QString linea = Linea();
+        if (!linea.isEmpty()) {
+            linea.chop(1);
+            PonerLinea(linea + QStringLiteral(". "));
+        }
+    }
+    dicho_ = Linea();
+}
+
+void DetectorTeclas::LeerCasilla()
+{
+    Decir(Texto(e_.CasillaActual));
+}
+
+void DetectorTeclas::CambiarAviso()
+{
+    e_.AvisoOriginal = !e_.AvisoOriginal;
+    Decir(QStringLiteral("Aviso de número original ")
+          + (e_.AvisoOriginal ? QStringLiteral("activado") : QStringLiteral("desactivado")));
+}
+
+void DetectorTeclas::CambiarProvisional()
+{
+    const int i = e_.CasillaActual;
+    if (e_.Originales[i]) return;
+    if (Texto(i) == QLatin1String("-") && !e_.Provisionales[i]) {
+        reproductor_.Pitar();
+        return;
+    }
+    if (e_.ModoEscritura) return;
+    e_.Provisionales[i] = !e_.Provisionales[i];
+    Decir(e_.Provisionales[i] ? QStringLiteral("Provisional") : QStringLiteral("No provisional"));
+}
+
+void DetectorTeclas::CambiarLinea()
+{
+    TbPorta_.setHidden(!TbPorta_.isHidden());
+}
+
+void DetectorTeclas::CambiarSonido()
+{
+    e_.SonidoActivo = !e_.SonidoActivo;
+    Decir(e_.SonidoActivo ? QStringLiteral("Sonido activado") : QStringLiteral("Sonido desactivado"));
+}
+
+void DetectorTeclas::SonidoPanel()
+{
+    reproductor_.Detener();
+    if (!e_.SonidoActivo) return;
+    reproductor_.PonerArchivo(QString::fromStdString(e_.RutaSonido));
+    reproductor_.Reproducir();
+}
+
+void DetectorTeclas::Picture1_KeyPress(int k)
+{
+    if (MensajeModo && Linea().contains(QStringLiteral("Modo"))) {
+        PonerLinea(QString());
+        MensajeModo = false;
+    }
+    if (k == 13 || k == 32) {
+        e_.CasillaActual = static_cast<int16_t>(e_.FilaActual * 9 + e_.ColumnaActual);
+        if (e_.Originales[e_.CasillaActual]) {
+            Decir(QStringLiteral("Modo escritura no disponible. Valor original bajo el cursor.   "));
+            MensajeModo = true;
+            e_.ModoEscritura = false;
+        } else if (!e_.ModoEscritura) {
+            e_.ModoEscritura = true;
+            Decir(QStringLiteral("Modo escritura activado"));
+            MensajeModo = true;
+        } else {
+            if (k != 32) e_.ModoEscritura = false;
+            casillas_.PonerTexto(e_.CasillaActual, Linea().toStdString());
+            Decir(QStringLiteral("Modo escritura desactivado "));
+            MensajeModo = true;
+            PintarLineaNormal(TbPorta_);
+        }
+    } else if (e_.ModoEscritura && k != 8) {
+        PintarLineaEntrada(TbPorta_);
+        const QString caracter(QChar(static_cast<char16_t>(k)));
+        PonerLinea(Linea() + caracter);
+        dicho_ = caracter;
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include "Casillas.h"
+#include "Estado.h"
+
+class QLineEdit;
+class Reproductor;
+class Voz;
+
+// The message line's two colour pairs: the selection colours, and black on white while typing.
+void PintarLineaNormal(QLineEdit& linea);
+void PintarLineaEntrada(QLineEdit& linea);
+
+// Everything the player does from the keyboard arrives here: the key detector's
+// focus, key-down and character events. Each keystroke ends with one utterance.
+class DetectorTeclas {
+public:
+    DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
+                   Reproductor& reproductor, Voz& voz, std::function<void()> MostrarBotonera);
+
+    void Picture1_GotFocus();
+    void Picture1_KeyDown(int codigo);
+    void Picture1_KeyPress(int caracter);
+    // Speaks what this keystroke left for the player, once.
+    void Publicar();
+
+    void SonidoPanel();
+
+private:
+    void MoverCursor(int16_t fila, int16_t columna, bool conSonido);
+    void AnunciarCasilla();
+    void Refrescar();
+    void Borrar();
+    void LeerColumna();
+    void LeerFila();
+    void LeerPanel();
+    void LeerCasilla();
+    void CambiarAviso();
+    void CambiarProvisional();
+    void CambiarLinea();
+    void CambiarSonido();
+    void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
+
+    void AnexarCasilla(int indice);
+    void Decir(const QString& texto);
+    QString Linea() const;
+    void PonerLinea(const QString& texto);
+    QString Texto(int indice) const;
+
+    EstadoJuego& e_;
+    Casillas& casillas_;
+    QLineEdit& TbPorta_;
+    Reproductor& reproductor_;
+    Voz& voz_;
+    std::function<void()> MostrarBotonera_;
+
+    bool FocoRecibido = false;
+    bool MensajeModo = false;
+    QString dicho_;   // what the current keystroke will say
+};

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+// One uniform draw in [0, 1) per call. Tests swap in fixed sequences.
+class FuenteAzar {
+public:
+    virtual ~FuenteAzar() = default;
+    virtual float Sacar() = 0;
+};
+
+// Small seedable generator (splitmix64). 24 bits per draw keep every value
+// exactly representable as a float below 1.
+class Aleatorio : public FuenteAzar {
+public:
+    explicit Aleatorio(uint64_t semilla = 0) { Sembrar(semilla); }
+    void Sembrar(uint64_t semilla) { estado_ = semilla; }
+    float Sacar() override;
+
+private:
+    uint64_t estado_ = 0;
+};
+
+// Integer part of one draw times n: 0..n-1.
+int16_t Azar(FuenteAzar& fuente, int16_t n);

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include "Estado.h"
+
+// The 81 cell fields as the engine sees them. The window implements this with
+// its text boxes; tests with a plain array. Texts are UTF-8.
+class Casillas {
+public:
+    virtual ~Casillas() = default;
+    virtual std::string Texto(int16_t indice) const = 0;
+    virtual void PonerTexto(int16_t indice, const std::string& texto) = 0;
+    virtual void Bloquear(int16_t indice, bool bloqueada) = 0;
+    virtual void PonerColorTexto(int16_t indice, Rgb color) = 0;
+    virtual void SeleccionarCasilla(int16_t indice, bool seleccionada) = 0;
+};

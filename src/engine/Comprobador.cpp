@@ -1,0 +1,140 @@
+#include "Comprobador.h"
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+std::optional<int16_t> EnRango(double v)
+{
+    if (std::isnan(v)) return std::nullopt;
+    const double r = std::nearbyint(v);   // default rounding: half to even
+    if (r < -32768.0 || r > 32767.0) return std::nullopt;
+    return static_cast<int16_t>(r);
+}
+
+std::optional<int16_t> LeerEntero(const std::string& s, size_t pos, int base)
+{
+    double v = 0;
+    for (; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        int d;
+        if (EsDigito(c)) d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else break;
+        if (d >= base) break;
+        v = v * base + d;
+        if (v > 1e12) return std::nullopt;   // long past anything that fits
+    }
+    return EnRango(v);
+}
+
+} // namespace
+
+std::optional<int16_t> ValorCasilla(std::string_view texto)
+{
+    std::string s;
+    s.reserve(texto.size());
+    for (char c : texto)
+        if (c != ' ' && c != '\t' && c != '\n') s += c;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'h' || s[1] == 'H') return LeerEntero(s, 2, 16);
+        if (s[1] == 'o' || s[1] == 'O') return LeerEntero(s, 2, 8);
+    }
+
+    // Collect the longest prefix that reads as a decimal number, then convert it
+    // without the locale (a Spanish locale would want a decimal comma).
+    size_t p = 0;
+    bool negativo = false;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) negativo = s[p++] == '-';
+    std::string numero;
+    bool hayDigitos = false;
+    while (p < s.size() && EsDigito(s[p])) { numero += s[p++]; hayDigitos = true; }
+    if (p < s.size() && s[p] == '.') {
+        numero += s[p++];
+        while (p < s.size() && EsDigito(s[p])) { numero += s[p++]; hayDigitos = true; }
+    }
+    if (!hayDigitos) return 0;
+    bool exponenteNegativo = false;
+    if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
+        size_t q = p + 1;
+        std::string exponente = "e";
+        if (q < s.size() && (s[q] == '+' || s[q] == '-')) {
+            exponenteNegativo = s[q] == '-';
+            exponente += s[q++];
+        }
+        const size_t inicio = q;
+        while (q < s.size() && EsDigito(s[q])) exponente += s[q++];
+        if (q > inicio) numero += exponente;
+    }
+    if (numero.front() == '.') numero.insert(numero.begin(), '0');
+    double v = 0;
+    const auto [fin, error] = std::from_chars(numero.data(), numero.data() + numero.size(), v);
+    (void)fin;
+    if (error == std::errc::result_out_of_range) {
+        if (!exponenteNegativo) return std::nullopt;
+        v = 0;   // too small to tell from zero
+    } else if (error != std::errc()) {
+        return 0;
+    }
+    return EnRango(negativo ? -v : v);
+}
+
+bool ComprobarGrupo(const EstadoJuego& e)
+{
+    bool resultado = true;
+    int suma = 0;
+    for (int16_t v : e.Grupo) {
+        if (v < 1 || v > 9) return false;
+        suma += v;
+    }
+    if (suma != 45) return false;
+    bool vistos[9] = {};
+    for (int16_t v : e.Grupo) {
+        if (vistos[v - 1]) resultado = false;
+        else vistos[v - 1] = true;
+    }
+    return resultado;
+}
+
+std::string Comprobar(EstadoJuego& e, const Casillas& casillas)
+{
+    std::string listado;
+    bool fuera = false;
+
+    auto anotar = [&](int posicion, int indice) {
+        const auto v = ValorCasilla(casillas.Texto(static_cast<int16_t>(indice)));
+        // Out of range can never be a digit; 0 fails the group the same way.
+        e.Grupo[posicion] = v.value_or(0);
+        if (!v) fuera = true;
+        listado += v ? std::to_string(*v) : std::string("?");
+    };
+    auto valido = [&] { return !fuera && ComprobarGrupo(e); };
+    auto empezar = [&] { listado.clear(); fuera = false; };
+
+    for (int c = 0; c < 9; ++c) {
+        empezar();
+        for (int r = 0; r < 9; ++r) anotar(r, r * 9 + c);
+        if (!valido())
+            return "Datos incorrectos en la columna " + std::to_string(c + 1) + "(" + listado + ")";
+    }
+    for (int r = 0; r < 9; ++r) {
+        empezar();
+        for (int c = 0; c < 9; ++c) anotar(c, r * 9 + c);
+        if (!valido())
+            return "Datos incorrectos en la fila " + std::to_string(r + 1) + "(" + listado + ")";
+    }
+    for (int b = 0; b < 9; b += 3) {
+        for (int a = 0; a < 9; a += 3) {
+            empezar();
+            for (int j = 0; j < 3; ++j)
+                for (int i = 0; i < 3; ++i) anotar(j * 3 + i, (a + i) * 9 + (b + j));
+            if (!valido()) return "Datos incorrectos en un tablero  (" + listado + ")";
+        }
+    }
+    return "Muchísimas felicidades. ha demostrado usted una  gran inteligencia ";
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include "Casillas.h"
+#include "Estado.h"
+
+// What a cell's text counts as: its leading number, rounded half to even.
+// Empty when the number does not fit a 16-bit integer (its group fails).
+std::optional<int16_t> ValorCasilla(std::string_view texto);
+
+// True when e.Grupo holds 1..9 once each.
+bool ComprobarGrupo(const EstadoJuego& e);
+
+// Judges the board by the rules and returns the message for the player.
+std::string Comprobar(EstadoJuego& e, const Casillas& casillas);

@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdint>
+
+inline int16_t FilaDe(const int16_t& indice) { return static_cast<int16_t>(indice / 9); }
+inline int16_t ColumnaDe(const int16_t& indice) { return static_cast<int16_t>(indice % 9); }
+
+inline void Intercambiar(int16_t& a, int16_t& b)
+{
+    int16_t t = a;
+    a = b;
+    b = t;
+}

@@ -1,0 +1,11 @@
+#include "Revelar.h"
+
+void VerSolucion(EstadoJuego& e, Casillas& casillas)
+{
+    e.Provisionales.fill(false);
+    e.AvisoOriginal = false;
+    for (int c = 0; c < 9; ++c)
+        for (int r = 0; r < 9; ++r)
+            casillas.PonerTexto(static_cast<int16_t>(r * 9 + c),
+                                std::string(1, static_cast<char>('0' + e.Solucion[r][c])));
+}

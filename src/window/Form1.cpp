@@ -1,0 +1,264 @@
+#include "Form1.h"
+#include "CajaTeclas.h"
+#include "Casilla.h"
+#include "DetectorTeclas.h"
+#include "Partida.h"
+#include "Reproductor.h"
+#include "Voz.h"
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// Designed positions are in twips; 15 twips make one pixel at 96 dpi.
+QRect Twips(int izquierda, int arriba, int ancho, int alto)
+{
+    const int x0 = qRound(izquierda / 15.0), y0 = qRound(arriba / 15.0);
+    const int x1 = qRound((izquierda + ancho) / 15.0), y1 = qRound((arriba + alto) / 15.0);
+    return QRect(x0, y0, x1 - x0, y1 - y0);
+}
+
+QColor Color(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+void PonerColores(QWidget* w, const QColor& texto, const QColor& fondo)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, texto);
+    p.setColor(QPalette::Base, fondo);
+    w->setPalette(p);
+}
+
+} // namespace
+
+uint64_t SemillaDelReloj(const QTime& hora)
+{
+    return static_cast<uint64_t>(hora.second()) * static_cast<uint64_t>(hora.minute())
+         * static_cast<uint64_t>(hora.hour());
+}
+
+Form1::Form1(Opciones opciones)
+    : azar_(std::move(opciones.azar)), reproductor_(std::move(opciones.reproductor)),
+      directorio_(opciones.directorio)
+{
+    if (!reproductor_) reproductor_ = std::make_unique<ReproductorQt>();
+    if (directorio_.isEmpty()) directorio_ = QCoreApplication::applicationDirPath();
+
+    Mensaje = [this](const QString& texto) {
+        QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("NOVARO"), texto, QMessageBox::Ok, this);
+        caja.exec();
+    };
+    MostrarMenu = [](QMenu* menu) { menu->exec(QCursor::pos()); };
+
+    ConstruirControles();
+    ConstruirMenus();
+    voz_ = new Voz(this);
+    detector_ = std::make_unique<DetectorTeclas>(Estado, *this, *TbPorta, *reproductor_, *voz_,
+                                                 [this] { MostrarBotonera(); });
+    Picture1->PonerDetector(detector_.get());
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    // The key detector may still see a focus change while the window is torn down.
+    Picture1->PonerDetector(nullptr);
+}
+
+void Form1::Form_Load()
+{
+    if (!azar_) azar_ = std::make_unique<Aleatorio>(SemillaDelReloj(QTime::currentTime()));
+    Estado.Nivel = 7;
+    QString ruta = directorio_;
+    if (!ruta.endsWith(QLatin1Char('/'))) ruta += QLatin1Char('/');
+    ruta += QStringLiteral("CambioTablero.wav");
+    Estado.RutaSonido = ruta.toStdString();
+    reproductor_->PonerArchivo(ruta);
+    Estado.SonidoActivo = true;
+    CrearCasillas();
+    NuevaPartida(Estado, *this, *azar_);
+    Picture1->setFocus();
+}
+
+void Form1::ConstruirControles()
+{
+    setWindowTitle(QStringLiteral("NOVARO"));
+    setWindowIcon(QIcon(QStringLiteral(":/novaro.png")));
+
+    auto* centro = new QWidget(this);
+    centro->setObjectName(QStringLiteral("Form1"));
+    centro->setFixedSize(Twips(0, 0, 7935, 4665).size());
+    setCentralWidget(centro);
+
+    TbPorta = new QLineEdit(QStringLiteral("Pulse F1 para ayuda"), centro);
+    TbPorta->setObjectName(QStringLiteral("TbPorta"));
+    TbPorta->setAccessibleName(QStringLiteral("Línea de mensajes"));
+    TbPorta->setGeometry(Twips(200, 200, 5600, 500));
+    QFont courier(QStringLiteral("Courier"));
+    courier.setStyleHint(QFont::Monospace);
+    courier.setPointSizeF(9.75);
+    TbPorta->setFont(courier);
+    PintarLineaNormal(*TbPorta);
+
+    Frame1 = new QFrame(centro);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips(50, 900, 5600, 3800));
+    Frame1->setFocusPolicy(Qt::NoFocus);
+
+    const QColor naranja(255, 130, 71);
+    struct Boton { QPushButton** destino; int arriba; const char* nombre; const char* texto; const char* ayuda; };
+    const Boton botones[] = {
+        {&Command2, 900, "Command2", "&Nuevo", "Genera un nuevo juego"},
+        {&Command3, 1725, "Command3", "&Ver solución", "Muestra en pantalla la solución para el NOVARO actual."},
+        {&Command4, 2550, "Command4", "&Guardar partida", "Permite guardar la partida"},
+        {&Command5, 3375, "Command5", "&Cargar partida", "Permite cargar una partida que hayamos guardado antes "},
+        {&Command1, 4200, "Command1", "&Comprobar",
+         "Va comprobando si los números introducidos cumplen las condiciones, revisando primero las filas, "
+         "después las columnas y por último los paneles."},
+    };
+    QFont arial(QStringLiteral("Arial"));
+    arial.setStyleHint(QFont::SansSerif);
+    arial.setPointSize(12);
+    for (const Boton& b : botones) {
+        auto* boton = new QPushButton(QString::fromUtf8(b.texto), centro);
+        boton->setObjectName(QString::fromLatin1(b.nombre));
+        boton->setGeometry(Twips(6000, b.arriba, 1215, 500));
+        boton->setFont(arial);
+        boton->setToolTip(QString::fromUtf8(b.ayuda));
+        boton->setAutoDefault(true);   // Enter presses the focused button
+        QPalette p = boton->palette();
+        p.setColor(QPalette::Button, naranja);
+        boton->setPalette(p);
+        boton->setAutoFillBackground(true);
+        boton->installEventFilter(this);
+        *b.destino = boton;
+    }
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+
+    // Over the top of "Comprobar", and above it in the stacking order.
+    Picture1 = new CajaTeclas(centro);
+    Picture1->setGeometry(Twips(6000, 3900, 2000, 500));
+    Picture1->raise();
+
+    TbPorta->installEventFilter(this);
+    Picture1->installEventFilter(this);
+}
+
+void Form1::CrearCasillas()
+{
+    QFont courierNew(QStringLiteral("Courier New"));
+    courierNew.setStyleHint(QFont::Monospace);
+    courierNew.setPointSizeF(15.75);
+    for (int i = 0; i < 81; ++i) {
+        auto* celda = new Casilla(i, Frame1);
+        const int fila = i / 9, columna = i % 9;
+        celda->setGeometry(Twips(600 * columna + 100 * (columna / 3), 400 * fila + 100 * (fila / 3), 600, 400));
+        celda->setFont(courierNew);
+        celda->setText(QStringLiteral("-"));
+        celda->installEventFilter(this);
+        connect(celda, &Casilla::GotFocus, this, &Form1::Text1_GotFocus);
+        connect(celda, &Casilla::KeyDown, this, &Form1::Text1_KeyDown);
+        connect(celda, &Casilla::MouseDown, this, &Form1::Text1_MouseDown);
+        Text1[i] = celda;
+    }
+    QWidget* anterior = Picture1;
+    auto siguiente = [&anterior](QWidget* w) {
+        QWidget::setTabOrder(anterior, w);
+        anterior = w;
+    };
+    for (Casilla* celda : Text1) siguiente(celda);
+    for (QWidget* w : {static_cast<QWidget*>(TbPorta), static_cast<QWidget*>(Command2), static_cast<QWidget*>(Command3),
+                       static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Command1)})
+        siguiente(w);
+}
+
+void Form1::ConstruirMenus()
+{
+    MnuNiveles = menuBar()->addMenu(QStringLiteral("Niveles"));
+    for (int i = 0; i < 15; ++i) {
+        QAction* a = MnuNiveles->addAction(QString::number(15 - i));
+        a->setCheckable(true);
+        a->setChecked(i == 7);
+        connect(a, &QAction::triggered, this, [this, i] { MnuN_Click(i); });
+        MnuN.append(a);
+    }
+    MnuTam = menuBar()->addMenu(QStringLiteral("&Tamaño Letra"));
+    const char* tamanos[] = {"1&8", "1&6", "1&4", "1&2", "&11", "1&0", "&9", "&8"};
+    for (int i = 0; i < 8; ++i) {
+        QAction* a = MnuTam->addAction(QString::fromLatin1(tamanos[i]));
+        a->setCheckable(true);
+        a->setChecked(i == 1);
+        connect(a, &QAction::triggered, this, [this, i] { MnuTamN_Click(i); });
+        MnuTamN.append(a);
+    }
+    MnuPartidas = menuBar()->addMenu(QStringLiteral("Parttida"));
+    for (int i = 0; i < 9; ++i) {
+        QAction* a = MnuPartidas->addAction(QStringLiteral("Partida %1").arg(i + 1));
+        connect(a, &QAction::triggered, this, [this, i] { MnuP_Click(i); });
+        MnuP.append(a);
+    }
+    MnuBotonera = menuBar()->addMenu(QStringLiteral("Botonera"));
+    const char* botonera[] = {"&Comprobar", "&Nuevo", "&Ver solución", "&Guardar partida", "C&argar partida", "&Salir"};
+    for (int i = 0; i < 6; ++i) {
+        QAction* a = MnuBotonera->addAction(QString::fromUtf8(botonera[i]));
+        connect(a, &QAction::triggered, this, [this, i] { MnuB_Click(i); });
+        MnuB.append(a);
+    }
+    // Never smaller than the designed window; minimizing stays possible.
+    setMinimumSize(Twips(0, 0, 7935, 4665).width(), Twips(0, 0, 7935, 4665).height() + menuBar()->sizeHint().height());
+}
+
+std::string Form1::Texto(int16_t indice) const { return Text1[indice]->text().toStdString(); }
+
+void Form1::PonerTexto(int16_t indice, const std::string& texto)
+{
+    Text1[indice]->setText(QString::fromStdString(texto));
+}
+
+void Form1::Bloquear(int16_t indice, bool bloqueada) { Text1[indice]->setReadOnly(bloqueada); }
+
+void Form1::PonerColorTexto(int16_t indice, Rgb color)
+{
+    QPalette p = Text1[indice]->palette();
+    p.setColor(QPalette::Text, Color(color));
+    Text1[indice]->setPalette(p);
+}
+
+void Form1::SeleccionarCasilla(int16_t indice, bool seleccionada)
+{
+    seleccionadas_[indice] = seleccionada;
+    const QPalette sistema = QApplication::palette();
+    if (seleccionada)
+        PonerColores(Text1[indice], sistema.color(QPalette::HighlightedText), sistema.color(QPalette::Highlight));
+    else
+        PonerColores(Text1[indice], Color(ColorNormal(Estado, indice)), Qt::white);
+}
+
+// Paints every cell from its flags at once, keeping the cursor where it shows.
+void Form1::RepintarCasillas()
+{
+    for (int i = 0; i < 81; ++i) {
+        Text1[i]->setReadOnly(Estado.Originales[i]);
+        SeleccionarCasilla(static_cast<int16_t>(i), seleccionadas_[i]);
+    }
+}
+
+void Form1::NuevoJuego()
+{
+    NuevaPartida(Estado, *this, *azar_);
+}
+
+void Form1::EnfocarDetector()
+{
+    Picture1->setFocus(Qt::OtherFocusReason);
+}

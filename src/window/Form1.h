@@ -1,0 +1,110 @@
+#pragma once
+#include <QMainWindow>
+#include <QTime>
+#include <array>
+#include <functional>
+#include <memory>
+#include "Azar.h"
+#include "Casillas.h"
+#include "DetectorTeclas.h"
+#include "Reproductor.h"
+#include "Estado.h"
+
+class CajaTeclas;
+class Casilla;
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class Voz;
+
+// Seed of the random source: second x minute x hour of the local time.
+uint64_t SemillaDelReloj(const QTime& hora);
+
+// The main window: owns the whole game state and the 81 cell fields.
+class Form1 : public QMainWindow, public Casillas {
+    Q_OBJECT
+public:
+    // Tests hand in a fixed random source, a recording sound player and a
+    // private folder for the slots; the game itself uses the defaults.
+    struct Opciones {
+        std::unique_ptr<FuenteAzar> azar;
+        std::unique_ptr<Reproductor> reproductor;
+        QString directorio;
+    };
+    explicit Form1(Opciones opciones = {});
+    ~Form1() override;
+
+    EstadoJuego Estado;
+
+    // Controls, named as designed.
+    QLineEdit* TbPorta = nullptr;
+    QFrame* Frame1 = nullptr;
+    std::array<Casilla*, 81> Text1{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    CajaTeclas* Picture1 = nullptr;
+    QMenu* MnuNiveles = nullptr;
+    QMenu* MnuTam = nullptr;
+    QMenu* MnuPartidas = nullptr;
+    QMenu* MnuBotonera = nullptr;
+    QList<QAction*> MnuN, MnuTamN, MnuP, MnuB;
+
+    // Every message box and popup goes through these, so tests never block.
+    std::function<void(const QString&)> Mensaje;
+    std::function<void(QMenu*)> MostrarMenu;
+
+    // The cells, as the engine sees them.
+    std::string Texto(int16_t indice) const override;
+    void PonerTexto(int16_t indice, const std::string& texto) override;
+    void Bloquear(int16_t indice, bool bloqueada) override;
+    void PonerColorTexto(int16_t indice, Rgb color) override;
+    void SeleccionarCasilla(int16_t indice, bool seleccionada) override;
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command_KeyDown(int codigo);
+    void Form_KeyDown(int codigo);
+    void MnuN_Click(int indice);
+    void MnuTamN_Click(int indice);
+    void MnuP_Click(int indice);
+    void MnuB_Click(int indice);
+    void Text1_GotFocus(int indice);
+    void Text1_KeyDown(int indice, int codigo);
+    void Text1_MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardModifiers modificadores);
+    void MostrarBotonera();
+    void GuardarPartida(int16_t n);
+    void CargarPartida(int16_t n);
+
+    DetectorTeclas& Detector() { return *detector_; }
+    Reproductor& Sonido() { return *reproductor_; }
+    Voz& Habla() { return *voz_; }
+    const QString& Directorio() const { return directorio_; }
+    bool Seleccionada(int indice) const { return seleccionadas_[indice]; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void Form_Load();
+    void ConstruirControles();
+    void ConstruirMenus();
+    void CrearCasillas();
+    void NuevoJuego();
+    void RepintarCasillas();
+    void EnfocarDetector();
+
+    std::unique_ptr<FuenteAzar> azar_;
+    std::unique_ptr<Reproductor> reproductor_;
+    std::unique_ptr<DetectorTeclas> detector_;
+    Voz* voz_ = nullptr;
+    QString directorio_;
+    std::array<bool, 81> seleccionadas_{};
+};

@@ -1,0 +1,36 @@
+// The nine save slots beside the program.
+#include "Form1.h"
+#include "Ranuras.h"
+#include <QPushButton>
+
+void Form1::GuardarPartida(int16_t n)
+{
+    const ResultadoGuardar r = GuardarRanura(RutaRanura(directorio_, n), RegistroDe(Estado, *this));
+    // A save that did not happen must never pass for one that did.
+    if (!r.ok) Mensaje(QStringLiteral("No se ha podido guardar la partida en el lugar %1. %2").arg(n).arg(r.motivo));
+}
+
+void Form1::CargarPartida(int16_t n)
+{
+    const ResultadoCargar r = CargarRanura(RutaRanura(directorio_, n));
+    switch (r.estado) {
+    case EstadoCarga::SinPartida:
+        Mensaje(QStringLiteral("No hay ninguna partida guardada en el lugar %1").arg(n));
+        return;
+    case EstadoCarga::Danada:
+        if (r.lectura.sonidoLeido) Estado.SonidoActivo = r.lectura.sonido;
+        Mensaje(QStringLiteral("Error al cargar: se creará un nuevo novaro"));
+        NuevoJuego();
+        Command1->setEnabled(true);
+        Command4->setEnabled(true);
+        EnfocarDetector();
+        return;
+    case EstadoCarga::Cargada:
+        AplicarRegistro(r.lectura.registro, Estado, *this);
+        // Colours and locks follow the loaded flags at once: a loaded given is never editable.
+        RepintarCasillas();
+        Command1->setEnabled(true);
+        Command4->setEnabled(true);
+        return;
+    }
+}

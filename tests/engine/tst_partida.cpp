@@ -1,0 +1,147 @@
+#include <QtTest>
+#include <set>
+#include "CasillasPrueba.h"
+#include "Partida.h"
+
+namespace {
+
+int PanelDe(int i) { return (i % 9) / 3 * 3 + (i / 9) / 3; }   // stack by stack, band by band
+
+struct Reparto {
+    EstadoJuego e;
+    CasillasPrueba casillas{e};
+    Aleatorio azar;
+    explicit Reparto(uint64_t semilla, int nivel) : azar(semilla) { e.Nivel = static_cast<int16_t>(nivel); }
+    void Repartir()
+    {
+        casillas.escritas.clear();
+        NuevaPartida(e, casillas, azar);
+    }
+};
+
+} // namespace
+
+class TestPartida : public QObject {
+    Q_OBJECT
+private slots:
+    void repartoEnTodosLosNiveles();
+    void primeraPasadaYReinicio();
+    void nadaSobreviveDeLaPartidaAnterior();
+    void mismaSemillaMismasPartidas();
+};
+
+// Every level and thousands of seeds: the count, and what a given looks like.
+void TestPartida::repartoEnTodosLosNiveles()
+{
+    for (int nivel = 0; nivel < 15; ++nivel) {
+        for (uint64_t semilla = 0; semilla < 300; ++semilla) {
+            Reparto r(semilla * 15 + nivel, nivel);
+            r.Repartir();
+            const auto& c = r.casillas;
+            int dados = 0;
+            std::set<int> filas, columnas, paneles;
+            for (int i = 0; i < 81; ++i) {
+                const bool dado = r.e.Originales[i];
+                QVERIFY(!r.e.Provisionales[i]);
+                QVERIFY(!c.seleccionadas[i]);
+                QCOMPARE(c.bloqueadas[i], dado);
+                if (dado) {
+                    ++dados;
+                    filas.insert(i / 9);
+                    columnas.insert(i % 9);
+                    paneles.insert(PanelDe(i));
+                    QCOMPARE(c.textos[i], std::string(1, char('0' + r.e.Solucion[i / 9][i % 9])));
+                    QCOMPARE(c.colores[i], Rojo);
+                } else {
+                    QCOMPARE(c.textos[i], std::string("-"));
+                    QCOMPARE(c.colores[i], Negro);
+                }
+            }
+            QCOMPARE(dados, nivel + 27);
+            QCOMPARE(int(filas.size()), 9);
+            QCOMPARE(int(columnas.size()), 9);
+            QCOMPARE(int(paneles.size()), 9);
+        }
+    }
+}
+
+// The first 18 givens hold each digit twice, two per panel, or after a restart
+// three in stack 0 band 1 and one in the last panel; no top-up lands in row or column 8.
+void TestPartida::primeraPasadaYReinicio()
+{
+    int reinicios = 0;
+    for (uint64_t semilla = 0; semilla < 4000; ++semilla) {
+        Reparto r(semilla, 7);
+        r.Repartir();
+        const auto& escritas = r.casillas.escritas;
+        QCOMPARE(int(escritas.size()), 34);
+
+        int usos[10] = {}, porPanel[9] = {};
+        bool columna[9] = {}, fila[9] = {};
+        for (int k = 0; k < 18; ++k) {
+            const int i = escritas[k];
+            ++usos[r.e.Solucion[i / 9][i % 9]];
+            ++porPanel[PanelDe(i)];
+            columna[i % 9] = fila[i / 9] = true;
+        }
+        for (int d = 1; d <= 9; ++d) QCOMPARE(usos[d], 2);
+        const bool reinicio = porPanel[1] == 3;
+        reinicios += reinicio;
+        for (int p = 0; p < 9; ++p) {
+            int esperado = 2;
+            if (reinicio && p == 1) esperado = 3;
+            if (reinicio && p == 8) esperado = 1;
+            QCOMPARE(porPanel[p], esperado);
+        }
+        // Columns, then rows, that the first pass left empty get one each, in order.
+        size_t k = 18;
+        for (int c = 0; c < 9; ++c)
+            if (!columna[c]) {
+                const int i = escritas[k++];
+                QCOMPARE(i % 9, c);
+                fila[i / 9] = true;
+            }
+        for (int f = 0; f < 9; ++f)
+            if (!fila[f]) QCOMPARE(escritas[k++] / 9, f);
+        for (; k < escritas.size(); ++k) {
+            QVERIFY(escritas[k] / 9 < 8);
+            QVERIFY(escritas[k] % 9 < 8);
+        }
+    }
+    // About one deal in five needs the restart.
+    QVERIFY2(reinicios > 400 && reinicios < 1600, qPrintable(QString::number(reinicios)));
+}
+
+void TestPartida::nadaSobreviveDeLaPartidaAnterior()
+{
+    Reparto r(42, 7);
+    r.Repartir();
+    for (int i = 0; i < 81; ++i) {
+        if (!r.e.Originales[i]) r.casillas.textos[i] = "1 o 2";
+        r.e.Provisionales[i] = true;
+    }
+    r.e.Nivel = 0;   // read when the next game is dealt
+    r.Repartir();
+    int dados = 0;
+    for (int i = 0; i < 81; ++i) {
+        QVERIFY(!r.e.Provisionales[i]);
+        dados += r.e.Originales[i];
+        if (!r.e.Originales[i]) QCOMPARE(r.casillas.textos[i], std::string("-"));
+    }
+    QCOMPARE(dados, 27);
+}
+
+void TestPartida::mismaSemillaMismasPartidas()
+{
+    Reparto a(0, 7), b(0, 7);
+    for (int partida = 0; partida < 5; ++partida) {
+        a.Repartir();
+        b.Repartir();
+        QCOMPARE(FilasDe(a.e), FilasDe(b.e));
+        QCOMPARE(a.casillas.textos, b.casillas.textos);
+        QVERIFY(TableroValido(a.e));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestPartida)
+#include "tst_partida.moc"
