@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the slot reader. Beyond not crashing, a file it
+// accepts must hold digits 1 to 9 only, and must survive being written and read again.
+#include <cstdint>
+#include <cstdlib>
+#include "FormatoPartida.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(datos), qsizetype(tamano));
+    const LecturaPartida lectura = DecodificarPartida(bytes);
+    if (!lectura.ok)
+        return 0;
+    if (!lectura.sonidoLeido || lectura.sonido != lectura.registro.SonidoActivo)
+        std::abort();
+    for (int16_t digito : lectura.registro.Solucion) {
+        if (digito < 1 || digito > 9)
+            std::abort();
+    }
+    const QByteArray escrito = CodificarPartida(lectura.registro);
+    const LecturaPartida otra = DecodificarPartida(escrito);
+    if (!otra.ok || !(otra.registro == lectura.registro) || CodificarPartida(otra.registro) != escrito)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include "RegistroPartida.h"
+
+// A slot file: 82 CRLF lines in Windows-1252. Line 1 is #TRUE# or #FALSE#
+// (panel sound); line k + 2 is the record of cell k:
+//   "<letter>",<given>,<provisional>,"<text>"
+// where the letter is 'A' + the solution digit of the cell mirrored across the
+// main diagonal (row k % 9, column k / 9), so the solution runs column by column.
+// A double quote inside a text is written doubled; a file whose texts hold no
+// quote is byte for byte what the game has always written.
+QByteArray CodificarPartida(const RegistroPartida& registro);
+
+struct LecturaPartida {
+    bool ok = false;
+    bool sonidoLeido = false;   // line 1 was a proper flag, even if a later item was not
+    bool sonido = false;
+    RegistroPartida registro;   // only meaningful when ok
+};
+
+// Reads the 325 items in order; a comma and a line end (CRLF, LF or CR) both end an item.
+// Refused as damaged: a letter that is not exactly one of B to J, a flag other than
+// #TRUE#/#FALSE#, a text without its quotes or with a stray quote, fewer items,
+// and anything but blanks and line ends after the last item.
+// The solution is taken as written: it need not be a solved board.
+LecturaPartida DecodificarPartida(QByteArrayView bytes);

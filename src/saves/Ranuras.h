@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include "FormatoPartida.h"
+
+// A file our writer can make from real cell fields (81 texts of up to 32767
+// characters, quotes doubled) stays below this; anything larger is refused unread.
+inline constexpr qint64 TamanoMaximoRanura = 8 * 1024 * 1024;
+
+// dir + "/Novaro<n>.sav"
+QString RutaRanura(const QString& directorio, int n);
+
+struct ResultadoGuardar {
+    bool ok = false;
+    QString motivo;   // Spanish, for the player, when !ok
+};
+
+// Writes through a temporary file in the same directory and replaces the slot only
+// when everything is written, so a failed save leaves the old slot as it was.
+ResultadoGuardar GuardarRanura(const QString& ruta, const RegistroPartida& registro);
+
+enum class EstadoCarga { Cargada, SinPartida, Danada };
+
+struct ResultadoCargar {
+    EstadoCarga estado = EstadoCarga::SinPartida;
+    LecturaPartida lectura;   // sonidoLeido may hold even when Danada
+};
+
+// SinPartida when nothing is at the path; Danada when it is not a regular file,
+// cannot be read, is too large or does not decode.
+ResultadoCargar CargarRanura(const QString& ruta);

@@ -1,0 +1,25 @@
+#include "RegistroPartida.h"
+
+RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)
+{
+    RegistroPartida registro;
+    registro.SonidoActivo = estado.SonidoActivo;
+    for (int16_t i = 0; i < 81; ++i) {
+        registro.Solucion[i] = estado.Solucion[i / 9][i % 9];
+        registro.Originales[i] = estado.Originales[i];
+        registro.Provisionales[i] = estado.Provisionales[i];
+        registro.Textos[i] = QString::fromStdString(casillas.Texto(i));
+    }
+    return registro;
+}
+
+void AplicarRegistro(const RegistroPartida& registro, EstadoJuego& estado, Casillas& casillas)
+{
+    estado.SonidoActivo = registro.SonidoActivo;
+    for (int16_t i = 0; i < 81; ++i) {
+        estado.Solucion[i / 9][i % 9] = registro.Solucion[i];
+        estado.Originales[i] = registro.Originales[i];
+        estado.Provisionales[i] = registro.Provisionales[i];
+        casillas.PonerTexto(i, registro.Textos[i].toStdString());
+    }
+}
