@@ -46,6 +46,9 @@ QList<int> CodigosCaracter(const QKeyEvent& evento)
     case Qt::Key_Backspace: codigos.append(8); return codigos;
     default: break;
     }
+    // Control+letter is a command, never text, whatever the platform puts in text().
+    const auto mod = evento.modifiers();
+    if ((mod & Qt::ControlModifier) && !(mod & Qt::AltModifier)) return codigos;
     for (const QChar c : evento.text()) {
         if (c == QLatin1Char(' ')) codigos.append(32);
         else if (c.isPrint()) codigos.append(c.unicode());

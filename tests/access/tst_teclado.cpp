@@ -1,0 +1,374 @@
+#include "VentanaPrueba.h"
+
+namespace {
+
+using Celdas = QList<QPair<int, QChar>>;
+
+// An empty board with a few cells set (see VentanaPrueba::Tablero for the letters).
+QString Con(const Celdas& celdas)
+{
+    QString t(81, QLatin1Char('-'));
+    for (const auto& [i, c] : celdas) t[i] = c;
+    return t;
+}
+
+QTestEventList Teclas(std::initializer_list<Qt::Key> teclas, Qt::KeyboardModifiers mod = Qt::NoModifier)
+{
+    QTestEventList l;
+    for (Qt::Key k : teclas) l.addKeyClick(k, mod);
+    return l;
+}
+
+} // namespace
+
+class TestTeclado : public QObject {
+    Q_OBJECT
+private slots:
+    void movimientos_data();
+    void movimientos();
+    void anuncios_data();
+    void anuncios();
+    void escritura_data();
+    void escritura();
+    void lecturas_data();
+    void lecturas();
+    void interruptores_data();
+    void interruptores();
+    void foco();
+    void caracteresDeControlNuncaLleganALaCelda();
+};
+
+void TestTeclado::movimientos_data()
+{
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<QTestEventList>("teclas");
+    QTest::addColumn<int>("casilla");
+    QTest::addColumn<int>("pitidos");
+    QTest::addColumn<int>("sonidos");   // panel crossings heard
+    QTest::addColumn<bool>("sonidoActivo");
+
+    QTest::newRow("Left at column 0") << 3 << 0 << Teclas({Qt::Key_Left}) << 27 << 1 << 0 << true;
+    QTest::newRow("Right at column 8") << 3 << 8 << Teclas({Qt::Key_Right}) << 35 << 1 << 0 << true;
+    QTest::newRow("Up at row 0") << 0 << 4 << Teclas({Qt::Key_Up}) << 4 << 1 << 0 << true;
+    QTest::newRow("Down at row 8") << 8 << 4 << Teclas({Qt::Key_Down}) << 76 << 1 << 0 << true;
+    QTest::newRow("Right from column 2 to 3") << 0 << 2 << Teclas({Qt::Key_Right}) << 3 << 0 << 1 << true;
+    QTest::newRow("Right from column 3 to 4") << 0 << 3 << Teclas({Qt::Key_Right}) << 4 << 0 << 0 << true;
+    QTest::newRow("Right from column 5 to 6") << 0 << 5 << Teclas({Qt::Key_Right}) << 6 << 0 << 1 << true;
+    QTest::newRow("Left from column 6 to 5") << 0 << 6 << Teclas({Qt::Key_Left}) << 5 << 0 << 1 << true;
+    QTest::newRow("Left from column 3 to 2") << 0 << 3 << Teclas({Qt::Key_Left}) << 2 << 0 << 1 << true;
+    QTest::newRow("Left from column 4 to 3") << 0 << 4 << Teclas({Qt::Key_Left}) << 3 << 0 << 0 << true;
+    QTest::newRow("Down from row 5 to 6") << 5 << 0 << Teclas({Qt::Key_Down}) << 54 << 0 << 1 << true;
+    QTest::newRow("Down from row 2 to 3") << 2 << 0 << Teclas({Qt::Key_Down}) << 27 << 0 << 1 << true;
+    QTest::newRow("Up from row 6 to 5") << 6 << 0 << Teclas({Qt::Key_Up}) << 45 << 0 << 1 << true;
+    QTest::newRow("Up from row 3 to 2") << 3 << 0 << Teclas({Qt::Key_Up}) << 18 << 0 << 1 << true;
+    QTest::newRow("Up from row 4 to 3") << 4 << 0 << Teclas({Qt::Key_Up}) << 27 << 0 << 0 << true;
+    QTest::newRow("Right along a whole row") << 0 << 0 << Teclas({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+        Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}) << 8 << 1 << 2 << true;
+    QTest::newRow("Home from column 7") << 2 << 7 << Teclas({Qt::Key_Home}) << 18 << 0 << 0 << true;
+    QTest::newRow("Home at column 0") << 2 << 0 << Teclas({Qt::Key_Home}) << 18 << 1 << 0 << true;
+    QTest::newRow("End from column 1") << 2 << 1 << Teclas({Qt::Key_End}) << 26 << 0 << 0 << true;
+    QTest::newRow("End at column 8") << 2 << 8 << Teclas({Qt::Key_End}) << 26 << 1 << 0 << true;
+    QTest::newRow("Page Down from row 4 in column 6") << 4 << 6 << Teclas({Qt::Key_PageDown}) << 78 << 0 << 0 << true;
+    QTest::newRow("Page Down at row 8") << 8 << 6 << Teclas({Qt::Key_PageDown}) << 78 << 1 << 0 << true;
+    QTest::newRow("Page Up from row 7") << 7 << 1 << Teclas({Qt::Key_PageUp}) << 1 << 0 << 0 << true;
+    QTest::newRow("Page Up at row 0") << 0 << 1 << Teclas({Qt::Key_PageUp}) << 1 << 1 << 0 << true;
+    QTest::newRow("Shift+Left moves as Left") << 0 << 3 << Teclas({Qt::Key_Left}, Qt::ShiftModifier) << 2 << 0 << 1 << true;
+    QTest::newRow("Control+Right moves as Right") << 0 << 5 << Teclas({Qt::Key_Right}, Qt::ControlModifier) << 6 << 0 << 1 << true;
+    QTest::newRow("crossing with the sound off") << 0 << 2 << Teclas({Qt::Key_Right}) << 3 << 0 << 1 << false;
+    QTest::newRow("refused with the sound off") << 0 << 0 << Teclas({Qt::Key_Left}) << 0 << 1 << 0 << false;
+}
+
+void TestTeclado::movimientos()
+{
+    QFETCH(int, fila);
+    QFETCH(int, columna);
+    QFETCH(QTestEventList, teclas);
+    QFETCH(int, casilla);
+    QFETCH(int, pitidos);
+    QFETCH(int, sonidos);
+    QFETCH(bool, sonidoActivo);
+    VentanaPrueba v;
+    v.Tablero(QString(81, QLatin1Char('5')));   // Control+Right must not beep for the cell under it
+    v.Cursor(fila, columna);
+    v.f->Estado.SonidoActivo = sonidoActivo;
+    teclas.simulate(v.f->Picture1);
+
+    QCOMPARE(v.EnCursor(), casilla);
+    QCOMPARE(int(v.f->Estado.FilaActual) * 9 + v.f->Estado.ColumnaActual, casilla);
+    QCOMPARE(v.sonido->Pitidos(), pitidos);
+    QCOMPARE(int(v.sonido->llamadas.count("2003")), sonidos);
+    // The file is named and played only while the sound is on.
+    QCOMPARE(int(v.sonido->llamadas.count("2001")), sonidoActivo ? sonidos : 0);
+    if (sonidos && sonidoActivo)
+        QCOMPARE(v.sonido->llamadas.mid(0, 3),
+                 QStringList({"2003", "1026 " + v.carpeta.path() + "/CambioTablero.wav", "2001"}));
+    QCOMPARE(v.f->Seleccionada(casilla), pitidos < teclas.size());
+    for (int i = 0; i < 81; ++i)
+        if (i != casilla) QVERIFY(!v.f->Seleccionada(i));
+}
+
+void TestTeclado::anuncios_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<bool>("provisional");   // the cell at index 1
+    QTest::addColumn<bool>("aviso");
+    QTest::addColumn<QString>("texto");      // text of cell 1, when not from the board
+    QTest::addColumn<QString>("linea");
+    QTest::addColumn<QString>("dicho");
+
+    const QString dado7 = Con({{1, '7'}});
+    const QString vacio = Con({});
+    QTest::newRow("given 7, notice on") << dado7 << false << true << "" << " O " << "7 O ";
+    QTest::newRow("given 7, notice off") << dado7 << false << false << "" << "" << "7";
+    QTest::newRow("provisional 1 o 2") << vacio << true << false << "1 o 2" << "1 o 2 P " << "1 o 2 P ";
+    QTest::newRow("padded digit") << vacio << false << false << " 5 " << "" << "5";
+    QTest::newRow("empty cell") << vacio << false << false << "" << "" << "vacía";
+    QTest::newRow("two characters") << vacio << false << false << "12" << "12" << "12";
+}
+
+void TestTeclado::anuncios()
+{
+    QFETCH(QString, tablero);
+    QFETCH(bool, provisional);
+    QFETCH(bool, aviso);
+    QFETCH(QString, texto);
+    QFETCH(QString, linea);
+    QFETCH(QString, dicho);
+    VentanaPrueba v;
+    v.Tablero(tablero);
+    if (!texto.isEmpty()) v.f->Text1[1]->setText(texto);
+    v.f->Estado.Provisionales[1] = provisional;
+    v.f->Estado.AvisoOriginal = aviso;
+    v.Cursor(0, 0);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Right);
+    QCOMPARE(v.Linea(), linea);
+    QCOMPARE(v.dichos, QStringList{dicho});
+
+    // A repaints and re-reads the cell, without the marks.
+    v.dichos.clear();
+    QTest::keyClick(v.f->Picture1, Qt::Key_A);
+    QCOMPARE(v.Linea(), texto.trimmed().size() > 1 ? texto : QString());
+    QCOMPARE(v.dichos, QStringList{dicho.split(" O ").first().split(" P ").first()});
+    QVERIFY(v.f->Seleccionada(1));
+}
+
+void TestTeclado::escritura_data()
+{
+    QTest::addColumn<QTestEventList>("teclas");
+    QTest::addColumn<QString>("celda");   // text of cell 0 at the end (cell 1 is a given 6)
+    QTest::addColumn<QString>("linea");
+    QTest::addColumn<bool>("modo");
+    QTest::addColumn<QStringList>("dichos");
+
+    auto e = [](const QString& pasos) {
+        QTestEventList l;
+        for (const QString& p : pasos.split(' ')) {
+            if (p == "Enter") l.addKeyClick(Qt::Key_Return);
+            else if (p == "Space") l.addKeyClick(Qt::Key_Space, Qt::NoModifier);
+            else if (p == "Right") l.addKeyClick(Qt::Key_Right);
+            else if (p == "Left") l.addKeyClick(Qt::Key_Left);
+            else if (p == "Backspace") l.addKeyClick(Qt::Key_Backspace);
+            else if (p == "Delete") l.addKeyClick(Qt::Key_Delete);
+            else if (p == "Escape") l.addKeyClick(Qt::Key_Escape);
+            else if (p == "F9") l.addKeyClick(Qt::Key_F9);
+            else l.addKeyClicks(p);
+        }
+        return l;
+    };
+    const QString activado = "Modo escritura activado", desactivado = "Modo escritura desactivado ";
+    const QString noDisponible = "Modo escritura no disponible. Valor original bajo el cursor.   ";
+    QTest::newRow("Enter, 5, Enter on an empty cell") << e("Enter 5 Enter") << "5" << desactivado << false
+        << QStringList{activado, "5", desactivado};
+    QTest::newRow("Enter, Enter stores an empty text") << e("Enter Enter") << "" << desactivado << false
+        << QStringList{activado, desactivado};
+    QTest::newRow("Enter, 3, Space, 4, Enter") << e("Enter 3 Space 4 Enter") << "4" << desactivado << false
+        << QStringList{activado, "3", desactivado, "4", desactivado};
+    QTest::newRow("Space also starts write mode") << e("Space 2 Space") << "2" << desactivado << true
+        << QStringList{activado, "2", desactivado};
+    QTest::newRow("Enter on a given cell") << e("Right Enter") << "-" << noDisponible << false
+        << QStringList{"6", noDisponible};
+    QTest::newRow("moved onto a given meanwhile: entry lost") << e("Enter 8 Right Enter") << "-" << noDisponible << false
+        << QStringList{activado, "8", "6", noDisponible};
+    QTest::newRow("12, Backspace, 7, Enter") << e("Enter 12 Backspace") << "-" << "" << true
+        << QStringList{activado, "1", "2"};
+    QTest::newRow("Backspace then a new entry") << e("Enter 12 Backspace 7 Enter") << "7" << desactivado << false
+        << QStringList{activado, "1", "2", "7", desactivado};
+    QTest::newRow("Delete in write mode") << e("Enter 9 Delete Enter") << "" << desactivado << false
+        << QStringList{activado, "9", desactivado};
+    QTest::newRow("digit outside write mode") << e("5") << "-" << "" << false << QStringList{};
+    QTest::newRow("long entry with letters") << e("Enter 1 Space") << "1" << desactivado << true
+        << QStringList{activado, "1", desactivado};
+    QTest::newRow("Escape is not typed") << e("Enter 4 Escape Enter") << "4" << desactivado << false
+        << QStringList{activado, "4", desactivado};
+    QTest::newRow("F9 replaces the entry") << e("Enter 12 F9 3 Enter") << "Sonido desactivado3" << desactivado << false
+        << QStringList{activado, "1", "2", "Sonido desactivado", "3", desactivado};
+    QTest::newRow("Delete erases a written cell") << e("Enter 5 Enter Delete") << "-" << "" << false
+        << QStringList{activado, "5", desactivado, "vacía"};
+    QTest::newRow("Delete on a given") << e("Right Delete") << "-"
+        << "Imposible borrar ese número. Pertenece a los datos originales." << false
+        << QStringList{"6", "Imposible borrar ese número. Pertenece a los datos originales."};
+}
+
+void TestTeclado::escritura()
+{
+    QFETCH(QTestEventList, teclas);
+    QFETCH(QString, celda);
+    QFETCH(QString, linea);
+    QFETCH(bool, modo);
+    QFETCH(QStringList, dichos);
+    VentanaPrueba v;
+    v.Tablero(Con({{1, '6'}}));
+    v.Cursor(0, 0);
+    teclas.simulate(v.f->Picture1);
+    QCOMPARE(v.Celda(0), celda);
+    QCOMPARE(v.Celda(1), QString("6"));
+    QCOMPARE(v.Linea(), linea);
+    QCOMPARE(v.f->Estado.ModoEscritura, modo);
+    QCOMPARE(v.dichos, dichos);
+}
+
+void TestTeclado::lecturas_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("provisional");
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<Qt::Key>("tecla");
+    QTest::addColumn<QString>("linea");
+
+    // Column 4: 5, -, 3, -, -, 8 (written, provisional), -, -, 1.
+    const QString columna = Con({{4, '5'}, {22, '3'}, {49, 'h'}, {76, '1'}});
+    QTest::newRow("C reads the column") << columna << 49 << 0 << 4 << Qt::Key_C << "5 - 3 - - 8 P - - 1 ";
+    // Panel at rows 3-5, columns 6-8: 5 - 3 / - 7 - / 1 - 9, the 7 provisional.
+    const QString panel = Con({{33, '5'}, {35, '3'}, {43, 'g'}, {51, '1'}, {53, '9'}});
+    QTest::newRow("T reads the panel") << panel << 43 << 4 << 7 << Qt::Key_T << "5 - 3. - 7 P -. 1 - 9. ";
+    QTest::newRow("P reads the panel") << panel << 43 << 5 << 6 << Qt::Key_P << "5 - 3. - 7 P -. 1 - 9. ";
+    const QString panel2 = Con({{0, '4'}, {1, '6'}, {2, 'b'}, {9, '9'}, {19, '1'}});
+    QTest::newRow("panel with the 2 provisional") << panel2 << 2 << 2 << 2 << Qt::Key_T << "4 6 2 P. 9 - -. - 1 -. ";
+    QTest::newRow("F reads the row") << Con({{9, '3'}, {17, 'e'}}) << 17 << 1 << 0 << Qt::Key_F << "3 - - - - - - - 5 P ";
+    QTest::newRow("V reads a digit") << Con({{10, '3'}}) << -1 << 1 << 1 << Qt::Key_V << "3";
+    QTest::newRow("V reads an empty cell") << Con({}) << -1 << 1 << 1 << Qt::Key_V << "-";
+}
+
+void TestTeclado::lecturas()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, provisional);
+    QFETCH(int, fila);
+    QFETCH(int, columna);
+    QFETCH(Qt::Key, tecla);
+    QFETCH(QString, linea);
+    VentanaPrueba v;
+    v.Tablero(tablero);
+    if (provisional >= 0) v.f->Estado.Provisionales[provisional] = true;
+    v.Cursor(fila, columna);
+    QTest::keyClick(v.f->Picture1, tecla, Qt::ShiftModifier);   // the modifier never matters
+    QCOMPARE(v.Linea(), linea);
+    QCOMPARE(v.dichos, QStringList{Voz::Pronunciar(linea)});
+    // The same key again is heard again; in write mode it does nothing.
+    QTest::keyClick(v.f->Picture1, tecla);
+    QCOMPARE(v.dichos.size(), 2);
+    v.f->Estado.ModoEscritura = true;
+    v.f->TbPorta->setText("12");
+    QTest::keyClick(v.f->Picture1, tecla);
+    QVERIFY(v.Linea().startsWith("12"));
+}
+
+void TestTeclado::interruptores_data()
+{
+    QTest::addColumn<QString>("celda");   // cell 0; a digit as a given is written "dado"
+    QTest::addColumn<bool>("escritura");
+    QTest::addColumn<QTestEventList>("teclas");
+    QTest::addColumn<QStringList>("lineas");   // the line after each key
+    QTest::addColumn<int>("pitidos");
+    QTest::addColumn<bool>("provisional");
+
+    QTest::newRow("O twice") << "-" << false << Teclas({Qt::Key_O, Qt::Key_O})
+        << QStringList{"Aviso de número original activado", "Aviso de número original desactivado"} << 0 << false;
+    QTest::newRow("Control on an empty cell") << "-" << false << Teclas({Qt::Key_Control})
+        << QStringList{""} << 1 << false;
+    QTest::newRow("Control twice on a 4") << "4" << false << Teclas({Qt::Key_Control, Qt::Key_Control})
+        << QStringList{"Provisional", "No provisional"} << 0 << false;
+    QTest::newRow("Control on a given") << "dado" << false << Teclas({Qt::Key_Control})
+        << QStringList{""} << 0 << false;
+    QTest::newRow("Control in write mode on an empty cell") << "-" << true << Teclas({Qt::Key_Control})
+        << QStringList{"12"} << 1 << false;
+    QTest::newRow("Control in write mode on a digit") << "4" << true << Teclas({Qt::Key_Control})
+        << QStringList{"12"} << 0 << false;
+    QTest::newRow("O in write mode") << "-" << true << Teclas({Qt::Key_O}) << QStringList{"12o"} << 0 << false;
+    QTest::newRow("F9 twice") << "-" << false << Teclas({Qt::Key_F9, Qt::Key_F9})
+        << QStringList{"Sonido desactivado", "Sonido activado"} << 0 << false;
+    QTest::newRow("F8 in write mode keeps the entry") << "-" << true << Teclas({Qt::Key_F8}) << QStringList{"12"} << 0 << false;
+    QTest::newRow("F1 and Escape only empty the line") << "-" << false << Teclas({Qt::Key_Escape})
+        << QStringList{""} << 0 << false;
+}
+
+void TestTeclado::interruptores()
+{
+    QFETCH(QString, celda);
+    QFETCH(bool, escritura);
+    QFETCH(QTestEventList, teclas);
+    QFETCH(QStringList, lineas);
+    QFETCH(int, pitidos);
+    QFETCH(bool, provisional);
+    VentanaPrueba v;
+    v.Tablero(Con({{0, celda == "dado" ? QChar('5') : QChar('-')}}));
+    if (celda != "dado") v.f->Text1[0]->setText(celda);
+    v.Cursor(0, 0);
+    v.f->Estado.ModoEscritura = escritura;
+    v.f->TbPorta->setText(escritura ? "12" : "x");
+    QStringList vistas;
+    for (int k = 0; k < teclas.size(); ++k) {
+        QTestEventList una;
+        una.append(teclas.at(k)->clone());
+        una.simulate(v.f->Picture1);
+        vistas << v.Linea();
+    }
+    QCOMPARE(vistas, lineas);
+    QCOMPARE(v.sonido->Pitidos(), pitidos);
+    QCOMPARE(v.f->Estado.Provisionales[0], provisional);
+}
+
+void TestTeclado::foco()
+{
+    VentanaPrueba v;
+    QCOMPARE(v.Linea(), QString("Pulse F1 para ayuda"));   // the first arrival is silent
+    QVERIFY(v.dichos.isEmpty());
+    QTest::keyClick(v.f->Picture1, Qt::Key_Escape);         // already there: nothing said
+    QVERIFY(v.dichos.isEmpty());
+    v.f->Text1[40]->setFocus();
+    QTest::keyClick(v.f->Text1[40], Qt::Key_Escape);
+    QCOMPARE(v.dichos, QStringList{"Cursor sobre detector de teclas"});
+    QVERIFY(v.f->Picture1->hasFocus());
+    QCOMPARE(v.EnCursor(), 0);   // the click and Escape did not move the cursor
+
+    // F8 hides and shows the line; texts keep being written while it is hidden.
+    QTest::keyClick(v.f->Picture1, Qt::Key_F8);
+    QVERIFY(v.f->TbPorta->isHidden());
+    QTest::keyClick(v.f->Picture1, Qt::Key_F9);
+    QCOMPARE(v.Linea(), QString("Sonido desactivado"));
+    QTest::keyClick(v.f->Picture1, Qt::Key_F8);
+    QVERIFY(!v.f->TbPorta->isHidden());
+}
+
+void TestTeclado::caracteresDeControlNuncaLleganALaCelda()
+{
+    VentanaPrueba v;
+    v.Tablero(Con({}));
+    v.Cursor(0, 0);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Tab);      // moves the focus away; nothing typed
+    v.f->Picture1->setFocus();
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Insert, Qt::Key_F1, Qt::Key_Delete})
+        if (k != Qt::Key_F1) QTest::keyClick(v.f->Picture1, k);
+    QTest::keyClick(v.f->Picture1, Qt::Key_C, Qt::ControlModifier);   // Control+C gives "\x03"
+    QKeyEvent enie(QEvent::KeyPress, Qt::Key_Ntilde, Qt::NoModifier, QStringLiteral("ñ"));
+    QApplication::sendEvent(v.f->Picture1, &enie);
+    QTest::keyClick(v.f->Picture1, Qt::Key_7);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+    QCOMPARE(v.Celda(0), QString("ñ7"));
+}
+
+QTEST_MAIN(TestTeclado)
+#include "tst_teclado.moc"
