@@ -37,12 +37,15 @@ void DetectorTeclas::Decir(const QString& texto)
 {
     PonerLinea(texto);
     dicho_ = texto;
+    tecleado_ = false;
 }
 
 void DetectorTeclas::Publicar()
 {
-    if (!dicho_.isEmpty()) voz_.Hablar(Voz::Pronunciar(dicho_));
+    // A typed character is heard as typed; everything else may name empty cells.
+    if (!dicho_.isEmpty()) voz_.Hablar(tecleado_ ? dicho_ : Voz::Pronunciar(dicho_));
     dicho_.clear();
+    tecleado_ = false;
 }
 
 void PintarLineaEntrada(QLineEdit& linea)
@@ -74,6 +77,7 @@ void DetectorTeclas::Picture1_GotFocus()
 void DetectorTeclas::Picture1_KeyDown(int codigo)
 {
     dicho_.clear();
+    tecleado_ = false;
     if (!e_.ModoEscritura) PonerLinea(QString());
 
     const int16_t f = e_.FilaActual, c = e_.ColumnaActual;
@@ -269,5 +273,6 @@ void DetectorTeclas::Picture1_KeyPress(int k)
         const QString caracter(QChar(static_cast<char16_t>(k)));
         PonerLinea(Linea() + caracter);
         dicho_ = caracter;
+        tecleado_ = true;
     }
 }

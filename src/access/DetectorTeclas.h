@@ -58,4 +58,5 @@ private:
     bool FocoRecibido = false;
     bool MensajeModo = false;
     QString dicho_;   // what the current keystroke will say
+    bool tecleado_ = false;
 };

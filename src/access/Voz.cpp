@@ -1,0 +1,86 @@
+#include "Voz.h"
+
+#include <QAccessibleWidget>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QStringList>
+
+namespace {
+
+class AccesibleAviso : public QAccessibleWidget {
+public:
+    explicit AccesibleAviso(QWidget* etiqueta) : QAccessibleWidget(etiqueta, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        // The name is what Orca speaks, so it always follows the label.
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* FabricaAviso(const QString& clase, QObject* objeto)
+{
+    if (clase == QLatin1String("EtiquetaAviso") && objeto && objeto->isWidgetType())
+        return new AccesibleAviso(static_cast<QWidget*>(objeto));
+    return nullptr;
+}
+
+} // namespace
+
+EtiquetaAviso::EtiquetaAviso(QWidget* padre) : QLabel(padre) {}
+
+void Voz::InstalarFabrica()
+{
+    static bool instalada = false;
+    if (instalada)
+        return;
+    QAccessible::installFactory(FabricaAviso);
+    instalada = true;
+}
+
+Voz::Voz(QMainWindow* ventana) : QObject(ventana)
+{
+    // Also here, in case nobody called it: the labels must not get a plain
+    // label interface cached before the factory is known.
+    InstalarFabrica();
+    auto* barra = new QStatusBar;
+    barra->setObjectName(QStringLiteral("BarraVoz"));
+    barra->setSizeGripEnabled(false);
+    for (auto& etiqueta : etiquetas) {
+        etiqueta = new EtiquetaAviso(barra);
+        barra->addWidget(etiqueta);
+    }
+    ventana->setStatusBar(barra);
+    // Only the screen reader needs it; hidden, it takes no room from the window.
+    barra->hide();
+}
+
+void Voz::Hablar(const QString& texto)
+{
+    if (texto.isEmpty())
+        return;
+    // Orca drops a queued showing event when a newer one of the same object
+    // waits, so fast messages take turns between two labels.
+    EtiquetaAviso* etiqueta = etiquetas[siguiente];
+    siguiente = 1 - siguiente;
+    etiqueta->setText(texto);
+    QAccessibleEvent mostrado(etiqueta, QAccessible::ObjectShow);
+    Publicar(&mostrado);
+    emit Hablado(texto);
+}
+
+QString Voz::Pronunciar(const QString& linea)
+{
+    // An empty cell shows "-": the speech server drops it at the lower punctuation
+    // levels and says "guion" at the higher ones, so it is spoken as a word.
+    QStringList piezas = linea.split(QLatin1Char(' '));
+    for (QString& pieza : piezas) {
+        if (pieza == QLatin1String("-"))
+            pieza = QStringLiteral("vacía");
+        else if (pieza == QLatin1String("-."))
+            pieza = QStringLiteral("vacía.");
+    }
+    return piezas.join(QLatin1Char(' '));
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+class QKeyEvent;
+class QPlainTextEdit;
+class QPushButton;
+
+// The help window: the instructions in a scrollable text and an "Aceptar" button.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dialog(QWidget* padre = nullptr);
+
+    // The instructions as designed, lines separated by CR LF.
+    static QString TextoAyuda();
+
+    QPlainTextEdit* const Text1;
+    QPushButton* const OKButton;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void OKButton_Click();
+    bool Text1_KeyDown(const QKeyEvent* evento);
+};
+
+// Shows a fresh help window modally; the focus goes back where it was.
+void MostrarAyuda(QWidget* padre);
