@@ -1,0 +1,210 @@
+#include "VentanaPrueba.h"
+
+namespace {
+
+// Saves through the save button's popup, as a player would.
+void Guardar(VentanaPrueba& v, int n)
+{
+    v.eleccion = VentanaPrueba::Elegir(QStringLiteral("Partida %1").arg(n));
+    QTest::mouseClick(v.f->Command4, Qt::LeftButton);
+    v.eleccion = nullptr;
+}
+
+void Cargar(VentanaPrueba& v, int n)
+{
+    v.eleccion = VentanaPrueba::Elegir(QStringLiteral("Partida %1").arg(n));
+    QTest::mouseClick(v.f->Command5, Qt::LeftButton);
+    v.eleccion = nullptr;
+}
+
+QByteArray Linea(const QByteArray& letra, bool dado, bool provisional, const QByteArray& texto)
+{
+    return "\"" + letra + "\"," + (dado ? "#TRUE#" : "#FALSE#") + "," + (provisional ? "#TRUE#" : "#FALSE#") +
+           ",\"" + texto + "\"\r\n";
+}
+
+// A slot written by hand: solution row r = digits rotated by r, given where (r + c) % 4 == 0.
+QByteArray ArchivoAMano(bool letrasPorColumnas)
+{
+    QByteArray a = "#FALSE#\r\n";
+    for (int k = 0; k < 81; ++k) {
+        const int r = letrasPorColumnas ? k % 9 : k / 9, c = letrasPorColumnas ? k / 9 : k % 9;
+        const int digito = (r * 3 + r / 3 + c) % 9 + 1;
+        const int fr = k / 9, fc = k % 9;
+        const bool dado = (fr + fc) % 4 == 0;
+        const QByteArray texto = dado ? QByteArray::number((fr * 3 + fr / 3 + fc) % 9 + 1) : QByteArray("-");
+        a += Linea(QByteArray(1, char('A' + digito)), dado, k == 5, texto);
+    }
+    return a;
+}
+
+int Digito(int r, int c) { return (r * 3 + r / 3 + c) % 9 + 1; }
+
+} // namespace
+
+class TestPartidas : public QObject {
+    Q_OBJECT
+private slots:
+    void idaYVuelta();
+    void archivoEscritoAMano_data();
+    void archivoEscritoAMano();
+    void archivosDanados_data();
+    void archivosDanados();
+    void guardarQueFalla();
+};
+
+void TestPartidas::idaYVuelta()
+{
+    VentanaPrueba v;
+    const QStringList textos{"-", "1 o 2", "", QString(300, QLatin1Char('7')), "ñandú €", "di \"hola\"", "a,b"};
+    int k = 0;
+    for (int i = 0; i < 81 && k < textos.size(); ++i)
+        if (!v.f->Estado.Originales[i]) v.f->Text1[i]->setText(textos[k++]);
+    v.f->Estado.Provisionales[3] = v.f->Estado.Provisionales[77] = true;
+    v.f->Estado.SonidoActivo = false;
+    const auto estado = v.f->Estado;
+    QStringList antes;
+    for (Casilla* c : v.f->Text1) antes << c->text();
+    Guardar(v, 2);
+    QVERIFY(v.mensajes.isEmpty());   // a good save says nothing
+    QCOMPARE(QFile(v.carpeta.filePath("Novaro2.sav")).size() > 0, true);
+
+    // Another game, level, cursor and write mode; the load brings back only the game.
+    QTest::mouseClick(v.f->Command2, Qt::LeftButton);
+    v.f->MnuN[3]->trigger();
+    v.f->Estado.SonidoActivo = true;
+    v.Cursor(6, 2);
+    v.f->Estado.ModoEscritura = true;
+    v.f->Picture1->setFocus();
+    Cargar(v, 2);
+    QVERIFY(v.mensajes.isEmpty());
+    QStringList despues;
+    for (Casilla* c : v.f->Text1) despues << c->text();
+    QCOMPARE(despues, antes);
+    QCOMPARE(v.f->Estado.Solucion, estado.Solucion);
+    QCOMPARE(v.f->Estado.Originales, estado.Originales);
+    QCOMPARE(v.f->Estado.Provisionales, estado.Provisionales);
+    QVERIFY(!v.f->Estado.SonidoActivo);
+    QCOMPARE(v.f->Estado.Nivel, int16_t(3));
+    QCOMPARE(v.EnCursor(), 6 * 9 + 2);
+    QVERIFY(v.f->Estado.ModoEscritura);
+    QVERIFY(v.f->Command5->hasFocus());   // the load does not move the focus
+    // Every cell painted and locked from its loaded flags at once.
+    for (int i = 0; i < 81; ++i) {
+        QCOMPARE(v.f->Text1[i]->isReadOnly(), bool(estado.Originales[i]));
+        QCOMPARE(v.ColorTexto(i), estado.Originales[i] ? QColor(255, 0, 0)
+                                  : estado.Provisionales[i] ? QColor(0, 255, 0) : QColor(0, 0, 0));
+    }
+}
+
+void TestPartidas::archivoEscritoAMano_data()
+{
+    QTest::addColumn<bool>("porColumnas");
+    QTest::newRow("letters column by column, as the game writes") << true;
+    QTest::newRow("letters row by row load transposed") << false;
+}
+
+void TestPartidas::archivoEscritoAMano()
+{
+    QFETCH(bool, porColumnas);
+    VentanaPrueba v;
+    QFile f(v.carpeta.filePath("Novaro4.sav"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(ArchivoAMano(porColumnas));
+    f.close();
+    v.f->Command3_Click();
+    Cargar(v, 4);
+    QVERIFY(v.mensajes.isEmpty());
+    QVERIFY(v.f->Command1->isEnabled() && v.f->Command4->isEnabled());
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            QCOMPARE(int(v.f->Estado.Solucion[r][c]), porColumnas ? Digito(r, c) : Digito(c, r));
+    QVERIFY(v.f->Estado.Provisionales[5]);
+    QVERIFY(v.f->Estado.Originales[0] && v.f->Estado.Originales[4] && !v.f->Estado.Originales[1]);
+    QCOMPARE(v.Celda(1), QString("-"));
+    QVERIFY(!v.f->Estado.SonidoActivo);
+
+    // Saved again unchanged, the game writes back the very same bytes.
+    if (porColumnas) {
+        Guardar(v, 6);
+        QFile a(v.carpeta.filePath("Novaro6.sav"));
+        QVERIFY(a.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), ArchivoAMano(true));
+    }
+}
+
+void TestPartidas::archivosDanados_data()
+{
+    QTest::addColumn<QByteArray>("contenido");
+    const QByteArray bueno = ArchivoAMano(true);
+    QByteArray corto;
+    for (const QByteArray& l : bueno.split('\n').mid(0, 40)) corto += l + "\n";
+    QByteArray letraA = bueno, letraK = bueno, quizas = bueno;
+    letraA.replace("\"B\"", "\"A\"");
+    letraK.replace("\"C\"", "\"K\"");
+    quizas.replace(bueno.indexOf("#TRUE#"), 6, "#MAYBE#");
+    QByteArray basura(4096, '\0');
+    for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
+    QTest::newRow("cut after 40 lines") << corto;
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary junk") << basura;
+    QTest::newRow("letter A") << letraA;
+    QTest::newRow("letter K") << letraK;
+    QTest::newRow("flag #MAYBE#") << quizas;
+    QTest::newRow("one huge line") << QByteArray(9 * 1024 * 1024, 'x');
+}
+
+void TestPartidas::archivosDanados()
+{
+    QFETCH(QByteArray, contenido);
+    VentanaPrueba v;
+    v.f->MnuN[0]->trigger();   // the new game comes at the level in force
+    QFile f(v.carpeta.filePath("Novaro7.sav"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenido);
+    f.close();
+    v.f->Command3_Click();
+    Cargar(v, 7);
+    QCOMPARE(v.mensajes, QStringList{"Error al cargar: se creará un nuevo novaro"});
+    int dados = 0;
+    for (int i = 0; i < 81; ++i) {
+        dados += v.f->Estado.Originales[i];
+        QVERIFY(v.f->Estado.Solucion[i / 9][i % 9] >= 1 && v.f->Estado.Solucion[i / 9][i % 9] <= 9);
+    }
+    QCOMPARE(dados, 27);
+    QVERIFY(v.f->Command1->isEnabled() && v.f->Command4->isEnabled());
+    QVERIFY(v.f->Picture1->hasFocus());
+    Guardar(v, 7);   // a later save works
+    QCOMPARE(v.mensajes.size(), 1);
+    Cargar(v, 7);
+    QCOMPARE(v.mensajes.size(), 1);
+}
+
+void TestPartidas::guardarQueFalla()
+{
+    VentanaPrueba v;
+    Guardar(v, 3);
+    QFile f(v.carpeta.filePath("Novaro3.sav"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray viejo = f.readAll();
+    f.close();
+    // Make the slot's folder unusable even for root: replace it by a plain file.
+    const QString carpeta = v.carpeta.path() + "/sub";
+    QVERIFY(QDir().mkpath(carpeta));
+    Form1::Opciones o;
+    o.azar = std::make_unique<Aleatorio>(5);
+    o.reproductor = std::make_unique<ReproductorPrueba>();
+    o.directorio = v.carpeta.filePath("Novaro3.sav");   // a file, not a folder
+    Form1 otra(std::move(o));
+    QStringList mensajes;
+    otra.Mensaje = [&](const QString& t) { mensajes << t; };
+    otra.Estado.ModoGuardar = true;
+    otra.MnuP_Click(0);
+    QCOMPARE(mensajes.size(), 1);
+    QVERIFY(mensajes[0].startsWith("No se ha podido guardar la partida en el lugar 1."));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), viejo);
+}
+
+QTEST_MAIN(TestPartidas)
+#include "tst_partidas.moc"
