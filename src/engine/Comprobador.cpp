@@ -1,4 +1,5 @@
 #include "Comprobador.h"
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -32,6 +33,30 @@ std::optional<int16_t> LeerEntero(const std::string& s, size_t pos, int base)
     return EnRango(v);
 }
 
+// Power of ten of the first significant digit of a number written as
+// digits, an optional point and an optional "e" exponent. Only asked of
+// numbers too large or too small for a double.
+long OrdenDeMagnitud(const std::string& numero)
+{
+    const size_t e = numero.find('e');
+    const std::string mantisa = numero.substr(0, e);
+    long exponente = 0;
+    if (e != std::string::npos) {
+        size_t q = e + 1;
+        const bool negativo = q < numero.size() && numero[q] == '-';
+        if (q < numero.size() && (numero[q] == '-' || numero[q] == '+')) ++q;
+        for (; q < numero.size(); ++q) exponente = std::min(exponente * 10 + (numero[q] - '0'), 1000000000L);
+        if (negativo) exponente = -exponente;
+    }
+    size_t punto = mantisa.find('.');
+    if (punto == std::string::npos) punto = mantisa.size();
+    const size_t primera = mantisa.find_first_of("123456789");
+    if (primera == std::string::npos) return -1000000000L;
+    const long orden = primera < punto ? static_cast<long>(punto - primera) - 1
+                                       : -static_cast<long>(primera - punto);
+    return orden + exponente;
+}
+
 } // namespace
 
 std::optional<int16_t> ValorCasilla(std::string_view texto)
@@ -59,14 +84,10 @@ std::optional<int16_t> ValorCasilla(std::string_view texto)
         while (p < s.size() && EsDigito(s[p])) { numero += s[p++]; hayDigitos = true; }
     }
     if (!hayDigitos) return 0;
-    bool exponenteNegativo = false;
     if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
         size_t q = p + 1;
         std::string exponente = "e";
-        if (q < s.size() && (s[q] == '+' || s[q] == '-')) {
-            exponenteNegativo = s[q] == '-';
-            exponente += s[q++];
-        }
+        if (q < s.size() && (s[q] == '+' || s[q] == '-')) exponente += s[q++];
         const size_t inicio = q;
         while (q < s.size() && EsDigito(s[q])) exponente += s[q++];
         if (q > inicio) numero += exponente;
@@ -76,7 +97,7 @@ std::optional<int16_t> ValorCasilla(std::string_view texto)
     const auto [fin, error] = std::from_chars(numero.data(), numero.data() + numero.size(), v);
     (void)fin;
     if (error == std::errc::result_out_of_range) {
-        if (!exponenteNegativo) return std::nullopt;
+        if (OrdenDeMagnitud(numero) > 0) return std::nullopt;
         v = 0;   // too small to tell from zero
     } else if (error != std::errc()) {
         return 0;

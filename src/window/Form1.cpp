@@ -13,9 +13,22 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace {
+
+// The arrows skip a greyed item, so a screen reader never named it; reachable,
+// it is heard as unavailable, and it still cannot be chosen.
+class EstiloMenu : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* opcion, const QWidget* widget,
+                  QStyleHintReturn* retorno) const override
+    {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, opcion, widget, retorno);
+    }
+};
 
 // Designed positions are in twips; 15 twips make one pixel at 96 dpi.
 QRect Twips(int izquierda, int arriba, int ancho, int alto)
@@ -53,6 +66,9 @@ Form1::Form1(Opciones opciones)
     Mensaje = [this](const QString& texto) {
         QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("NOVARO"), texto, QMessageBox::Ok, this);
         caja.exec();
+        // Without a window manager nobody gives the game window back its activation,
+        // and the key detector would never hear its focus again.
+        activateWindow();
     };
     MostrarMenu = [](QMenu* menu) { menu->exec(QCursor::pos()); };
 
@@ -82,7 +98,7 @@ void Form1::Form_Load()
     reproductor_->PonerArchivo(ruta);
     Estado.SonidoActivo = true;
     CrearCasillas();
-    NuevaPartida(Estado, *this, *azar_);
+    NuevaPartida(Estado, *this, *azar_);   // silent: the window is not shown yet
     Picture1->setFocus();
 }
 
@@ -214,6 +230,10 @@ void Form1::ConstruirMenus()
         connect(a, &QAction::triggered, this, [this, i] { MnuB_Click(i); });
         MnuB.append(a);
     }
+    // Parented to the window, so it outlives the menu that uses it.
+    auto* estilo = new EstiloMenu;
+    estilo->setParent(this);
+    MnuBotonera->setStyle(estilo);
     // Never smaller than the designed window; minimizing stays possible.
     setMinimumSize(Twips(0, 0, 7935, 4665).width(), Twips(0, 0, 7935, 4665).height() + menuBar()->sizeHint().height());
 }
@@ -251,11 +271,6 @@ void Form1::RepintarCasillas()
         Text1[i]->setReadOnly(Estado.Originales[i]);
         SeleccionarCasilla(static_cast<int16_t>(i), seleccionadas_[i]);
     }
-}
-
-void Form1::NuevoJuego()
-{
-    NuevaPartida(Estado, *this, *azar_);
 }
 
 void Form1::EnfocarDetector()

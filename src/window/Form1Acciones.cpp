@@ -5,7 +5,9 @@
 #include "Comprobador.h"
 #include "Dialog.h"
 #include "Form1.h"
+#include "Partida.h"
 #include "Revelar.h"
+#include "Voz.h"
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,6 +28,13 @@ void Form1::Command2_Click()
     EnfocarDetector();
 }
 
+// The board changed under a player who may not see it: say so (the message line stays as it was).
+void Form1::NuevoJuego()
+{
+    NuevaPartida(Estado, *this, *azar_);
+    voz_->Hablar(QStringLiteral("Nuevo juego"));
+}
+
 void Form1::Command3_Click()
 {
     VerSolucion(Estado, *this);
@@ -33,6 +42,7 @@ void Form1::Command3_Click()
     RepintarCasillas();
     Command1->setEnabled(false);
     Command4->setEnabled(false);
+    voz_->Hablar(QStringLiteral("Solución en el tablero"));
     EnfocarDetector();
 }
 

@@ -1,6 +1,7 @@
 // The nine save slots beside the program.
 #include "Form1.h"
 #include "Ranuras.h"
+#include "Voz.h"
 #include <QPushButton>
 
 void Form1::GuardarPartida(int16_t n)
@@ -8,6 +9,7 @@ void Form1::GuardarPartida(int16_t n)
     const ResultadoGuardar r = GuardarRanura(RutaRanura(directorio_, n), RegistroDe(Estado, *this));
     // A save that did not happen must never pass for one that did.
     if (!r.ok) Mensaje(QStringLiteral("No se ha podido guardar la partida en el lugar %1. %2").arg(n).arg(r.motivo));
+    else voz_->Hablar(QStringLiteral("Partida guardada en el lugar %1").arg(n));
 }
 
 void Form1::CargarPartida(int16_t n)
@@ -31,6 +33,7 @@ void Form1::CargarPartida(int16_t n)
         RepintarCasillas();
         Command1->setEnabled(true);
         Command4->setEnabled(true);
+        voz_->Hablar(QStringLiteral("Partida cargada del lugar %1").arg(n));
         return;
     }
 }

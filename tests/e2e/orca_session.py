@@ -218,6 +218,15 @@ class OrcaSession:
             time.sleep(0.1)
         raise WindowNotFound("no new window within %.1f s" % timeout)
 
+    def wait_window_gone(self, window, timeout=10.0):
+        """Wait until a window (a dialog, a message box) is no longer visible."""
+        deadline = time.monotonic() + timeout
+        while window in self.windows():
+            if time.monotonic() >= deadline:
+                raise SessionError("window %s still open after %.1f s" % (window, timeout))
+            self._check_program()
+            time.sleep(0.1)
+
     # ---- what Orca said ----------------------------------------------------------------
 
     def utterances(self):

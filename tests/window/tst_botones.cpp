@@ -1,6 +1,7 @@
 #include "VentanaPrueba.h"
 #include "Dialog.h"
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -94,6 +95,9 @@ void TestBotones::verSolucionYVuelta()
     QVERIFY(!v.f->Command1->isEnabled());
     QVERIFY(!v.f->Command4->isEnabled());
     QVERIFY(v.f->Picture1->hasFocus());
+    QVERIFY(v.dichos.contains("Solución en el tablero"));
+    // Greyed items stay reachable by the arrows, so a screen reader names them.
+    QVERIFY(v.f->MnuBotonera->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, v.f->MnuBotonera));
 
     bool habilitados = true;
     if (vuelta == "boton") QTest::mouseClick(v.f->Command2, Qt::LeftButton);
@@ -103,6 +107,7 @@ void TestBotones::verSolucionYVuelta()
     else { v.f->CargarPartida(4); habilitados = false; }
     QCOMPARE(v.f->Command1->isEnabled(), habilitados);
     QCOMPARE(v.f->Command4->isEnabled(), habilitados);
+    QCOMPARE(v.dichos.contains("Nuevo juego"), vuelta != "carga" && habilitados);
 }
 
 void TestBotones::botoneraGrisTrasVerSolucion()

@@ -66,7 +66,8 @@ void TestPartidas::idaYVuelta()
     QStringList antes;
     for (Casilla* c : v.f->Text1) antes << c->text();
     Guardar(v, 2);
-    QVERIFY(v.mensajes.isEmpty());   // a good save says nothing
+    QVERIFY(v.mensajes.isEmpty());   // a good save shows no box, it is only spoken
+    QCOMPARE(v.dichos.last(), QString("Partida guardada en el lugar 2"));
     QCOMPARE(QFile(v.carpeta.filePath("Novaro2.sav")).size() > 0, true);
 
     // Another game, level, cursor and write mode; the load brings back only the game.
@@ -78,6 +79,7 @@ void TestPartidas::idaYVuelta()
     v.f->Picture1->setFocus();
     Cargar(v, 2);
     QVERIFY(v.mensajes.isEmpty());
+    QCOMPARE(v.dichos.last(), QString("Partida cargada del lugar 2"));
     QStringList despues;
     for (Casilla* c : v.f->Text1) despues << c->text();
     QCOMPARE(despues, antes);
