@@ -110,6 +110,11 @@ void TestRaton::nombresAccesibles()
     QCOMPARE(v.f->Text1[24]->accessibleName(), QString("Fila 3, columna 7"));
     QCOMPARE(v.f->Picture1->accessibleName(), QString("Detector de teclas"));
     QVERIFY(!v.f->TbPorta->accessibleName().isEmpty());
+    // An empty cell says so in words; a written one does not.
+    v.f->Text1[30]->setText("-");
+    QCOMPARE(v.f->Text1[30]->accessibleDescription(), QString("vacía"));
+    v.f->Text1[30]->setText("5");
+    QVERIFY(v.f->Text1[30]->accessibleDescription().isEmpty());
 }
 
 QTEST_MAIN(TestRaton)
