@@ -12,7 +12,7 @@ packages=(
   orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
   espeak-ng libao4 procps faketime
   # sanitizers, fuzzing, benchmarks
-  clang-14 libclang-rt-14-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev libbenchmark-dev libx11-dev
 )
 
 missing=()

@@ -165,40 +165,37 @@ void DetectorTeclas::Borrar()
     }
 }
 
-void DetectorTeclas::AnexarCasilla(int indice)
+void DetectorTeclas::AnexarCasilla(QString& linea, int indice) const
 {
-    QString linea = Linea() + SinBlancos(Texto(indice)) + QLatin1Char(' ');
+    linea += SinBlancos(Texto(indice)) + QLatin1Char(' ');
     if (e_.Provisionales[indice]) linea += QStringLiteral("P ");
-    PonerLinea(linea);
 }
 
+// The lines are built whole and written once: the reader hears one utterance.
 void DetectorTeclas::LeerColumna()
 {
-    PonerLinea(QString());
-    for (int r = 0; r < 9; ++r) AnexarCasilla(r * 9 + e_.ColumnaActual);
-    dicho_ = Linea();
+    QString linea;
+    for (int r = 0; r < 9; ++r) AnexarCasilla(linea, r * 9 + e_.ColumnaActual);
+    Decir(linea);
 }
 
 void DetectorTeclas::LeerFila()
 {
-    PonerLinea(QString());
-    for (int c = 0; c < 9; ++c) AnexarCasilla(e_.FilaActual * 9 + c);
-    dicho_ = Linea();
+    QString linea;
+    for (int c = 0; c < 9; ++c) AnexarCasilla(linea, e_.FilaActual * 9 + c);
+    Decir(linea);
 }
 
 void DetectorTeclas::LeerPanel()
 {
     const int s = (e_.FilaActual - (e_.FilaActual % 3)) * 9 + (e_.ColumnaActual / 3) * 3;
-    PonerLinea(QString());
+    QString linea;
     for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) AnexarCasilla(s + r * 9 + c);
-        QString linea = Linea();
-        if (!linea.isEmpty()) {
-            linea.chop(1);
-            PonerLinea(linea + QStringLiteral(". "));
-        }
+        for (int c = 0; c < 3; ++c) AnexarCasilla(linea, s + r * 9 + c);
+        linea.chop(1);   // the blank just appended becomes a full stop and a blank
+        linea += QStringLiteral(". ");
     }
-    dicho_ = Linea();
+    Decir(linea);
 }
 
 void DetectorTeclas::LeerCasilla()

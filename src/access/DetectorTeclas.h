@@ -42,7 +42,7 @@ private:
     void CambiarSonido();
     void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
 
-    void AnexarCasilla(int indice);
+    void AnexarCasilla(QString& linea, int indice) const;
     void Decir(const QString& texto);
     QString Linea() const;
     void PonerLinea(const QString& texto);

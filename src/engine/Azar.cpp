@@ -2,7 +2,7 @@
 
 float Aleatorio::Sacar()
 {
-    uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);
+    uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);   // Saltar relies on this step
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     z ^= z >> 31;

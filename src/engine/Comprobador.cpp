@@ -1,5 +1,6 @@
 #include "Comprobador.h"
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -61,6 +62,11 @@ long OrdenDeMagnitud(const std::string& numero)
 
 std::optional<int16_t> ValorCasilla(std::string_view texto)
 {
+    // Almost every cell is one digit or "-": no need to copy those.
+    if (texto.size() == 1) {
+        if (EsDigito(texto[0])) return static_cast<int16_t>(texto[0] - '0');
+        if (texto[0] == '-') return 0;
+    }
     std::string s;
     s.reserve(texto.size());
     for (char c : texto)
@@ -124,37 +130,50 @@ bool ComprobarGrupo(const EstadoJuego& e)
 
 std::string Comprobar(EstadoJuego& e, const Casillas& casillas)
 {
-    std::string listado;
-    bool fuera = false;
-
-    auto anotar = [&](int posicion, int indice) {
-        const auto v = ValorCasilla(casillas.Texto(static_cast<int16_t>(indice)));
-        // Out of range can never be a digit; 0 fails the group the same way.
-        e.Grupo[posicion] = v.value_or(0);
-        if (!v) fuera = true;
-        listado += v ? std::to_string(*v) : std::string("?");
+    // Each cell is read at most once, and only as far as the first failing group.
+    std::array<std::optional<int16_t>, 81> valores;
+    std::array<bool, 81> leido{};
+    auto valor = [&](int i) {
+        if (!leido[i]) {
+            valores[i] = ValorCasilla(casillas.Texto(static_cast<int16_t>(i)));
+            leido[i] = true;
+        }
+        return valores[i];
     };
-    auto valido = [&] { return !fuera && ComprobarGrupo(e); };
-    auto empezar = [&] { listado.clear(); fuera = false; };
+    using Grupo9 = std::array<int, 9>;
+    auto valido = [&](const Grupo9& indices) {
+        bool fuera = false;
+        for (int k = 0; k < 9; ++k) {
+            const auto v = valor(indices[k]);
+            // Out of range can never be a digit; 0 fails the group the same way.
+            e.Grupo[k] = v.value_or(0);
+            fuera = fuera || !v;
+        }
+        return !fuera && ComprobarGrupo(e);
+    };
+    auto listado = [&](const Grupo9& indices) {
+        std::string s = "(";
+        for (int i : indices) {
+            const auto v = valor(i);
+            s += v ? std::to_string(*v) : std::string("?");
+        }
+        return s + ")";
+    };
 
+    Grupo9 g;
     for (int c = 0; c < 9; ++c) {
-        empezar();
-        for (int r = 0; r < 9; ++r) anotar(r, r * 9 + c);
-        if (!valido())
-            return "Datos incorrectos en la columna " + std::to_string(c + 1) + "(" + listado + ")";
+        for (int r = 0; r < 9; ++r) g[r] = r * 9 + c;
+        if (!valido(g)) return "Datos incorrectos en la columna " + std::to_string(c + 1) + listado(g);
     }
     for (int r = 0; r < 9; ++r) {
-        empezar();
-        for (int c = 0; c < 9; ++c) anotar(c, r * 9 + c);
-        if (!valido())
-            return "Datos incorrectos en la fila " + std::to_string(r + 1) + "(" + listado + ")";
+        for (int c = 0; c < 9; ++c) g[c] = r * 9 + c;
+        if (!valido(g)) return "Datos incorrectos en la fila " + std::to_string(r + 1) + listado(g);
     }
     for (int b = 0; b < 9; b += 3) {
         for (int a = 0; a < 9; a += 3) {
-            empezar();
             for (int j = 0; j < 3; ++j)
-                for (int i = 0; i < 3; ++i) anotar(j * 3 + i, (a + i) * 9 + (b + j));
-            if (!valido()) return "Datos incorrectos en un tablero  (" + listado + ")";
+                for (int i = 0; i < 3; ++i) g[j * 3 + i] = (a + i) * 9 + (b + j);
+            if (!valido(g)) return "Datos incorrectos en un tablero  " + listado(g);
         }
     }
     return "Muchísimas felicidades. ha demostrado usted una  gran inteligencia ";

@@ -11,6 +11,15 @@ struct Carving {
 
     // During the carving every filled cell is a given, so the flags are the record.
     bool Lleno(int i) const { return e.Originales[i]; }
+    bool Aceptable(int i) const { return !Lleno(i) && usosDigito[Digito(i)] < 2; }
+
+    bool PanelSinHueco(int pila, int banda) const
+    {
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 3; ++x)
+                if (Aceptable((3 * banda + y) * 9 + 3 * pila + x)) return false;
+        return true;
+    }
     int16_t Digito(int i) const { return e.Solucion[i / 9][i % 9]; }
 
     void Colocar(int i, bool primeraPasada)
@@ -34,18 +43,22 @@ struct Carving {
             const int pila = panel / 3, banda = panel % 3;
             const bool ultimo = hueco == 17;
             bool aceptado = false;
-            for (;;) {
+            if (ultimo && PanelSinHueco(pila, banda)) {
+                // Every candidate left would be refused: use up the same draws at once.
+                azar.Saltar(2 * static_cast<int64_t>(1000 - intentos));
+                intentos = 1000;
+            }
+            while (!(ultimo && intentos >= 1000)) {
                 const int x = Azar(azar, 3);
                 const int y = Azar(azar, 3);
                 const int i = (3 * banda + y) * 9 + 3 * pila + x;
                 if (ultimo) ++intentos;
-                if (!Lleno(i) && usosDigito[Digito(i)] < 2) {
+                if (Aceptable(i)) {
                     Colocar(i, true);
                     ++colocados;
                     aceptado = true;
                     break;
                 }
-                if (ultimo && intentos >= 1000) break;
             }
             if (reinicio && colocados >= 18) return;
             if (!aceptado) {

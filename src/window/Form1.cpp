@@ -175,11 +175,11 @@ void Form1::CrearCasillas()
     QFont courierNew(QStringLiteral("Courier New"));
     courierNew.setStyleHint(QFont::Monospace);
     courierNew.setPointSizeF(15.75);
+    Frame1->setFont(courierNew);   // the cells inherit it: one font resolution, not 81
     for (int i = 0; i < 81; ++i) {
         auto* celda = new Casilla(i, Frame1);
         const int fila = i / 9, columna = i % 9;
         celda->setGeometry(Twips(600 * columna + 100 * (columna / 3), 400 * fila + 100 * (fila / 3), 600, 400));
-        celda->setFont(courierNew);
         celda->setText(QStringLiteral("-"));
         celda->installEventFilter(this);
         connect(celda, &Casilla::GotFocus, this, &Form1::Text1_GotFocus);

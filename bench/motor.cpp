@@ -1,0 +1,107 @@
+// The engine alone: dealing a game and checking a board, over plain cells.
+#include <benchmark/benchmark.h>
+#include "Azar.h"
+#include "CasillasPlano.h"
+#include "Comprobador.h"
+#include "Generador.h"
+#include "Partida.h"
+
+namespace {
+
+void BM_NuevaPartida(benchmark::State& state)
+{
+    EstadoJuego e;
+    e.Nivel = static_cast<int16_t>(state.range(0));
+    CasillasPlano casillas;
+    Aleatorio azar(12345);
+    for (auto _ : state) {
+        NuevaPartida(e, casillas, azar);
+        benchmark::DoNotOptimize(e.Originales);
+        benchmark::ClobberMemory();
+    }
+}
+// 7 is the level the game starts with; 0 and 14 are the two ends (27 and 41 givens).
+BENCHMARK(BM_NuevaPartida)->Arg(7)->Arg(0)->Arg(14);
+
+void BM_GenerarSolucion(benchmark::State& state)
+{
+    EstadoJuego e;
+    Aleatorio azar(12345);
+    for (auto _ : state) {
+        GenerarSolucion(e, azar);
+        benchmark::DoNotOptimize(e.Solucion);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_GenerarSolucion);
+
+void BM_Barajar(benchmark::State& state)
+{
+    EstadoJuego e;
+    Aleatorio azar(12345);
+    GenerarSolucion(e, azar);
+    for (auto _ : state) {
+        Barajar(e, azar);
+        benchmark::DoNotOptimize(e.Solucion);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Barajar);
+
+void BM_CrearPartida(benchmark::State& state)
+{
+    EstadoJuego e;
+    e.Nivel = 7;
+    CasillasPlano casillas;
+    Aleatorio azar(12345);
+    GenerarSolucion(e, azar);
+    Barajar(e, azar);
+    for (auto _ : state) {
+        CrearPartida(e, casillas, azar);
+        benchmark::DoNotOptimize(e.Originales);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CrearPartida);
+
+// A freshly dealt game, and the same game with every cell holding its solution digit.
+struct Tableros {
+    EstadoJuego e;
+    CasillasPlano puzzle, lleno;
+    Tableros()
+    {
+        e.Nivel = 7;
+        Aleatorio azar(12345);
+        NuevaPartida(e, puzzle, azar);
+        for (int i = 0; i < 81; ++i)
+            lleno.textos[i] = std::string(1, static_cast<char>('0' + e.Solucion[i / 9][i % 9]));
+    }
+};
+
+void BM_Comprobar_Lleno(benchmark::State& state)
+{
+    Tableros t;
+    if (Comprobar(t.e, t.lleno).rfind("Muchísimas", 0) != 0) {
+        state.SkipWithError("the full board does not pass the check");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(Comprobar(t.e, t.lleno));
+}
+BENCHMARK(BM_Comprobar_Lleno);
+
+void BM_Comprobar_Nuevo(benchmark::State& state)
+{
+    Tableros t;
+    for (auto _ : state) benchmark::DoNotOptimize(Comprobar(t.e, t.puzzle));
+}
+BENCHMARK(BM_Comprobar_Nuevo);
+
+// The per-cell parse Comprobar makes 243 times on a full board.
+void BM_ValorCasilla(benchmark::State& state)
+{
+    const std::string texto = "7";
+    for (auto _ : state) benchmark::DoNotOptimize(ValorCasilla(texto));
+}
+BENCHMARK(BM_ValorCasilla);
+
+} // namespace

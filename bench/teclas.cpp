@@ -1,0 +1,146 @@
+// One keystroke through the real offscreen window: from the key event reaching
+// the key detector to the utterance (Voz::Hablado), key by key, with percentiles.
+#include <benchmark/benchmark.h>
+#include <QKeyEvent>
+#include <QtTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+#include "VentanaBanco.h"
+#include "Voz.h"
+
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+double Microsegundos(Reloj::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+
+double Percentil(std::vector<double> v, double p)
+{
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    // Nearest rank: the smallest value with at least p of the samples at or below it.
+    const auto rango = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size())));
+    return v[std::clamp<size_t>(rango, 1, v.size()) - 1];
+}
+
+// NOVARO_TECLAS overrides how many keys each case times (at least 10000 by default).
+int64_t Teclas()
+{
+    if (const char* n = std::getenv("NOVARO_TECLAS")) {
+        const long v = std::strtol(n, nullptr, 10);
+        if (v > 0) return v;
+    }
+    return 10000;
+}
+
+struct Pulsacion {
+    Qt::Key tecla;
+    QString texto;   // what the key types; empty for a key that types nothing
+};
+
+// Times the press of pulsacion(k) for key k; entre(k) runs untimed after each one.
+// The key's release and the repaint that follows (processEvents) go into "reposo",
+// the whole keystroke until the window is idle again.
+void MedirTeclas(benchmark::State& state, VentanaBanco& v, const std::function<Pulsacion(int64_t)>& pulsacion,
+                 const std::function<void(int64_t)>& entre = {})
+{
+    Reloj::time_point oido;
+    bool hablado = false;
+    const auto conexion = QObject::connect(&v.f->Habla(), &Voz::Hablado, [&](const QString&) {
+        oido = Reloj::now();
+        hablado = true;
+    });
+
+    std::vector<double> voz, reposo;
+    voz.reserve(static_cast<size_t>(state.max_iterations));
+    reposo.reserve(static_cast<size_t>(state.max_iterations));
+    QWidget* detector = v.f->Picture1;
+    int64_t k = 0;
+    for (auto _ : state) {
+        const Pulsacion p = pulsacion(k);
+        hablado = false;
+        const auto t0 = Reloj::now();
+        QTest::sendKeyEvent(QTest::Press, detector, p.tecla, p.texto, Qt::NoModifier);
+        if (!hablado) {
+            state.SkipWithError("a key produced no utterance");
+            break;
+        }
+        QTest::sendKeyEvent(QTest::Release, detector, p.tecla, p.texto, Qt::NoModifier);
+        QCoreApplication::processEvents();
+        const auto t1 = Reloj::now();
+        voz.push_back(Microsegundos(oido - t0));
+        reposo.push_back(Microsegundos(t1 - t0));
+        state.SetIterationTime(std::chrono::duration<double>(oido - t0).count());
+        if (entre) entre(k);
+        ++k;
+    }
+    QObject::disconnect(conexion);
+
+    state.counters["p50_us"] = Percentil(voz, 0.50);
+    state.counters["p99_us"] = Percentil(voz, 0.99);
+    state.counters["max_us"] = Percentil(voz, 1.0);
+    state.counters["reposo_p50_us"] = Percentil(reposo, 0.50);
+    state.counters["reposo_p99_us"] = Percentil(reposo, 0.99);
+}
+
+// Right from column 2 to 3, then Left back: every key crosses into another panel.
+void FlechasEntrePaneles(benchmark::State& state, VentanaBanco& v)
+{
+    v.f->Estado.SonidoActivo = true;
+    v.Cursor(4, 2);
+    MedirTeclas(state, v, [](int64_t k) { return Pulsacion{k % 2 ? Qt::Key_Left : Qt::Key_Right, {}}; });
+}
+
+void BM_Tecla_Flecha(benchmark::State& state)
+{
+    VentanaBanco v;
+    FlechasEntrePaneles(state, v);
+}
+BENCHMARK(BM_Tecla_Flecha)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// The same with the game's own Qt Multimedia player, as the real game runs it;
+// onda_lista tells whether an audio device was there to play the sound at all.
+void BM_Tecla_Flecha_ReproductorQt(benchmark::State& state)
+{
+    VentanaBanco v(std::make_unique<ReproductorQt>());
+    FlechasEntrePaneles(state, v);
+    const auto* qt = dynamic_cast<const ReproductorQt*>(&v.f->Sonido());
+    state.counters["onda_lista"] = qt && qt->OndaLista() ? 1 : 0;
+}
+BENCHMARK(BM_Tecla_Flecha_ReproductorQt)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// C reads the cursor's column into the message line.
+void BM_Tecla_C(benchmark::State& state)
+{
+    VentanaBanco v;
+    v.Cursor(4, 4);
+    MedirTeclas(state, v, [](int64_t) { return Pulsacion{Qt::Key_C, QStringLiteral("c")}; });
+}
+BENCHMARK(BM_Tecla_C)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// A digit typed in write mode; Backspace (untimed, silent) empties the line again
+// so every timed key sees the same short line.
+void BM_Tecla_Escritura(benchmark::State& state)
+{
+    VentanaBanco v;
+    int vacia = 0;
+    while (v.f->Estado.Originales[vacia]) ++vacia;
+    v.Cursor(vacia / 9, vacia % 9);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+    if (!v.f->Estado.ModoEscritura) {
+        state.SkipWithError("write mode did not start");
+        return;
+    }
+    MedirTeclas(
+        state, v, [](int64_t) { return Pulsacion{Qt::Key_7, QStringLiteral("7")}; },
+        [&v](int64_t) {
+            QTest::keyClick(v.f->Picture1, Qt::Key_Backspace);
+            QCoreApplication::processEvents();
+        });
+}
+BENCHMARK(BM_Tecla_Escritura)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+} // namespace
