@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 #include "VentanaBanco.h"
+#include "ReproductorQt.h"
 #include "Voz.h"
 
 namespace {

@@ -60,7 +60,7 @@ Form1::Form1(Opciones opciones)
     : azar_(std::move(opciones.azar)), reproductor_(std::move(opciones.reproductor)),
       directorio_(opciones.directorio)
 {
-    if (!reproductor_) reproductor_ = std::make_unique<ReproductorQt>();
+    if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>();
     if (directorio_.isEmpty()) directorio_ = QCoreApplication::applicationDirPath();
 
     Mensaje = [this](const QString& texto) {

@@ -1,4 +1,4 @@
-#include "Reproductor.h"
+#include "ReproductorQt.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Reproductor.h"
+#include "ReproductorQt.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -153,4 +153,9 @@ bool ReproductorQt::CargaFallida() const
 bool ReproductorQt::TonoListo() const
 {
     return tono_ && tono_->status() == QSoundEffect::Ready;
+}
+
+Reproductor* NovaroCrearReproductor()
+{
+    return new ReproductorQt();
 }
