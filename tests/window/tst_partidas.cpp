@@ -50,7 +50,6 @@ private slots:
     void archivoEscritoAMano();
     void archivosDanados_data();
     void archivosDanados();
-    void guardarQueFalla();
 };
 
 void TestPartidas::idaYVuelta()
@@ -180,32 +179,6 @@ void TestPartidas::archivosDanados()
     QCOMPARE(v.mensajes.size(), 1);
     Cargar(v, 7);
     QCOMPARE(v.mensajes.size(), 1);
-}
-
-void TestPartidas::guardarQueFalla()
-{
-    VentanaPrueba v;
-    Guardar(v, 3);
-    QFile f(v.carpeta.filePath("Novaro3.sav"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray viejo = f.readAll();
-    f.close();
-    // Make the slot's folder unusable even for root: replace it by a plain file.
-    const QString carpeta = v.carpeta.path() + "/sub";
-    QVERIFY(QDir().mkpath(carpeta));
-    Form1::Opciones o;
-    o.azar = std::make_unique<Aleatorio>(5);
-    o.reproductor = std::make_unique<ReproductorPrueba>();
-    o.directorio = v.carpeta.filePath("Novaro3.sav");   // a file, not a folder
-    Form1 otra(std::move(o));
-    QStringList mensajes;
-    otra.Mensaje = [&](const QString& t) { mensajes << t; };
-    otra.Estado.ModoGuardar = true;
-    otra.MnuP_Click(0);
-    QCOMPARE(mensajes.size(), 1);
-    QVERIFY(mensajes[0].startsWith("No se ha podido guardar la partida en el lugar 1."));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), viejo);
 }
 
 QTEST_MAIN(TestPartidas)

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the fuzzers with clang 14 (libFuzzer, ASan, UBSan) and runs each for a bounded time.
+# Fails on any crash, leak, timeout or out-of-memory; the input that did it is kept
+# in <build dir>/artefactos and printed, ready to become a regression test.
+#
+#   NOVARO_FUZZ_SEGUNDOS   seconds per fuzzer (default 60)
+#   NOVARO_FUZZ_BUILD      build directory (default build-fuzz, beside src/)
+#   NOVARO_FUZZ_SOLO       run only this fuzzer (valor or slot)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+segundos=${NOVARO_FUZZ_SEGUNDOS:-60}
+build=${NOVARO_FUZZ_BUILD:-build-fuzz}
+solo=${NOVARO_FUZZ_SOLO:-}
+cxx=${NOVARO_FUZZ_CXX:-clang++-14}
+mkdir -p "$build/artefactos"
+
+flags=(-std=c++20 -g -O1 -fPIC "-fsanitize=fuzzer,address,undefined" -fno-sanitize-recover=undefined)
+read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
+read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
+
+construir() {
+    local nombre=$1
+    shift
+    echo "== building fuzz_$nombre"
+    "$cxx" "${flags[@]}" "$@" -o "$build/fuzz_$nombre"
+}
+
+ejecutar() {
+    local nombre=$1
+    shift
+    # The repository's seeds stay clean; what the fuzzer learns goes to the build dir.
+    local trabajo="$build/corpus/$nombre"
+    mkdir -p "$trabajo"
+    echo "== running fuzz_$nombre for ${segundos}s"
+    local estado=0
+    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} \
+    UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+        "$build/fuzz_$nombre" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$build/artefactos/$nombre-" "$@" \
+        "$trabajo" "fuzz/corpus/$nombre" >"$build/fuzz_$nombre.log" 2>&1 || estado=$?
+    tail -n 12 "$build/fuzz_$nombre.log"
+    if [ "$estado" -ne 0 ]; then
+        echo "!! fuzz_$nombre failed (exit $estado); log: $build/fuzz_$nombre.log" >&2
+        grep -E 'ValorCasilla|ERROR|SUMMARY|Test unit written' "$build/fuzz_$nombre.log" | cut -c1-400 >&2 || true
+        return 1
+    fi
+}
+
+fallos=0
+if [ -z "$solo" ] || [ "$solo" = valor ]; then
+    construir valor -Isrc/engine fuzz/fuzz_valor.cpp src/engine/Comprobador.cpp
+    ejecutar valor -dict=fuzz/valor.dict || fallos=$((fallos + 1))
+fi
+if [ -z "$solo" ] || [ "$solo" = slot ]; then
+    construir slot -Isrc/saves -Isrc/engine "${qt_cflags[@]}" fuzz/fuzz_slot.cpp \
+        src/saves/FormatoPartida.cpp src/saves/Windows1252.cpp src/saves/RegistroPartida.cpp "${qt_libs[@]}"
+    ejecutar slot || fallos=$((fallos + 1))
+fi
+
+if [ "$fallos" -ne 0 ]; then
+    echo "!! $fallos fuzzer(s) failed" >&2
+    exit 1
+fi
+echo "== fuzzers passed"
