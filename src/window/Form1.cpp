@@ -40,9 +40,11 @@ QRect Twips(int izquierda, int arriba, int ancho, int alto)
 
 QColor Color(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// A palette change repolishes and repaints the widget: skip it when nothing changes.
 void PonerColores(QWidget* w, const QColor& texto, const QColor& fondo)
 {
     QPalette p = w->palette();
+    if (p.color(QPalette::Text) == texto && p.color(QPalette::Base) == fondo) return;
     p.setColor(QPalette::Text, texto);
     p.setColor(QPalette::Base, fondo);
     w->setPalette(p);
@@ -242,16 +244,15 @@ std::string Form1::Texto(int16_t indice) const { return Text1[indice]->text().to
 
 void Form1::PonerTexto(int16_t indice, const std::string& texto)
 {
-    Text1[indice]->setText(QString::fromStdString(texto));
+    const QString nuevo = QString::fromStdString(texto);
+    if (Text1[indice]->text() != nuevo) Text1[indice]->setText(nuevo);
 }
 
 void Form1::Bloquear(int16_t indice, bool bloqueada) { Text1[indice]->setReadOnly(bloqueada); }
 
 void Form1::PonerColorTexto(int16_t indice, Rgb color)
 {
-    QPalette p = Text1[indice]->palette();
-    p.setColor(QPalette::Text, Color(color));
-    Text1[indice]->setPalette(p);
+    PonerColores(Text1[indice], Color(color), Text1[indice]->palette().color(QPalette::Base));
 }
 
 void Form1::SeleccionarCasilla(int16_t indice, bool seleccionada)
