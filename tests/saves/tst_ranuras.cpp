@@ -1,6 +1,5 @@
+#include "DiscoLleno.h"
 #include <QtTest>
-#include <sys/resource.h>
-#include <csignal>
 #include <map>
 #include "Ranuras.h"
 
@@ -43,26 +42,6 @@ public:
     std::array<std::string, 81> textos;
 };
 
-// Files fail to grow past a small size, as on a full disk; root is bound too.
-class LimiteDeTamano {
-public:
-    explicit LimiteDeTamano(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &antes);
-        previa = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nuevo = antes;
-        nuevo.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &nuevo);
-    }
-    ~LimiteDeTamano()
-    {
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, previa);
-    }
-private:
-    rlimit antes{};
-    void (*previa)(int) = nullptr;
-};
 
 } // namespace
 
@@ -193,7 +172,7 @@ void TstRanuras::guardarFallidoConservaLaRanura()
 
     ResultadoGuardar resultado;
     {
-        std::optional<LimiteDeTamano> limite;
+        std::optional<DiscoLleno> limite;
         if (caso == "full")
             limite.emplace(viejo.size() / 2);
         resultado = GuardarRanura(ruta, nuevo);

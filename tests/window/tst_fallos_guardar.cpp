@@ -1,11 +1,10 @@
 // Saves that cannot happen, through the real window: the slot already on disk
 // stays as it was, the game on the board is untouched, and the player is told.
+#include "DiscoLleno.h"
 #include "FormatoPartida.h"
 #include "RegistroPartida.h"
 #include "VentanaPrueba.h"
-#include <sys/resource.h>
 #include <unistd.h>
-#include <csignal>
 #include <optional>
 
 namespace {
@@ -23,26 +22,6 @@ QStringList Entradas(const QString& carpeta)
     return QDir(carpeta).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-// Files stop growing past a few bytes, as on a full disk; root is bound too.
-class DiscoLleno {
-public:
-    explicit DiscoLleno(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &antes);
-        previa = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nuevo = antes;
-        nuevo.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &nuevo);
-    }
-    ~DiscoLleno()
-    {
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, previa);
-    }
-private:
-    rlimit antes{};
-    void (*previa)(int) = nullptr;
-};
 
 // No new file can be opened at all, as in a folder nobody may write to; root is bound too.
 class SinDescriptores {
