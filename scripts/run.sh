@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-cmake --build build -j"$(nproc)"
+cmake --build build --target novaro -j"$(nproc)"
 exec ./build/novaro "$@"
