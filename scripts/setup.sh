@@ -8,9 +8,9 @@ packages=(
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
   gstreamer1.0-plugins-base fonts-liberation
   # end-to-end: a real X server, the accessibility bus and a screen reader
-  xvfb xdotool x11-utils dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
+  xvfb xdotool x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
   orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
-  espeak-ng libao4 procps faketime
+  espeak-ng libao4 procps faketime libfaketime
   # sanitizers, fuzzing, benchmarks
   clang-14 libclang-rt-14-dev libbenchmark-dev libx11-dev
 )
