@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang 14 (libFuzzer, ASan, UBSan) and runs each for a bounded time.
+# Builds the fuzzers with clang (libFuzzer, ASan, UBSan) and runs each for a bounded time.
 # Fails on any crash, leak, timeout or out-of-memory; the input that did it is kept
 # in <build dir>/artefactos and printed, ready to become a regression test.
 #
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 segundos=${NOVARO_FUZZ_SEGUNDOS:-60}
 build=${NOVARO_FUZZ_BUILD:-build-fuzz}
 solo=${NOVARO_FUZZ_SOLO:-}
-cxx=${NOVARO_FUZZ_CXX:-clang++-14}
+cxx=${NOVARO_FUZZ_CXX:-$(ls /usr/bin/clang++-[0-9]* | sort -V | tail -n 1)}
 mkdir -p "$build/artefactos"
 
 flags=(-std=c++20 -g -O1 -fPIC "-fsanitize=fuzzer,address,undefined" -fno-sanitize-recover=undefined)

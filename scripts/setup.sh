@@ -1,19 +1,36 @@
 #!/usr/bin/env bash
-# Installs what NOVARO needs on Debian 12 and configures the build. Safe to run again.
+# Installs the Debian packages NOVARO needs (Debian 12 or 13) and configures the build.
+# Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --pruebas`
+# adds everything only the tests need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+. /etc/os-release
+case "${VERSION_ID:-}" in
+  12) clang=14 ;;
+  *)  clang=19 ;;   # Debian 13 and later
+esac
+
 packages=(
-  # build
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-  gstreamer1.0-plugins-base fonts-liberation
-  # end-to-end: a real X server, the accessibility bus and a screen reader
-  xvfb xdotool x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
-  orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
-  espeak-ng libao4 procps faketime libfaketime
-  # sanitizers, fuzzing, benchmarks
-  clang-14 libclang-rt-14-dev libbenchmark-dev libx11-dev
+  qt6-tools-dev qt6-l10n-tools fonts-liberation
 )
+# Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
+[ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
+
+if [ "${1:-}" = --pruebas ]; then
+  packages+=(
+    # end-to-end: a real X server, the accessibility bus and a screen reader
+    xvfb xdotool x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
+    orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
+    espeak-ng libao4 procps libfaketime
+    # a sound server on a null sink for the sound tests
+    pulseaudio pulseaudio-utils
+    # sanitizers, fuzzing, benchmarks, packaging checks
+    "clang-$clang" "libclang-rt-$clang-dev" libbenchmark-dev libx11-dev
+    desktop-file-utils appstream dpkg-dev file
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -23,8 +40,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Instalando: ${missing[*]}"
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null

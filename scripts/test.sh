@@ -2,7 +2,7 @@
 # Builds NOVARO with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh --pruebas
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON >/dev/null
 cmake --build build-tests -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
