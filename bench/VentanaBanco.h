@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include "Azar.h"
 #include "CajaTeclas.h"
@@ -33,7 +34,8 @@ struct VentanaBanco {
         f->Mensaje = [](const QString&) {};
         f->MostrarMenu = [](QMenu*) {};
         f->show();
-        QApplication::setActiveWindow(f.get());
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get())) qFatal("the game window never became active");
         f->Picture1->setFocus();
         QCoreApplication::processEvents();
     }

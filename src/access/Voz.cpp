@@ -1,6 +1,10 @@
 #include "Voz.h"
 
 #include <QAccessibleWidget>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
+#include <QApplication>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QStringList>
@@ -40,8 +44,10 @@ void Voz::InstalarFabrica()
     instalada = true;
 }
 
-Voz::Voz(QMainWindow* ventana) : QObject(ventana)
+Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana)
 {
+    if constexpr (ConAnuncios)
+        return;
     // Also here, in case nobody called it: the labels must not get a plain
     // label interface cached before the factory is known.
     InstalarFabrica();
@@ -61,6 +67,32 @@ void Voz::Hablar(const QString& texto)
 {
     if (texto.isEmpty())
         return;
+    if constexpr (ConAnuncios)
+        Anunciar(texto);
+    else
+        Mostrar(texto);
+    emit Hablado(texto);
+}
+
+void Voz::Anunciar([[maybe_unused]] const QString& texto)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // From the object holding the focus (the key detector, or a box or menu in
+    // front of it): Orca drops bursts of events from other objects. Assertive, so
+    // a move cuts a long reading short instead of waiting behind it.
+    QObject* origen = QApplication::focusWidget();
+    if (!origen)
+        origen = ventana_.data();
+    if (!origen)
+        return;
+    QAccessibleAnnouncementEvent anuncio(origen, texto);
+    anuncio.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    Publicar(&anuncio);
+#endif
+}
+
+void Voz::Mostrar(const QString& texto)
+{
     // Orca drops a queued showing event when a newer one of the same object
     // waits, so fast messages take turns between two labels.
     EtiquetaAviso* etiqueta = etiquetas[siguiente];
@@ -68,7 +100,6 @@ void Voz::Hablar(const QString& texto)
     etiqueta->setText(texto);
     QAccessibleEvent mostrado(etiqueta, QAccessible::ObjectShow);
     Publicar(&mostrado);
-    emit Hablado(texto);
 }
 
 QString Voz::Pronunciar(const QString& linea)

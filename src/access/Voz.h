@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QtGlobal>
 
 class QMainWindow;
 
@@ -15,25 +17,36 @@ public:
     explicit EtiquetaAviso(QWidget* padre = nullptr);
 };
 
-// The game's voice: Orca ignores text changes away from the focus, but it
-// speaks a notification that appears inside a status bar, without a role word.
+// The game's voice. The rest of the game only calls Hablar; how the text
+// reaches the screen reader depends on what this Qt can do:
+// - Qt 6.8 onward sends it inside an announcement event, so no later text can
+//   overwrite it before it is read, and Orca says no role word with it;
+// - older Qt has no announcement: Orca ignores text changes away from the
+//   focus, but it speaks a notification that appears inside a status bar,
+//   without a role word.
 class Voz : public QObject {
     Q_OBJECT
 public:
+    static constexpr bool ConAnuncios = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
     static void InstalarFabrica();
     explicit Voz(QMainWindow* ventana);
 
     void Hablar(const QString& texto);
     static QString Pronunciar(const QString& linea);
 
-    // Where the showing events go. Qt drops them while no screen reader is
-    // active, so tests put an observer here.
+    // Where the accessibility events go. Qt drops them while no screen reader
+    // is active, so tests put an observer here.
     static inline QAccessible::UpdateHandler Publicar = QAccessible::updateAccessibility;
 
 signals:
     void Hablado(const QString& texto);
 
 private:
+    void Anunciar(const QString& texto);
+    void Mostrar(const QString& texto);
+
+    QPointer<QMainWindow> ventana_;
     EtiquetaAviso* etiquetas[2] = {nullptr, nullptr};
     int siguiente = 0;
 };

@@ -54,7 +54,8 @@ struct VentanaPrueba {
         };
         QObject::connect(&f->Habla(), &Voz::Hablado, [this](const QString& t) { dichos << t; });
         f->show();
-        QApplication::setActiveWindow(f.get());
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get())) qFatal("the game window never became active");
         f->Picture1->setFocus();
         QCoreApplication::processEvents();
         sonido->llamadas.clear();

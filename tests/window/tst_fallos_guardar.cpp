@@ -147,7 +147,8 @@ void TestFallosGuardar::guardarQueFalla()
         o.directorio = rutaRanura + "/carpeta";   // its parent is the old slot, a regular file
         otra = std::make_unique<Form1>(std::move(o));
         otra->show();
-        QApplication::setActiveWindow(otra.get());
+        otra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(otra.get()));
     }
     std::optional<Jugador> otroJugador;
     if (otra) otroJugador.emplace(*otra);

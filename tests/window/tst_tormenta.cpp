@@ -99,7 +99,8 @@ public:
             if (f.isVisible()) return QStringLiteral("\"&Salir\" did not close the window");
             ++salidas;
             f.show();
-            QApplication::setActiveWindow(&f);
+            f.activateWindow();
+            if (!QTest::qWaitForWindowActive(&f)) return QStringLiteral("the window could not be activated again");
             f.Picture1->setFocus();
             salio = false;
         } else if (!f.isVisible()) {
