@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "BotonVariasLineas.h"
 #include "CajaTeclas.h"
 #include "Casilla.h"
 #include "DetectorTeclas.h"
@@ -144,7 +145,7 @@ void Form1::ConstruirControles()
     arial.setStyleHint(QFont::SansSerif);
     arial.setPointSize(12);
     for (const Boton& b : botones) {
-        auto* boton = new QPushButton(QString::fromUtf8(b.texto), centro);
+        auto* boton = new BotonVariasLineas(QString::fromUtf8(b.texto), centro);
         boton->setObjectName(QString::fromLatin1(b.nombre));
         boton->setGeometry(Twips(6000, b.arriba, 1215, 500));
         boton->setFont(arial);

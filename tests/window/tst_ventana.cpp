@@ -1,4 +1,6 @@
 #include "VentanaPrueba.h"
+#include "BotonVariasLineas.h"
+#include <QAccessible>
 #include <QFrame>
 #include <QMenuBar>
 
@@ -15,6 +17,8 @@ private slots:
     void tamanoMinimo();
     void colores_data();
     void colores();
+    void rotulosEnteros_data();
+    void rotulosEnteros();
 };
 
 void TestVentana::arranque()
@@ -163,3 +167,36 @@ void TestVentana::colores()
 
 QTEST_MAIN(TestVentana)
 #include "tst_ventana.moc"
+
+void TestVentana::rotulosEnteros_data()
+{
+    QTest::addColumn<QString>("boton");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<bool>("designada");   // fits at the designed 12 points
+
+    QTest::newRow("Nuevo") << "Command2" << "Nuevo" << true;
+    QTest::newRow("Ver solución") << "Command3" << "Ver solución" << false;
+    QTest::newRow("Guardar partida") << "Command4" << "Guardar partida" << false;
+    QTest::newRow("Cargar partida") << "Command5" << "Cargar partida" << false;
+    QTest::newRow("Comprobar") << "Command1" << "Comprobar" << false;
+}
+
+void TestVentana::rotulosEnteros()
+{
+    QFETCH(QString, boton);
+    QFETCH(QString, nombre);
+    QFETCH(bool, designada);
+
+    VentanaPrueba v;
+    auto* b = v.f->findChild<BotonVariasLineas*>(boton);
+    QVERIFY(b);
+    QCOMPARE(b->size(), QSize(81, 33));
+    const QRect area = b->AreaTexto();
+    const QFontMetrics medidas(b->FuenteQueCabe());
+    const QRect ocupa = medidas.boundingRect(area, BotonVariasLineas::Alineacion, b->text());
+    QVERIFY2(area.contains(ocupa), qPrintable(QString("%1 needs %2x%3 in %4x%5").arg(b->text())
+                 .arg(ocupa.width()).arg(ocupa.height()).arg(area.width()).arg(area.height())));
+    QCOMPARE(b->FuenteQueCabe().pointSizeF() == 12, designada);
+    // A screen reader still names the whole caption, on one line.
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), nombre);
+}
