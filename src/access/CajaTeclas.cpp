@@ -8,8 +8,8 @@ CajaTeclas::CajaTeclas(QWidget* padre) : QWidget(padre)
 {
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Detector de teclas"));
-    setAccessibleDescription(QStringLiteral("Pulse F1 para ayuda"));
+    setAccessibleName(tr("Detector de teclas"));
+    setAccessibleDescription(tr("Pulse F1 para ayuda"));
 }
 
 void CajaTeclas::paintEvent(QPaintEvent*)

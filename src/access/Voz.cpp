@@ -106,12 +106,13 @@ QString Voz::Pronunciar(const QString& linea)
 {
     // An empty cell shows "-": the speech server drops it at the lower punctuation
     // levels and says "guion" at the higher ones, so it is spoken as a word.
+    const QString vacia = tr("vacía");
     QStringList piezas = linea.split(QLatin1Char(' '));
     for (QString& pieza : piezas) {
         if (pieza == QLatin1String("-"))
-            pieza = QStringLiteral("vacía");
+            pieza = vacia;
         else if (pieza == QLatin1String("-."))
-            pieza = QStringLiteral("vacía.");
+            pieza = vacia + QLatin1Char('.');
     }
     return piezas.join(QLatin1Char(' '));
 }

@@ -128,7 +128,21 @@ bool ComprobarGrupo(const EstadoJuego& e)
     return resultado;
 }
 
-std::string Comprobar(EstadoJuego& e, const Casillas& casillas)
+// Marks the texts for the translation tools; the engine itself knows no Qt.
+#define QT_TRANSLATE_NOOP(contexto, texto) texto
+
+const TextosComprobador& TextosEnEspanol()
+{
+    static const TextosComprobador textos{
+        QT_TRANSLATE_NOOP("Comprobador", "Datos incorrectos en la columna "),
+        QT_TRANSLATE_NOOP("Comprobador", "Datos incorrectos en la fila "),
+        QT_TRANSLATE_NOOP("Comprobador", "Datos incorrectos en un tablero  "),
+        QT_TRANSLATE_NOOP("Comprobador", "Muchísimas felicidades. ha demostrado usted una  gran inteligencia "),
+    };
+    return textos;
+}
+
+std::string Comprobar(EstadoJuego& e, const Casillas& casillas, const TextosComprobador& textos)
 {
     // Each cell is read at most once, and only as far as the first failing group.
     std::array<std::optional<int16_t>, 81> valores;
@@ -163,18 +177,18 @@ std::string Comprobar(EstadoJuego& e, const Casillas& casillas)
     Grupo9 g;
     for (int c = 0; c < 9; ++c) {
         for (int r = 0; r < 9; ++r) g[r] = r * 9 + c;
-        if (!valido(g)) return "Datos incorrectos en la columna " + std::to_string(c + 1) + listado(g);
+        if (!valido(g)) return textos.columna + std::to_string(c + 1) + listado(g);
     }
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) g[c] = r * 9 + c;
-        if (!valido(g)) return "Datos incorrectos en la fila " + std::to_string(r + 1) + listado(g);
+        if (!valido(g)) return textos.fila + std::to_string(r + 1) + listado(g);
     }
     for (int b = 0; b < 9; b += 3) {
         for (int a = 0; a < 9; a += 3) {
             for (int j = 0; j < 3; ++j)
                 for (int i = 0; i < 3; ++i) g[j * 3 + i] = (a + i) * 9 + (b + j);
-            if (!valido(g)) return "Datos incorrectos en un tablero  " + listado(g);
+            if (!valido(g)) return textos.panel + listado(g);
         }
     }
-    return "Muchísimas felicidades. ha demostrado usted una  gran inteligencia ";
+    return textos.felicidades;
 }

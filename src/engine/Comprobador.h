@@ -13,5 +13,14 @@ std::optional<int16_t> ValorCasilla(std::string_view texto);
 // True when e.Grupo holds 1..9 once each.
 bool ComprobarGrupo(const EstadoJuego& e);
 
+// The words of the checker's messages; a group's number and listing follow the
+// first three.
+struct TextosComprobador {
+    std::string columna, fila, panel, felicidades;
+};
+// The game's own (Spanish) words. The window passes them translated.
+const TextosComprobador& TextosEnEspanol();
+
 // Judges the board by the rules and returns the message for the player.
-std::string Comprobar(EstadoJuego& e, const Casillas& casillas);
+std::string Comprobar(EstadoJuego& e, const Casillas& casillas,
+                      const TextosComprobador& textos = TextosEnEspanol());

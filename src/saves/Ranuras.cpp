@@ -1,4 +1,5 @@
 #include "Ranuras.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,18 +14,18 @@ ResultadoGuardar GuardarRanura(const QString& ruta, const RegistroPartida& regis
     const QString nombre = QFileInfo(ruta).fileName();
     const QByteArray bytes = CodificarPartida(registro);
     if (bytes.size() > TamanoMaximoRanura)
-        return {false, QStringLiteral("La partida es demasiado grande para guardarla en ") + nombre};
+        return {false, QCoreApplication::translate("Ranuras", "La partida es demasiado grande para guardarla en ") + nombre};
 
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("No se puede crear el archivo ") + nombre};
+        return {false, QCoreApplication::translate("Ranuras", "No se puede crear el archivo ") + nombre};
     // Qt 6.4's commit() ignores a failed flush and would put a cut file in place, so flush here.
     if (archivo.write(bytes) != bytes.size() || !archivo.flush()) {
         archivo.cancelWriting();
-        return {false, QStringLiteral("No se pudo escribir el archivo ") + nombre};
+        return {false, QCoreApplication::translate("Ranuras", "No se pudo escribir el archivo ") + nombre};
     }
     if (!archivo.commit())
-        return {false, QStringLiteral("No se pudo terminar de guardar el archivo ") + nombre};
+        return {false, QCoreApplication::translate("Ranuras", "No se pudo terminar de guardar el archivo ") + nombre};
     return {true, {}};
 }
 

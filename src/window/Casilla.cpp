@@ -7,7 +7,7 @@ Casilla::Casilla(int indice, QWidget* padre) : QLineEdit(padre), indice_(indice)
 {
     setObjectName(QStringLiteral("Text1_%1").arg(indice));
     const int fila = indice / 9 + 1, columna = indice % 9 + 1;
-    setAccessibleName(QStringLiteral("Fila %1, columna %2").arg(fila).arg(columna));
+    setAccessibleName(tr("Fila %1, columna %2").arg(fila).arg(columna));
     // "-" alone may not be spoken at low punctuation levels; the description always is.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& texto) {
         const QString descripcion = texto == QLatin1String("-") ? QStringLiteral("vacía") : QString();

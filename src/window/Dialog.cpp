@@ -56,9 +56,9 @@ Dialog::Dialog(QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                          | Qt::MSWindowsFixedSizeDialogHint),
       Text1(new QPlainTextEdit(this)),
-      OKButton(new QPushButton(QStringLiteral("Aceptar"), this))
+      OKButton(new QPushButton(tr("Aceptar"), this))
 {
-    setWindowTitle(QStringLiteral("Instrucciones Novaro"));
+    setWindowTitle(tr("Instrucciones Novaro"));
     setWindowIcon(SinIcono());
 
     // The client area sits at a fixed place of the screen, not centred on the game.
@@ -75,7 +75,7 @@ Dialog::Dialog(QWidget* padre)
     // Tab must lead to the button, or a keyboard user would be stuck in the text.
     Text1->setTabChangesFocus(true);
     Text1->setPlainText(TextoAyuda());
-    Text1->setAccessibleName(QStringLiteral("Instrucciones"));
+    Text1->setAccessibleName(tr("Instrucciones"));
     Text1->installEventFilter(this);
 
     OKButton->setObjectName(QStringLiteral("OKButton"));

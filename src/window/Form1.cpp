@@ -67,7 +67,7 @@ Form1::Form1(Opciones opciones)
     if (directorio_.isEmpty()) directorio_ = QCoreApplication::applicationDirPath();
 
     Mensaje = [this](const QString& texto) {
-        QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("NOVARO"), texto, QMessageBox::Ok, this);
+        QMessageBox caja(QMessageBox::NoIcon, tr("NOVARO"), texto, QMessageBox::Ok, this);
         caja.exec();
         // Without a window manager nobody gives the game window back its activation,
         // and the key detector would never hear its focus again.
@@ -107,7 +107,7 @@ void Form1::Form_Load()
 
 void Form1::ConstruirControles()
 {
-    setWindowTitle(QStringLiteral("NOVARO"));
+    setWindowTitle(tr("NOVARO"));
     setWindowIcon(QIcon(QStringLiteral(":/novaro.png")));
 
     auto* centro = new QWidget(this);
@@ -115,9 +115,9 @@ void Form1::ConstruirControles()
     centro->setFixedSize(Twips(0, 0, 7935, 4665).size());
     setCentralWidget(centro);
 
-    TbPorta = new QLineEdit(QStringLiteral("Pulse F1 para ayuda"), centro);
+    TbPorta = new QLineEdit(tr("Pulse F1 para ayuda"), centro);
     TbPorta->setObjectName(QStringLiteral("TbPorta"));
-    TbPorta->setAccessibleName(QStringLiteral("Línea de mensajes"));
+    TbPorta->setAccessibleName(tr("Línea de mensajes"));
     TbPorta->setGeometry(Twips(200, 200, 5600, 500));
     QFont courier(QStringLiteral("Courier"));
     courier.setStyleHint(QFont::Monospace);
@@ -133,23 +133,25 @@ void Form1::ConstruirControles()
     const QColor naranja(255, 130, 71);
     struct Boton { QPushButton** destino; int arriba; const char* nombre; const char* texto; const char* ayuda; };
     const Boton botones[] = {
-        {&Command2, 900, "Command2", "&Nuevo", "Genera un nuevo juego"},
-        {&Command3, 1725, "Command3", "&Ver solución", "Muestra en pantalla la solución para el NOVARO actual."},
-        {&Command4, 2550, "Command4", "&Guardar partida", "Permite guardar la partida"},
-        {&Command5, 3375, "Command5", "&Cargar partida", "Permite cargar una partida que hayamos guardado antes "},
-        {&Command1, 4200, "Command1", "&Comprobar",
-         "Va comprobando si los números introducidos cumplen las condiciones, revisando primero las filas, "
-         "después las columnas y por último los paneles."},
+        {&Command2, 900, "Command2", QT_TR_NOOP("&Nuevo"), QT_TR_NOOP("Genera un nuevo juego")},
+        {&Command3, 1725, "Command3", QT_TR_NOOP("&Ver solución"),
+         QT_TR_NOOP("Muestra en pantalla la solución para el NOVARO actual.")},
+        {&Command4, 2550, "Command4", QT_TR_NOOP("&Guardar partida"), QT_TR_NOOP("Permite guardar la partida")},
+        {&Command5, 3375, "Command5", QT_TR_NOOP("&Cargar partida"),
+         QT_TR_NOOP("Permite cargar una partida que hayamos guardado antes ")},
+        {&Command1, 4200, "Command1", QT_TR_NOOP("&Comprobar"),
+         QT_TR_NOOP("Va comprobando si los números introducidos cumplen las condiciones, revisando primero las filas, "
+                    "después las columnas y por último los paneles.")},
     };
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
     arial.setPointSize(12);
     for (const Boton& b : botones) {
-        auto* boton = new BotonVariasLineas(QString::fromUtf8(b.texto), centro);
+        auto* boton = new BotonVariasLineas(tr(b.texto), centro);
         boton->setObjectName(QString::fromLatin1(b.nombre));
         boton->setGeometry(Twips(6000, b.arriba, 1215, 500));
         boton->setFont(arial);
-        boton->setToolTip(QString::fromUtf8(b.ayuda));
+        boton->setToolTip(tr(b.ayuda));
         boton->setAutoDefault(true);   // Enter presses the focused button
         QPalette p = boton->palette();
         p.setColor(QPalette::Button, naranja);
@@ -203,7 +205,7 @@ void Form1::CrearCasillas()
 
 void Form1::ConstruirMenus()
 {
-    MnuNiveles = menuBar()->addMenu(QStringLiteral("Niveles"));
+    MnuNiveles = menuBar()->addMenu(tr("Niveles"));
     for (int i = 0; i < 15; ++i) {
         QAction* a = MnuNiveles->addAction(QString::number(15 - i));
         a->setCheckable(true);
@@ -211,7 +213,7 @@ void Form1::ConstruirMenus()
         connect(a, &QAction::triggered, this, [this, i] { MnuN_Click(i); });
         MnuN.append(a);
     }
-    MnuTam = menuBar()->addMenu(QStringLiteral("&Tamaño Letra"));
+    MnuTam = menuBar()->addMenu(tr("&Tamaño Letra"));
     const char* tamanos[] = {"1&8", "1&6", "1&4", "1&2", "&11", "1&0", "&9", "&8"};
     for (int i = 0; i < 8; ++i) {
         QAction* a = MnuTam->addAction(QString::fromLatin1(tamanos[i]));
@@ -220,16 +222,17 @@ void Form1::ConstruirMenus()
         connect(a, &QAction::triggered, this, [this, i] { MnuTamN_Click(i); });
         MnuTamN.append(a);
     }
-    MnuPartidas = menuBar()->addMenu(QStringLiteral("Parttida"));
+    MnuPartidas = menuBar()->addMenu(tr("Parttida"));
     for (int i = 0; i < 9; ++i) {
-        QAction* a = MnuPartidas->addAction(QStringLiteral("Partida %1").arg(i + 1));
+        QAction* a = MnuPartidas->addAction(tr("Partida %1").arg(i + 1));
         connect(a, &QAction::triggered, this, [this, i] { MnuP_Click(i); });
         MnuP.append(a);
     }
-    MnuBotonera = menuBar()->addMenu(QStringLiteral("Botonera"));
-    const char* botonera[] = {"&Comprobar", "&Nuevo", "&Ver solución", "&Guardar partida", "C&argar partida", "&Salir"};
+    MnuBotonera = menuBar()->addMenu(tr("Botonera"));
+    const char* botonera[] = {QT_TR_NOOP("&Comprobar"), QT_TR_NOOP("&Nuevo"), QT_TR_NOOP("&Ver solución"),
+                              QT_TR_NOOP("&Guardar partida"), QT_TR_NOOP("C&argar partida"), QT_TR_NOOP("&Salir")};
     for (int i = 0; i < 6; ++i) {
-        QAction* a = MnuBotonera->addAction(QString::fromUtf8(botonera[i]));
+        QAction* a = MnuBotonera->addAction(tr(botonera[i]));
         connect(a, &QAction::triggered, this, [this, i] { MnuB_Click(i); });
         MnuB.append(a);
     }

@@ -9,6 +9,7 @@
 #include "Revelar.h"
 #include "Voz.h"
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,7 +17,10 @@
 
 void Form1::Command1_Click()
 {
-    Mensaje(QString::fromStdString(Comprobar(Estado, *this)));
+    TextosComprobador textos = TextosEnEspanol();
+    for (std::string* t : {&textos.columna, &textos.fila, &textos.panel, &textos.felicidades})
+        *t = QCoreApplication::translate("Comprobador", t->c_str()).toStdString();
+    Mensaje(QString::fromStdString(Comprobar(Estado, *this, textos)));
     EnfocarDetector();
 }
 
@@ -32,7 +36,7 @@ void Form1::Command2_Click()
 void Form1::NuevoJuego()
 {
     NuevaPartida(Estado, *this, *azar_);
-    voz_->Hablar(QStringLiteral("Nuevo juego"));
+    voz_->Hablar(tr("Nuevo juego"));
 }
 
 void Form1::Command3_Click()
@@ -42,7 +46,7 @@ void Form1::Command3_Click()
     RepintarCasillas();
     Command1->setEnabled(false);
     Command4->setEnabled(false);
-    voz_->Hablar(QStringLiteral("Solución en el tablero"));
+    voz_->Hablar(tr("Solución en el tablero"));
     EnfocarDetector();
 }
 
@@ -125,8 +129,8 @@ void Form1::MnuB_Click(int indice)
     case 3:
         // From the menu bar the item is not greyed while saving is barred.
         if (!Command4->isEnabled()) {
-            Mensaje(QStringLiteral("No se puede guardar la partida después de ver la solución. "
-                                   "Podrá guardar de nuevo cuando empiece un juego nuevo o cargue una partida."));
+            Mensaje(tr("No se puede guardar la partida después de ver la solución. "
+                       "Podrá guardar de nuevo cuando empiece un juego nuevo o cargue una partida."));
             EnfocarDetector();
             break;
         }

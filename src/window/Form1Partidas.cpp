@@ -8,8 +8,8 @@ void Form1::GuardarPartida(int16_t n)
 {
     const ResultadoGuardar r = GuardarRanura(RutaRanura(directorio_, n), RegistroDe(Estado, *this));
     // A save that did not happen must never pass for one that did.
-    if (!r.ok) Mensaje(QStringLiteral("No se ha podido guardar la partida en el lugar %1. %2").arg(n).arg(r.motivo));
-    else voz_->Hablar(QStringLiteral("Partida guardada en el lugar %1").arg(n));
+    if (!r.ok) Mensaje(tr("No se ha podido guardar la partida en el lugar %1. %2").arg(n).arg(r.motivo));
+    else voz_->Hablar(tr("Partida guardada en el lugar %1").arg(n));
 }
 
 void Form1::CargarPartida(int16_t n)
@@ -17,11 +17,11 @@ void Form1::CargarPartida(int16_t n)
     const ResultadoCargar r = CargarRanura(RutaRanura(directorio_, n));
     switch (r.estado) {
     case EstadoCarga::SinPartida:
-        Mensaje(QStringLiteral("No hay ninguna partida guardada en el lugar %1").arg(n));
+        Mensaje(tr("No hay ninguna partida guardada en el lugar %1").arg(n));
         return;
     case EstadoCarga::Danada:
         if (r.lectura.sonidoLeido) Estado.SonidoActivo = r.lectura.sonido;
-        Mensaje(QStringLiteral("Error al cargar: se creará un nuevo novaro"));
+        Mensaje(tr("Error al cargar: se creará un nuevo novaro"));
         NuevoJuego();
         Command1->setEnabled(true);
         Command4->setEnabled(true);
@@ -33,7 +33,7 @@ void Form1::CargarPartida(int16_t n)
         RepintarCasillas();
         Command1->setEnabled(true);
         Command4->setEnabled(true);
-        voz_->Hablar(QStringLiteral("Partida cargada del lugar %1").arg(n));
+        voz_->Hablar(tr("Partida cargada del lugar %1").arg(n));
         return;
     }
 }
