@@ -21,8 +21,11 @@ def quitar_ranura():
 
 def elegir_ranura_2(s, letra, boton):
     """Popup item by its access letter; the focus goes to its button, whose slot
-    menu pops up; Down twice reaches "Partida 2", Return chooses it."""
-    decir(s, "Menu " + letra, "%s push button" % boton, contains=True)
+    menu pops up; Down twice reaches "Partida 2", Return chooses it.
+    Orca 43 names the button; Orca 48 names the chosen item and may drop the
+    button's focus event that follows it at once."""
+    decir(s, "Menu " + letra, boton, contains=True)
+    s.wait_quiet(quiet=0.5)
     decir(s, "Down Down", "Partida 2")
     s.press("Return")
 

@@ -12,7 +12,8 @@ the user's desktop is touched, and it works as root with no display or sound.
         s.wait_for("Aviso de número original activado", since=m)
 
 Needs the system python3 (Orca and its speech client live there), Xvfb, xdotool,
-dbus-daemon, at-spi2-core, orca, speech-dispatcher and, for a fixed clock, faketime.
+dbus-daemon, at-spi2-core, orca, speech-dispatcher and, for a fixed clock, libfaketime
+(preloaded into the program, never through the faketime wrapper).
 """
 
 import fcntl
@@ -91,7 +92,7 @@ def missing_tools(faketime=False):
     if not os.access(ATSPI_LAUNCHER, os.X_OK):
         missing.append(ATSPI_LAUNCHER)
     if faketime and faketime_library() is None:
-        missing.append("libfaketime (package faketime)")
+        missing.append("libfaketime.so.1 (package libfaketime)")
     return missing
 
 
@@ -100,8 +101,17 @@ def missing_tools(faketime=False):
 # breaks goes on over lines indented by 18 blanks.
 _DEBUG_RECORD = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
 _SPEECH_RECORD = re.compile(r"^SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\}|ACSS.*)?$", re.S)
-# Words Orca 48 says differently from Orca 43, in the form the scenarios expect.
-_WORDING = [(re.compile(r"(?<!push )\bbutton\b"), "push button")]
+# Orca 48's wordings, in Orca 43's form the scenarios expect: "button" for "push
+# button", and a value with its state in one utterance ("7 selected.").
+_BUTTON = re.compile(r"(?<!push )\bbutton\b")
+_VALUE_SELECTED = re.compile(r"^(.*\S) (selected)\.?$", re.S)
+
+
+def as_orca43(text):
+    """One utterance as Orca 43 would have said it: one or more utterances."""
+    text = _BUTTON.sub("push button", text)
+    m = _VALUE_SELECTED.match(text)
+    return [m.group(1), m.group(2)] if m else [text]
 # Role words a game utterance must never carry.
 ROLE_WORDS = re.compile(r"\b(?:notification|notificación)\b", re.I)
 
@@ -492,10 +502,7 @@ class OrcaSession:
         for record in records:
             m = _SPEECH_RECORD.match(record)
             if m:
-                text = m.group(1)
-                for pattern, word in _WORDING:
-                    text = pattern.sub(word, text)
-                out.append(text)
+                out.extend(as_orca43(m.group(1)))
         return out
 
 
