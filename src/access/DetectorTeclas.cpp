@@ -1,4 +1,5 @@
 #include "DetectorTeclas.h"
+#include "CodigosTecla.h"
 #include "Reproductor.h"
 #include "Voz.h"
 #include <QLineEdit>
@@ -83,27 +84,27 @@ void DetectorTeclas::Picture1_KeyDown(int codigo)
     const int16_t f = e_.FilaActual, c = e_.ColumnaActual;
     auto s = [](int16_t v) { return static_cast<int16_t>(v); };
     switch (codigo) {
-    case 37: Mover(c == 0, f, s(c - 1), c - 1 == 2 || c - 1 == 5); break;
-    case 39: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
-    case 38: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
-    case 40: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
-    case 36: Mover(c == 0, f, 0, false); break;
-    case 35: Mover(c == 8, f, 8, false); break;
-    case 33: Mover(f == 0, 0, c, false); break;
-    case 34: Mover(f == 8, 8, c, false); break;
-    case 65: Refrescar(); break;
-    case 46:
-    case 8: Borrar(); break;
-    case 67: if (!e_.ModoEscritura) LeerColumna(); break;
-    case 70: if (!e_.ModoEscritura) LeerFila(); break;
-    case 84:
-    case 80: if (!e_.ModoEscritura) LeerPanel(); break;
-    case 86: if (!e_.ModoEscritura) LeerCasilla(); break;
-    case 79: if (!e_.ModoEscritura) CambiarAviso(); break;
-    case 17: CambiarProvisional(); break;
-    case 119: CambiarLinea(); break;
-    case 120: CambiarSonido(); break;
-    case 93: MostrarBotonera_(); break;
+    case VK_LEFT: Mover(c == 0, f, s(c - 1), c - 1 == 2 || c - 1 == 5); break;
+    case VK_RIGHT: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
+    case VK_UP: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
+    case VK_DOWN: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
+    case VK_HOME: Mover(c == 0, f, 0, false); break;
+    case VK_END: Mover(c == 8, f, 8, false); break;
+    case VK_PRIOR: Mover(f == 0, 0, c, false); break;
+    case VK_NEXT: Mover(f == 8, 8, c, false); break;
+    case VK_A: Refrescar(); break;
+    case VK_DELETE:
+    case VK_BACK: Borrar(); break;
+    case VK_C: if (!e_.ModoEscritura) LeerColumna(); break;
+    case VK_F: if (!e_.ModoEscritura) LeerFila(); break;
+    case VK_T:
+    case VK_P: if (!e_.ModoEscritura) LeerPanel(); break;
+    case VK_V: if (!e_.ModoEscritura) LeerCasilla(); break;
+    case VK_O: if (!e_.ModoEscritura) CambiarAviso(); break;
+    case VK_CONTROL: CambiarProvisional(); break;
+    case VK_F8: CambiarLinea(); break;
+    case VK_F9: CambiarSonido(); break;
+    case VK_APPS: MostrarBotonera_(); break;
     default: break;
     }
 }
