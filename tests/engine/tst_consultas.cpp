@@ -1,0 +1,88 @@
+#include <QtTest>
+#include "CasillasPrueba.h"
+#include "Consultas.h"
+
+namespace {
+const std::string resuelto =
+    "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+
+// The solved board with a few cells emptied.
+std::string Sin(std::string t, std::initializer_list<int> vacias)
+{
+    for (int i : vacias) t[i] = '-';
+    return t;
+}
+} // namespace
+
+class TestConsultas : public QObject {
+    Q_OBJECT
+private slots:
+    void consultas_data();
+    void consultas();
+};
+
+void TestConsultas::consultas_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<QString>("textos");    // "cell=text;..." written over the board
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<QString>("caben");
+    QTest::addColumn<QString>("vacias");    // row, column, panel, board
+    QTest::addColumn<QString>("repetido");
+    QTest::addColumn<QString>("faltan");    // for 1..9
+    QTest::addColumn<int>("siguiente");     // the next empty cell; -1 none
+
+    const QString vacio(81, '-');
+    QTest::newRow("empty board, centre") << vacio << "" << 40 << "123456789" << "9 9 9 81" << "" << "999999999" << 41;
+    QTest::newRow("empty board, last cell wraps") << vacio << "" << 80 << "123456789" << "9 9 9 81" << "" << "999999999" << 0;
+    QTest::newRow("full board: a digit fits where it stands") << QString::fromStdString(resuelto) << "" << 0 << "1"
+        << "0 0 0 0" << "" << "000000000" << -1;
+    QTest::newRow("one hole, its own cell") << QString::fromStdString(Sin(resuelto, {40})) << "" << 40 << "9"
+        << "1 1 1 1" << "" << "000000001" << 40;
+    QTest::newRow("holes in a corner panel") << QString::fromStdString(Sin(resuelto, {0, 10, 80})) << "" << 8
+        << "9" << "1 1 0 3" << "" << "110010000" << 10;
+    QTest::newRow("texts of more than one digit do not count") << vacio << "1=1 o 2;2= 5 ;3=12;4=;9=7" << 0
+        << "12345689" << "5 8 6 76" << "" << "999999899" << 5;
+    QTest::newRow("repeated in the row") << vacio << "0=5;8=5" << 0 << "12346789" << "7 8 8 79" << "fila" << "999979999" << 1;
+    QTest::newRow("repeated in the column") << vacio << "0=5;72=5" << 72 << "12346789" << "8 7 8 79" << "columna"
+        << "999979999" << 73;
+    QTest::newRow("repeated in the panel") << vacio << "0=5;20=5" << 20 << "12346789" << "8 8 7 79" << "panel"
+        << "999979999" << 21;
+    QTest::newRow("ten of one digit: none missing, never below") << QString(81, '7') << "" << 30 << "12345689"
+        << "0 0 0 0" << "fila columna panel" << "999999099" << -1;
+}
+
+void TestConsultas::consultas()
+{
+    QFETCH(QString, tablero);
+    QFETCH(QString, textos);
+    QFETCH(int, indice);
+    QFETCH(QString, caben);
+    QFETCH(QString, vacias);
+    QFETCH(QString, repetido);
+    QFETCH(QString, faltan);
+    QFETCH(int, siguiente);
+    EstadoJuego e;
+    CasillasPrueba c(e);
+    c.Poner(tablero.toStdString());
+    for (const QString& t : textos.split(';', Qt::SkipEmptyParts))
+        c.textos[t.section('=', 0, 0).toInt()] = t.section('=', 1).toStdString();
+    const auto i = static_cast<int16_t>(indice);
+
+    QString digitos;
+    for (int16_t d : Candidatos(c, i)) digitos += QString::number(d);
+    QCOMPARE(digitos, caben);
+    const Vacias v = ContarVacias(c, i);
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(v.fila).arg(v.columna).arg(v.panel).arg(v.tablero), vacias);
+    const Repeticion r = Repetido(c, i);
+    QCOMPARE(QStringList({r.fila ? "fila" : "", r.columna ? "columna" : "", r.panel ? "panel" : ""})
+                 .filter(QRegularExpression(".")).join(' '), repetido);
+    QString porDigito;
+    const auto f = Faltan(c);
+    for (int d = 1; d <= 9; ++d) porDigito += QString::number(f[d]);
+    QCOMPARE(porDigito, faltan);
+    QCOMPARE(SiguienteVacia(c, i).value_or(-1), siguiente);
+}
+
+QTEST_MAIN(TestConsultas)
+#include "tst_consultas.moc"
