@@ -1,6 +1,9 @@
 #include <QtTest>
 #include "CasillasPrueba.h"
 #include "Consultas.h"
+#include "Historial.h"
+#include "Partida.h"
+#include "Revelar.h"
 
 namespace {
 const std::string resuelto =
@@ -19,6 +22,8 @@ class TestConsultas : public QObject {
 private slots:
     void consultas_data();
     void consultas();
+    void deshacer_data();
+    void deshacer();
 };
 
 void TestConsultas::consultas_data()
@@ -82,6 +87,49 @@ void TestConsultas::consultas()
     for (int d = 1; d <= 9; ++d) porDigito += QString::number(f[d]);
     QCOMPARE(porDigito, faltan);
     QCOMPARE(SiguienteVacia(c, i).value_or(-1), siguiente);
+}
+
+void TestConsultas::deshacer_data()
+{
+    QTest::addColumn<QString>("pasos");     // "i=text", "i=-" erase, "iP" switch the mark, "Z" undo, N new game, V reveal
+    QTest::addColumn<QString>("deshechos"); // after each Z: "cell:text", "P" if marked, or "nada"
+
+    QTest::newRow("entries, a switch and an erase, back to the start")
+        << "0=5 0=7 0P 0=- Z Z Z Z Z" << "0:7P 0:7 0:5 0:- nada";
+    QTest::newRow("changes of several cells, newest first") << "0=5 10=3 0=8 Z Z Z" << "0:5 10:- 0:-";
+    QTest::newRow("a change that changes nothing is not kept") << "0=- 10=4 10=4 Z Z" << "10:- nada";
+    QTest::newRow("a given is never changed nor undone") << "2=5 2P 2=- Z" << "nada";
+    QTest::newRow("undo, then a new change") << "0=5 Z 0=6 Z Z" << "0:- 0:- nada";
+    QTest::newRow("a new game forgets") << "0=5 N Z" << "nada";
+    QTest::newRow("a reveal forgets") << "0=5 V Z" << "nada";
+}
+
+void TestConsultas::deshacer()
+{
+    QFETCH(QString, pasos);
+    QFETCH(QString, deshechos);
+    EstadoJuego e;
+    CasillasPrueba c(e);
+    Aleatorio azar(7);
+    e.Originales[2] = true;
+    c.textos[2] = "9";
+    QStringList oidos;
+    for (const QString& p : pasos.split(' ')) {
+        if (p == "N") NuevaPartida(e, c, azar);
+        else if (p == "V") VerSolucion(e, c);
+        else if (p == "Z") {
+            const auto i = Deshacer(e, c);
+            oidos << (i ? QStringLiteral("%1:%2%3").arg(*i).arg(QString::fromStdString(c.textos[*i]))
+                              .arg(e.Provisionales[*i] ? "P" : "")
+                        : QStringLiteral("nada"));
+        } else {
+            const auto i = static_cast<int16_t>(p.section(QRegularExpression("[=P]"), 0, 0).toInt());
+            if (p.endsWith('P')) CambiarCasilla(e, c, i, c.textos[i], !e.Provisionales[i]);
+            else CambiarCasilla(e, c, i, p.section('=', 1).toStdString(), !p.endsWith("=-") && e.Provisionales[i]);
+        }
+    }
+    QCOMPARE(oidos.join(' '), deshechos);
+    if (!pasos.contains('N') && !pasos.contains('V')) QCOMPARE(c.textos[2], std::string("9"));
 }
 
 QTEST_MAIN(TestConsultas)
