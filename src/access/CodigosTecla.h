@@ -21,11 +21,18 @@ inline constexpr int VK_F9 = 120;
 // A letter's code is its capital's.
 inline constexpr int VK_A = 'A';
 inline constexpr int VK_C = 'C';
+inline constexpr int VK_D = 'D';
+inline constexpr int VK_E = 'E';
 inline constexpr int VK_F = 'F';
+inline constexpr int VK_N = 'N';
 inline constexpr int VK_O = 'O';
 inline constexpr int VK_P = 'P';
+inline constexpr int VK_Q = 'Q';
+inline constexpr int VK_R = 'R';
+inline constexpr int VK_S = 'S';
 inline constexpr int VK_T = 'T';
 inline constexpr int VK_V = 'V';
+inline constexpr int VK_Z = 'Z';
 
 // Virtual-key codes the dispatcher speaks (37 Left, 112 F1, 93 Applications...).
 int CodigoTecla(int teclaQt);

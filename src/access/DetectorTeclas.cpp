@@ -1,5 +1,9 @@
 #include "DetectorTeclas.h"
 #include "CodigosTecla.h"
+#include "Consultas.h"
+#include "Coordenadas.h"
+#include "Frases.h"
+#include "Historial.h"
 #include "Reproductor.h"
 #include "Voz.h"
 #include <QLineEdit>
@@ -105,6 +109,13 @@ void DetectorTeclas::Picture1_KeyDown(int codigo)
     case VK_F8: CambiarLinea(); break;
     case VK_F9: CambiarSonido(); break;
     case VK_APPS: MostrarBotonera_(); break;
+    case VK_D: if (!e_.ModoEscritura) DecirPosicion(); break;
+    case VK_Q: if (!e_.ModoEscritura) DecirVacias(); break;
+    case VK_N: if (!e_.ModoEscritura) DecirCandidatos(); break;
+    case VK_S: if (!e_.ModoEscritura) IrASiguienteVacia(); break;
+    case VK_Z: if (!e_.ModoEscritura) DeshacerCambio(); break;
+    case VK_R: if (!e_.ModoEscritura) DecirFaltan(); break;
+    case VK_E: if (!e_.ModoEscritura) CambiarAvisoRepetido(); break;
     default: break;
     }
 }
@@ -160,8 +171,7 @@ void DetectorTeclas::Borrar()
     } else if (e_.Originales[i]) {
         Decir(QStringLiteral("Imposible borrar ese número. Pertenece a los datos originales."));
     } else {
-        casillas_.PonerTexto(e_.CasillaActual, "-");
-        e_.Provisionales[i] = false;
+        CambiarCasilla(e_, casillas_, e_.CasillaActual, "-", false);
         dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
     }
 }
@@ -220,7 +230,7 @@ void DetectorTeclas::CambiarProvisional()
         return;
     }
     if (e_.ModoEscritura) return;
-    e_.Provisionales[i] = !e_.Provisionales[i];
+    CambiarCasilla(e_, casillas_, e_.CasillaActual, casillas_.Texto(e_.CasillaActual), !e_.Provisionales[i]);
     Decir(e_.Provisionales[i] ? QStringLiteral("Provisional") : QStringLiteral("No provisional"));
 }
 
@@ -243,6 +253,68 @@ void DetectorTeclas::SonidoPanel()
     reproductor_.Reproducir();
 }
 
+// S and Z carry the cursor anywhere; the panel sound says when it lands in another panel.
+void DetectorTeclas::IrA(int16_t indice)
+{
+    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
+}
+
+QString DetectorTeclas::CeldaOida(int indice) const
+{
+    QString t = SinBlancos(Texto(indice));
+    if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
+    return t;
+}
+
+void DetectorTeclas::DecirPosicion()
+{
+    Decir(Frases::Posicion(e_.CasillaActual));
+}
+
+void DetectorTeclas::DecirVacias()
+{
+    Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::DecirCandidatos()
+{
+    if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
+    else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::IrASiguienteVacia()
+{
+    const std::optional<int16_t> vacia = SiguienteVacia(casillas_, e_.CasillaActual);
+    if (!vacia) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*vacia);
+    Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
+}
+
+void DetectorTeclas::DeshacerCambio()
+{
+    const std::optional<int16_t> celda = Deshacer(e_, casillas_);
+    if (!celda) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*celda);
+    Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
+}
+
+void DetectorTeclas::DecirFaltan()
+{
+    Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
+}
+
+void DetectorTeclas::CambiarAvisoRepetido()
+{
+    e_.AvisoRepetido = !e_.AvisoRepetido;
+    Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
+}
+
 void DetectorTeclas::Picture1_KeyPress(int k)
 {
     if (MensajeModo && Linea().contains(QStringLiteral("Modo"))) {
@@ -261,8 +333,13 @@ void DetectorTeclas::Picture1_KeyPress(int k)
             MensajeModo = true;
         } else {
             if (k != 32) e_.ModoEscritura = false;
-            casillas_.PonerTexto(e_.CasillaActual, Linea().toStdString());
+            CambiarCasilla(e_, casillas_, e_.CasillaActual, Linea().toStdString(), e_.Provisionales[e_.CasillaActual]);
             Decir(QStringLiteral("Modo escritura desactivado "));
+            // Heard, not written: the line keeps its designed text.
+            if (e_.AvisoRepetido) {
+                const Repeticion donde = Repetido(casillas_, e_.CasillaActual);
+                if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + Frases::Repeticiones(donde);
+            }
             MensajeModo = true;
             PintarLineaNormal(TbPorta_);
         }

@@ -41,6 +41,15 @@ private:
     void CambiarLinea();
     void CambiarSonido();
     void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
+    void IrA(int16_t indice);
+    void DecirPosicion();
+    void DecirVacias();
+    void DecirCandidatos();
+    void IrASiguienteVacia();
+    void DeshacerCambio();
+    void DecirFaltan();
+    void CambiarAvisoRepetido();
+    QString CeldaOida(int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;
     void Decir(const QString& texto);

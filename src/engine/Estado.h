@@ -19,6 +19,7 @@ struct EstadoJuego {
     bool SonidoActivo = false;
     bool ModoGuardar = false;
     int16_t Nivel = 0;
+    bool AvisoRepetido = false;   // E: a stored digit that repeats says where
     Historial Cambios;            // emptied by every new game, reveal and load
 };
 
