@@ -315,6 +315,13 @@ void DetectorTeclas::CambiarAvisoRepetido()
     Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
 }
 
+// Published at once: the menu's own loop runs before this keystroke ends.
+void DetectorTeclas::AnunciarMenu(const QString& nombre, qsizetype opciones)
+{
+    dicho_ = Frases::Menu(nombre, opciones);
+    Publicar();
+}
+
 void DetectorTeclas::Picture1_KeyPress(int k)
 {
     if (MensajeModo && Linea().contains(QStringLiteral("Modo"))) {

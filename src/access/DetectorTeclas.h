@@ -26,6 +26,8 @@ public:
     void Publicar();
 
     void SonidoPanel();
+    // The popup the Applications key opens is heard by its name and size as it opens.
+    void AnunciarMenu(const QString& nombre, qsizetype opciones);
 
 private:
     void MoverCursor(int16_t fila, int16_t columna, bool conSonido);

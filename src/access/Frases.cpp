@@ -87,4 +87,9 @@ QString Repeticiones(const Repeticion& donde)
     return QStringLiteral("Repetido ") + Enumerar(piezas);
 }
 
+QString Menu(const QString& nombre, qsizetype opciones)
+{
+    return QStringLiteral("Menú %1, %2 opciones").arg(nombre).arg(opciones);
+}
+
 } // namespace Frases

@@ -5,7 +5,8 @@
 #include <vector>
 #include "Consultas.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E), composed here and nowhere else.
+// Every text of the quick keys (D, Q, N, S, Z, R, E) and the popup's announcement,
+// composed here and nowhere else.
 namespace Frases {
 
 // D: "Fila 3, columna 5, panel superior central".
@@ -24,5 +25,7 @@ QString QuedanPorPoner(const std::array<int16_t, 10>& faltan);
 // E, and what a stored digit adds when it repeats.
 QString AvisoRepetido(bool activado);
 QString Repeticiones(const Repeticion& donde);
+// The Applications key's popup, as it opens.
+QString Menu(const QString& nombre, qsizetype opciones);
 
 } // namespace Frases
