@@ -92,4 +92,28 @@ QString Menu(const QString& nombre, qsizetype opciones)
     return QStringLiteral("Menú %1, %2 opciones").arg(nombre).arg(opciones);
 }
 
+QString Ayuda()
+{
+    const char* const lineas[] = {
+        "",
+        "  Teclas para jugar más deprisa (con el modo escritura desactivado):",
+        "  D: dice dónde está el cursor: la fila, la columna y el panel, nombrado por su",
+        "lugar (superior izquierdo, central, inferior derecho...).",
+        "  Q: dice cuántas casillas vacías quedan en la fila, la columna y el panel actuales",
+        "y en todo el tablero.",
+        "  N: dice qué números caben en la casilla actual: los que no están en su fila, su",
+        "columna ni su panel.",
+        "  S: lleva el cursor a la siguiente casilla vacía, de izquierda a derecha y de arriba",
+        "abajo, y dice dónde ha llegado. Si no queda ninguna vacía suena un pitido.",
+        "  Z: deshace el último cambio hecho con el teclado en una casilla (lo escrito, lo",
+        "borrado o la marca de provisional), una y otra vez hasta el principio de la partida.",
+        "  R: dice cuántas veces falta todavía cada número en el tablero.",
+        "  E: activa y desactiva el aviso de número repetido: con el aviso activado, al",
+        "guardar un número que ya está en su fila, su columna o su panel se oye dónde se repite.",
+    };
+    QString texto;
+    for (const char* l : lineas) texto += QString::fromUtf8(l) + QStringLiteral("\r\n");
+    return texto;
+}
+
 } // namespace Frases

@@ -5,8 +5,8 @@
 #include <vector>
 #include "Consultas.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E) and the popup's announcement,
-// composed here and nowhere else.
+// Every text of the quick keys (D, Q, N, S, Z, R, E), the popup's announcement
+// and their lines of help, composed here and nowhere else.
 namespace Frases {
 
 // D: "Fila 3, columna 5, panel superior central".
@@ -27,5 +27,7 @@ QString AvisoRepetido(bool activado);
 QString Repeticiones(const Repeticion& donde);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
+// The help section for these keys, lines ending in CR LF.
+QString Ayuda();
 
 } // namespace Frases
