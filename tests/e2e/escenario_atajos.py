@@ -8,9 +8,8 @@ import re
 from jugar_de_oido import candidatos, columna, decir, leer_tablero, panel
 from orca_session import run_scenario
 
-PANELES = ["superior izquierdo", "superior central", "superior derecho",
-           "central izquierdo", "central", "central derecho",
-           "inferior izquierdo", "inferior central", "inferior derecho"]
+PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
+           "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 CABEN = re.compile(r"^(?:Caben? |No cabe)")
 
 
@@ -39,9 +38,7 @@ def cuerpo(s):
     assert digitos == candidatos(tablero, destino), (oido, candidatos(tablero, destino))
 
     # An entry, then Z from elsewhere: the cell is empty again and the cursor back on it.
-    decir(s, "Return", "Modo escritura activado")
-    decir(s, "7", "7")
-    decir(s, "Return", "Modo escritura desactivado")
+    decir(s, "Return 7 Return", "Modo escritura desactivado")
     s.press("Home")
     decir(s, "z", "Deshecho. %s, vacía" % posicion(destino))
     decir(s, "v", "vacía")
@@ -52,10 +49,8 @@ def cuerpo(s):
     donde = ["en la fila"] + [t for t, g in (("en la columna", columna(tablero, c)),
                                              ("en el panel", panel(tablero, f - f % 3, c - c % 3))) if repetido in g]
     decir(s, "e", "Aviso de número repetido activado")
-    decir(s, "Return", "Modo escritura activado")
-    decir(s, str(repetido), str(repetido))
-    lista = donde[0] if len(donde) == 1 else ", ".join(donde[:-1]) + " y " + donde[-1]
-    decir(s, "Return", "Modo escritura desactivado. Repetido " + lista)
+    decir(s, "Return %d Return" % repetido, "Modo escritura desactivado. Repetido "
+          + (" y ".join(donde) if len(donde) < 3 else "en la fila, en la columna y en el panel"))
 
 
 run_scenario(cuerpo, faketime="2024-05-01 10:20:30")
