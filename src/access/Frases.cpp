@@ -89,7 +89,7 @@ QString Repeticiones(const Repeticion& donde)
 
 QString Menu(const QString& nombre, qsizetype opciones)
 {
-    return QStringLiteral("Menú %1, %2 opciones").arg(nombre).arg(opciones);
+    return QStringLiteral("Menú %1, %2 opciones").arg(nombre, QString::number(opciones));
 }
 
 QString Ayuda()
