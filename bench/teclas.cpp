@@ -122,13 +122,39 @@ void BM_Tecla_C(benchmark::State& state)
 }
 BENCHMARK(BM_Tecla_C)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
 
+// The first cell of the dealt board that is not a given.
+int PrimeraVacia(const VentanaBanco& v)
+{
+    int vacia = 0;
+    while (v.f->Estado.Originales[vacia]) ++vacia;
+    return vacia;
+}
+
+// N names the digits that fit an empty cell.
+void BM_Tecla_N(benchmark::State& state)
+{
+    VentanaBanco v;
+    const int vacia = PrimeraVacia(v);
+    v.Cursor(vacia / 9, vacia % 9);
+    MedirTeclas(state, v, [](int64_t) { return Pulsacion{Qt::Key_N, QStringLiteral("n")}; });
+}
+BENCHMARK(BM_Tecla_N)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// S jumps from empty cell to empty cell round the board, across panels with their sound.
+void BM_Tecla_S(benchmark::State& state)
+{
+    VentanaBanco v;
+    v.f->Estado.SonidoActivo = true;
+    MedirTeclas(state, v, [](int64_t) { return Pulsacion{Qt::Key_S, QStringLiteral("s")}; });
+}
+BENCHMARK(BM_Tecla_S)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
 // A digit typed in write mode; Backspace (untimed, silent) empties the line again
 // so every timed key sees the same short line.
 void BM_Tecla_Escritura(benchmark::State& state)
 {
     VentanaBanco v;
-    int vacia = 0;
-    while (v.f->Estado.Originales[vacia]) ++vacia;
+    const int vacia = PrimeraVacia(v);
     v.Cursor(vacia / 9, vacia % 9);
     QTest::keyClick(v.f->Picture1, Qt::Key_Return);
     if (!v.f->Estado.ModoEscritura) {

@@ -1,4 +1,9 @@
 #include "DetectorTeclas.h"
+#include "CodigosTecla.h"
+#include "Consultas.h"
+#include "Coordenadas.h"
+#include "Frases.h"
+#include "Historial.h"
 #include "Reproductor.h"
 #include "Voz.h"
 #include <QLineEdit>
@@ -83,27 +88,34 @@ void DetectorTeclas::Picture1_KeyDown(int codigo)
     const int16_t f = e_.FilaActual, c = e_.ColumnaActual;
     auto s = [](int16_t v) { return static_cast<int16_t>(v); };
     switch (codigo) {
-    case 37: Mover(c == 0, f, s(c - 1), c - 1 == 2 || c - 1 == 5); break;
-    case 39: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
-    case 38: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
-    case 40: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
-    case 36: Mover(c == 0, f, 0, false); break;
-    case 35: Mover(c == 8, f, 8, false); break;
-    case 33: Mover(f == 0, 0, c, false); break;
-    case 34: Mover(f == 8, 8, c, false); break;
-    case 65: Refrescar(); break;
-    case 46:
-    case 8: Borrar(); break;
-    case 67: if (!e_.ModoEscritura) LeerColumna(); break;
-    case 70: if (!e_.ModoEscritura) LeerFila(); break;
-    case 84:
-    case 80: if (!e_.ModoEscritura) LeerPanel(); break;
-    case 86: if (!e_.ModoEscritura) LeerCasilla(); break;
-    case 79: if (!e_.ModoEscritura) CambiarAviso(); break;
-    case 17: CambiarProvisional(); break;
-    case 119: CambiarLinea(); break;
-    case 120: CambiarSonido(); break;
-    case 93: MostrarBotonera_(); break;
+    case VK_LEFT: Mover(c == 0, f, s(c - 1), c - 1 == 2 || c - 1 == 5); break;
+    case VK_RIGHT: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
+    case VK_UP: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
+    case VK_DOWN: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
+    case VK_HOME: Mover(c == 0, f, 0, false); break;
+    case VK_END: Mover(c == 8, f, 8, false); break;
+    case VK_PRIOR: Mover(f == 0, 0, c, false); break;
+    case VK_NEXT: Mover(f == 8, 8, c, false); break;
+    case VK_A: Refrescar(); break;
+    case VK_DELETE:
+    case VK_BACK: Borrar(); break;
+    case VK_C: if (!e_.ModoEscritura) LeerColumna(); break;
+    case VK_F: if (!e_.ModoEscritura) LeerFila(); break;
+    case VK_T:
+    case VK_P: if (!e_.ModoEscritura) LeerPanel(); break;
+    case VK_V: if (!e_.ModoEscritura) LeerCasilla(); break;
+    case VK_O: if (!e_.ModoEscritura) CambiarAviso(); break;
+    case VK_CONTROL: CambiarProvisional(); break;
+    case VK_F8: CambiarLinea(); break;
+    case VK_F9: CambiarSonido(); break;
+    case VK_APPS: MostrarBotonera_(); break;
+    case VK_D: if (!e_.ModoEscritura) DecirPosicion(); break;
+    case VK_Q: if (!e_.ModoEscritura) DecirVacias(); break;
+    case VK_N: if (!e_.ModoEscritura) DecirCandidatos(); break;
+    case VK_S: if (!e_.ModoEscritura) IrASiguienteVacia(); break;
+    case VK_Z: if (!e_.ModoEscritura) DeshacerCambio(); break;
+    case VK_R: if (!e_.ModoEscritura) DecirFaltan(); break;
+    case VK_E: if (!e_.ModoEscritura) CambiarAvisoRepetido(); break;
     default: break;
     }
 }
@@ -159,8 +171,7 @@ void DetectorTeclas::Borrar()
     } else if (e_.Originales[i]) {
         Decir(QStringLiteral("Imposible borrar ese número. Pertenece a los datos originales."));
     } else {
-        casillas_.PonerTexto(e_.CasillaActual, "-");
-        e_.Provisionales[i] = false;
+        CambiarCasilla(e_, casillas_, e_.CasillaActual, "-", false);
         dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
     }
 }
@@ -219,7 +230,7 @@ void DetectorTeclas::CambiarProvisional()
         return;
     }
     if (e_.ModoEscritura) return;
-    e_.Provisionales[i] = !e_.Provisionales[i];
+    CambiarCasilla(e_, casillas_, e_.CasillaActual, casillas_.Texto(e_.CasillaActual), !e_.Provisionales[i]);
     Decir(e_.Provisionales[i] ? QStringLiteral("Provisional") : QStringLiteral("No provisional"));
 }
 
@@ -242,6 +253,75 @@ void DetectorTeclas::SonidoPanel()
     reproductor_.Reproducir();
 }
 
+// S and Z carry the cursor anywhere; the panel sound says when it lands in another panel.
+void DetectorTeclas::IrA(int16_t indice)
+{
+    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
+}
+
+QString DetectorTeclas::CeldaOida(int indice) const
+{
+    QString t = SinBlancos(Texto(indice));
+    if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
+    return t;
+}
+
+void DetectorTeclas::DecirPosicion()
+{
+    Decir(Frases::Posicion(e_.CasillaActual));
+}
+
+void DetectorTeclas::DecirVacias()
+{
+    Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::DecirCandidatos()
+{
+    if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
+    else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::IrASiguienteVacia()
+{
+    const std::optional<int16_t> vacia = SiguienteVacia(casillas_, e_.CasillaActual);
+    if (!vacia) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*vacia);
+    Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
+}
+
+void DetectorTeclas::DeshacerCambio()
+{
+    const std::optional<int16_t> celda = Deshacer(e_, casillas_);
+    if (!celda) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*celda);
+    Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
+}
+
+void DetectorTeclas::DecirFaltan()
+{
+    Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
+}
+
+void DetectorTeclas::CambiarAvisoRepetido()
+{
+    e_.AvisoRepetido = !e_.AvisoRepetido;
+    Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
+}
+
+// Published at once: the menu's own loop runs before this keystroke ends.
+void DetectorTeclas::AnunciarMenu(const QString& nombre, qsizetype opciones)
+{
+    dicho_ = Frases::Menu(nombre, opciones);
+    Publicar();
+}
+
 void DetectorTeclas::Picture1_KeyPress(int k)
 {
     if (MensajeModo && Linea().contains(QStringLiteral("Modo"))) {
@@ -260,8 +340,13 @@ void DetectorTeclas::Picture1_KeyPress(int k)
             MensajeModo = true;
         } else {
             if (k != 32) e_.ModoEscritura = false;
-            casillas_.PonerTexto(e_.CasillaActual, Linea().toStdString());
+            CambiarCasilla(e_, casillas_, e_.CasillaActual, Linea().toStdString(), e_.Provisionales[e_.CasillaActual]);
             Decir(QStringLiteral("Modo escritura desactivado "));
+            // Heard, not written: the line keeps its designed text.
+            if (e_.AvisoRepetido) {
+                const Repeticion donde = Repetido(casillas_, e_.CasillaActual);
+                if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + Frases::Repeticiones(donde);
+            }
             MensajeModo = true;
             PintarLineaNormal(TbPorta_);
         }

@@ -26,6 +26,8 @@ public:
     void Publicar();
 
     void SonidoPanel();
+    // The popup the Applications key opens is heard by its name and size as it opens.
+    void AnunciarMenu(const QString& nombre, qsizetype opciones);
 
 private:
     void MoverCursor(int16_t fila, int16_t columna, bool conSonido);
@@ -41,6 +43,15 @@ private:
     void CambiarLinea();
     void CambiarSonido();
     void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
+    void IrA(int16_t indice);
+    void DecirPosicion();
+    void DecirVacias();
+    void DecirCandidatos();
+    void IrASiguienteVacia();
+    void DeshacerCambio();
+    void DecirFaltan();
+    void CambiarAvisoRepetido();
+    QString CeldaOida(int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;
     void Decir(const QString& texto);

@@ -10,3 +10,6 @@ inline void Intercambiar(int16_t& a, int16_t& b)
     a = b;
     b = t;
 }
+
+// Panels in reading order, 0 top left to 8 bottom right: band × 3 + stack.
+inline int16_t PanelDe(const int16_t& indice) { return static_cast<int16_t>(indice / 27 * 3 + indice % 9 / 3); }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include "Historial.h"
 
 // The state of one game, owned by the main window for the whole run.
 struct EstadoJuego {
@@ -18,6 +19,8 @@ struct EstadoJuego {
     bool SonidoActivo = false;
     bool ModoGuardar = false;
     int16_t Nivel = 0;
+    bool AvisoRepetido = false;   // E: a stored digit that repeats says where
+    Historial Cambios;            // emptied by every new game, reveal and load
 };
 
 struct Rgb {

@@ -78,6 +78,7 @@ struct Carving {
 
     void Ejecutar()
     {
+        e.Cambios.Olvidar();
         for (int i = 0; i < 81; ++i) {
             casillas.PonerTexto(static_cast<int16_t>(i), "-");
             e.Provisionales[i] = false;

@@ -4,6 +4,7 @@ void VerSolucion(EstadoJuego& e, Casillas& casillas)
 {
     e.Provisionales.fill(false);
     e.AvisoOriginal = false;
+    e.Cambios.Olvidar();
     for (int c = 0; c < 9; ++c)
         for (int r = 0; r < 9; ++r)
             casillas.PonerTexto(static_cast<int16_t>(r * 9 + c),

@@ -16,6 +16,7 @@ RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)
 void AplicarRegistro(const RegistroPartida& registro, EstadoJuego& estado, Casillas& casillas)
 {
     estado.SonidoActivo = registro.SonidoActivo;
+    estado.Cambios.Olvidar();   // nothing of the game left behind can be taken back into this one
     for (int16_t i = 0; i < 81; ++i) {
         estado.Solucion[i / 9][i % 9] = registro.Solucion[i];
         estado.Originales[i] = registro.Originales[i];

@@ -1,4 +1,5 @@
 #include "Dialog.h"
+#include "Frases.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -52,6 +53,11 @@ QString Dialog::TextoAyuda()
     return QString::fromUtf8(archivo.readAll());
 }
 
+QString Dialog::TextoMostrado()
+{
+    return TextoAyuda() + Frases::Ayuda();
+}
+
 Dialog::Dialog(QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                          | Qt::MSWindowsFixedSizeDialogHint),
@@ -74,7 +80,7 @@ Dialog::Dialog(QWidget* padre)
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab must lead to the button, or a keyboard user would be stuck in the text.
     Text1->setTabChangesFocus(true);
-    Text1->setPlainText(TextoAyuda());
+    Text1->setPlainText(TextoMostrado());
     Text1->setAccessibleName(tr("Instrucciones"));
     Text1->installEventFilter(this);
 

@@ -14,6 +14,8 @@ public:
 
     // The instructions as designed, lines separated by CR LF.
     static QString TextoAyuda();
+    // What the dialog shows: the designed instructions, then the quick keys.
+    static QString TextoMostrado();
 
     QPlainTextEdit* const Text1;
     QPushButton* const OKButton;

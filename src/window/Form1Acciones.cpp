@@ -150,6 +150,7 @@ void Form1::MostrarBotonera()
 {
     MnuB[0]->setEnabled(Command1->isEnabled());
     MnuB[3]->setEnabled(Command4->isEnabled());
+    detector_->AnunciarMenu(MnuBotonera->title(), MnuBotonera->actions().size());
     MostrarMenu(MnuBotonera);
 }
 

@@ -34,6 +34,8 @@ private slots:
     void lecturas();
     void interruptores_data();
     void interruptores();
+    void saltos_data();
+    void saltos();
     void foco();
     void caracteresDeControlNuncaLleganALaCelda();
 };
@@ -77,6 +79,8 @@ void TestTeclado::movimientos_data()
     QTest::newRow("Control+Right moves as Right") << 0 << 5 << Teclas({Qt::Key_Right}, Qt::ControlModifier) << 6 << 0 << 1 << true;
     QTest::newRow("crossing with the sound off") << 0 << 2 << Teclas({Qt::Key_Right}) << 3 << 0 << 1 << false;
     QTest::newRow("refused with the sound off") << 0 << 0 << Teclas({Qt::Key_Left}) << 0 << 1 << 0 << false;
+    QTest::newRow("S with no empty cell beeps") << 3 << 3 << Teclas({Qt::Key_S}) << 30 << 1 << 0 << true;
+    QTest::newRow("Z with nothing to undo beeps") << 3 << 3 << Teclas({Qt::Key_Z}) << 30 << 1 << 0 << true;
 }
 
 void TestTeclado::movimientos()
@@ -205,6 +209,16 @@ void TestTeclado::escritura_data()
         << QStringList{activado, "1", "2", "Sonido desactivado", "3", desactivado};
     QTest::newRow("Delete erases a written cell") << e("Enter 5 Enter Delete") << "-" << "" << false
         << QStringList{activado, "5", desactivado, "vacía"};
+    const QString repetido = "Aviso de número repetido activado";
+    QTest::newRow("E on: a repeated digit says where") << e("e Enter 6 Enter") << "6" << desactivado << false
+        << QStringList{repetido, activado, "6", "Modo escritura desactivado. Repetido en la fila y en el panel"};
+    QTest::newRow("E twice: no notice") << e("e e Enter 6 Enter") << "6" << desactivado << false
+        << QStringList{repetido, "Aviso de número repetido desactivado", activado, "6", desactivado};
+    QTest::newRow("Z takes back an entry") << e("Enter 5 Enter z") << "-"
+        << "Deshecho. Fila 1, columna 1, panel superior izquierdo, -" << false
+        << QStringList{activado, "5", desactivado, "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía"};
+    QTest::newRow("letters in write mode are typed") << e("Enter zdsqnre Enter") << "zdsqnre" << desactivado << false
+        << QStringList{activado, "z", "d", "s", "q", "n", "r", "e", desactivado};
     QTest::newRow("Delete on a given") << e("Right Delete") << "-"
         << "Imposible borrar ese número. Pertenece a los datos originales." << false
         << QStringList{"6", "Imposible borrar ese número. Pertenece a los datos originales."};
@@ -249,6 +263,27 @@ void TestTeclado::lecturas_data()
     QTest::newRow("F reads the row") << Con({{9, '3'}, {17, 'e'}}) << 17 << 1 << 0 << Qt::Key_F << "3 - - - - - - - 5 P ";
     QTest::newRow("V reads a digit") << Con({{10, '3'}}) << -1 << 1 << 1 << Qt::Key_V << "3";
     QTest::newRow("V reads an empty cell") << Con({}) << -1 << 1 << 1 << Qt::Key_V << "-";
+    QTest::newRow("D in a corner") << Con({}) << -1 << 0 << 0 << Qt::Key_D << "Fila 1, columna 1, panel superior izquierdo";
+    QTest::newRow("D on an edge") << Con({}) << -1 << 4 << 8 << Qt::Key_D << "Fila 5, columna 9, panel central derecho";
+    QTest::newRow("D in the centre") << Con({}) << -1 << 4 << 4 << Qt::Key_D << "Fila 5, columna 5, panel central";
+    const QString filaLlena = Con({{0, '1'}, {1, '2'}, {2, 'c'}, {3, '4'}, {4, '5'}, {5, '6'}, {6, '7'}, {7, '8'}, {8, '9'}});
+    QTest::newRow("Q counts the empty cells") << filaLlena << -1 << 0 << 0 << Qt::Key_Q
+        << "Vacías: ninguna en la fila, 8 en la columna, 6 en el panel, 72 en el tablero";
+    QTest::newRow("N on a given") << filaLlena << -1 << 0 << 0 << Qt::Key_N << "Número original";
+    QTest::newRow("N with a provisional digit in the panel") << Con({{3, '1'}, {45, 'b'}, {10, 'c'}}) << 10 << 0 << 0
+        << Qt::Key_N << "Caben 4, 5, 6, 7, 8 y 9";
+    QTest::newRow("N, one digit fits") << Con({{1, '2'}, {2, '3'}, {3, '4'}, {4, '5'}, {5, '6'}, {6, '7'}, {7, '8'}, {8, 'i'}})
+        << -1 << 0 << 0 << Qt::Key_N << "Cabe 1";
+    QTest::newRow("N, nothing fits") << Con({{1, '2'}, {2, '3'}, {3, '4'}, {4, '5'}, {5, '6'}, {6, '7'}, {7, '8'}, {8, '9'}, {9, 'a'}})
+        << -1 << 0 << 0 << Qt::Key_N << "No cabe ningún número";
+    QTest::newRow("R on a board with three digits placed") << Con({{0, '1'}, {1, 'b'}, {80, '1'}}) << -1 << 0 << 0 << Qt::Key_R
+        << "Faltan el 1 siete veces, el 2 ocho veces, el 3 nueve veces, el 4 nueve veces, el 5 nueve veces, "
+           "el 6 nueve veces, el 7 nueve veces, el 8 nueve veces y el 9 nueve veces";
+    const QString resuelto = "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+    QString unHueco = resuelto;
+    unHueco[40] = '-';
+    QTest::newRow("R, one digit missing once") << unHueco << -1 << 0 << 0 << Qt::Key_R << "Falta el 9 una vez";
+    QTest::newRow("R on a full board") << resuelto << -1 << 0 << 0 << Qt::Key_R << "No falta ningún número";
 }
 
 void TestTeclado::lecturas()
@@ -328,6 +363,51 @@ void TestTeclado::interruptores()
     QCOMPARE(vistas, lineas);
     QCOMPARE(v.sonido->Pitidos(), pitidos);
     QCOMPARE(v.f->Estado.Provisionales[0], provisional);
+}
+
+void TestTeclado::saltos_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<QTestEventList>("teclas");
+    QTest::addColumn<int>("casilla");
+    QTest::addColumn<int>("sonidos");
+    QTest::addColumn<QString>("dicho");   // the last utterance
+
+    const QString dado6 = Con({{1, '6'}});
+    QTest::newRow("S within the panel") << dado6 << 0 << Teclas({Qt::Key_S}) << 2 << 0
+        << "Fila 1, columna 3, panel superior izquierdo, vacía";
+    QTest::newRow("S into the next panel") << dado6 << 2 << Teclas({Qt::Key_S}) << 3 << 1
+        << "Fila 1, columna 4, panel superior central, vacía";
+    QString unaVacia(81, '5');
+    unaVacia[4] = '-';
+    QTest::newRow("S wraps from the last cell") << unaVacia << 80 << Teclas({Qt::Key_S}) << 4 << 1
+        << "Fila 1, columna 5, panel superior central, vacía";
+    QTest::newRow("Z back across panels") << dado6 << 0
+        << Teclas({Qt::Key_Return, Qt::Key_5, Qt::Key_Return, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Z})
+        << 0 << 2 << "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía";
+    QTest::newRow("Z puts back an erased provisional digit") << Con({{0, 'e'}}) << 0
+        << Teclas({Qt::Key_Control, Qt::Key_Delete, Qt::Key_Z}) << 0 << 0
+        << "Deshecho. Fila 1, columna 1, panel superior izquierdo, 5 P ";
+}
+
+void TestTeclado::saltos()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, desde);
+    QFETCH(QTestEventList, teclas);
+    QFETCH(int, casilla);
+    QFETCH(int, sonidos);
+    QFETCH(QString, dicho);
+    VentanaPrueba v;
+    v.Tablero(tablero);
+    v.Cursor(desde / 9, desde % 9);
+    teclas.simulate(v.f->Picture1);
+    QCOMPARE(v.EnCursor(), casilla);
+    QVERIFY(v.f->Seleccionada(casilla));
+    QCOMPARE(int(v.sonido->llamadas.count("2001")), sonidos);
+    QCOMPARE(v.dichos.value(v.dichos.size() - 1), dicho);
+    QCOMPARE(Voz::Pronunciar(v.Linea()), dicho);
 }
 
 void TestTeclado::foco()

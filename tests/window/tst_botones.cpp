@@ -115,6 +115,8 @@ void TestBotones::botoneraGrisTrasVerSolucion()
     VentanaPrueba v;
     QTest::keyClick(v.f->Picture1, Qt::Key_Menu);
     QCOMPARE(v.menusMostrados.last(), QString("&Comprobar|&Nuevo|&Ver solución|&Guardar partida|C&argar partida|&Salir"));
+    QCOMPARE(v.dichos, QStringList{"Menú Botonera, 6 opciones"});   // heard, the line left empty
+    QCOMPARE(v.Linea(), QString());
     v.eleccion = VentanaPrueba::Elegir("&Ver solución");
     QTest::keyClick(v.f->Picture1, Qt::Key_Menu);
     v.eleccion = VentanaPrueba::Elegir("&Comprobar");   // greyed: choosing it does nothing

@@ -58,6 +58,8 @@ const Cita Citas[] = {
 };
 
 QStringList Lineas() { return Dialog::TextoAyuda().split(QStringLiteral("\r\n")); }
+// The designed lines, then the quick keys.
+QStringList Mostradas() { return Dialog::TextoMostrado().split(QStringLiteral("\r\n")); }
 
 // First line at or after desde that holds the quoted text in its form; -1 if none.
 int Buscar(const QStringList& lineas, const Cita& cita, int desde = 0)
@@ -175,9 +177,14 @@ void TstDialog::cierreDelTexto()
 
 void TstDialog::textoMostradoIgualAlDisenado()
 {
+    const QStringList mostradas = Mostradas();
+    QCOMPARE(mostradas.mid(0, 80), Lineas());
+    QStringList teclas;   // the section names the quick keys, in this order
+    for (const auto& m : QRegularExpression("\n  ([A-Z]):").globalMatch(mostradas.mid(80).join('\n'))) teclas << m.captured(1);
+    QCOMPARE(teclas.join(' '), QString("D Q N S Z R E"));
     Dialog dialogo;
-    QCOMPARE(dialogo.Text1->document()->blockCount(), 80);
-    QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), Lineas());
+    QCOMPARE(dialogo.Text1->document()->blockCount(), mostradas.size());
+    QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), mostradas);
     QVERIFY(!dialogo.Text1->isReadOnly());
     QCOMPARE(dialogo.Text1->textCursor().position(), 0);
 }
@@ -327,7 +334,7 @@ void TstDialog::controlC()
     QVERIFY(datos->hasText());
     QCOMPARE(datos->text(), esperado);
     QVERIFY(!datos->hasHtml());   // only plain text is left
-    QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), Lineas());
+    QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), Mostradas());
     QVERIFY(dialogo.isVisible());
 }
 
@@ -356,7 +363,7 @@ void TstDialog::mostrarAyudaDescartaLosCambios()
         QTest::keyClick(dialogo->Text1, Qt::Key_Return);
     });
     MostrarAyuda(&ventana);
-    QCOMPARE(mostrado.split(QLatin1Char('\n')), Lineas());
+    QCOMPARE(mostrado.split(QLatin1Char('\n')), Mostradas());
     QVERIFY(ventana.findChildren<Dialog*>().isEmpty());
 }
 

@@ -24,6 +24,7 @@ const Qt::Key teclasDetector[] = {
     Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
     Qt::Key_PageDown, Qt::Key_A, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_C, Qt::Key_F, Qt::Key_T,
     Qt::Key_P, Qt::Key_V, Qt::Key_O, Qt::Key_Control, Qt::Key_F8, Qt::Key_F9, Qt::Key_Menu,
+    Qt::Key_D, Qt::Key_Q, Qt::Key_N, Qt::Key_S, Qt::Key_Z, Qt::Key_R, Qt::Key_E,
 };
 const Qt::Key teclasOtras[] = {
     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab,

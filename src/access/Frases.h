@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+#include "Consultas.h"
+
+// Every text of the quick keys (D, Q, N, S, Z, R, E), the popup's announcement
+// and their lines of help, composed here and nowhere else.
+namespace Frases {
+
+// D: "Fila 3, columna 5, panel superior central".
+QString Posicion(int16_t indice);
+// S lands on a cell: where it is, then the cell as heard.
+QString EnCasilla(int16_t indice, const QString& celda);
+// Z: what was put back, and where.
+QString Deshecho(int16_t indice, const QString& celda);
+// Q.
+QString Pendientes(const Vacias& vacias);
+// N.
+QString Caben(const std::vector<int16_t>& digitos);
+QString NumeroOriginal();
+// R.
+QString QuedanPorPoner(const std::array<int16_t, 10>& faltan);
+// E, and what a stored digit adds when it repeats.
+QString AvisoRepetido(bool activado);
+QString Repeticiones(const Repeticion& donde);
+// The Applications key's popup, as it opens.
+QString Menu(const QString& nombre, qsizetype opciones);
+// The help section for these keys, lines ending in CR LF.
+QString Ayuda();
+
+} // namespace Frases
