@@ -5,193 +5,464 @@
     <name>CajaTeclas</name>
     <message>
         <source>Detector de teclas</source>
-        <translation type="unfinished"></translation>
+        <translation>Key detector</translation>
     </message>
     <message>
         <source>Pulse F1 para ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Press F1 for help</translation>
     </message>
 </context>
 <context>
     <name>Casilla</name>
     <message>
         <source>Fila %1, columna %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1, column %2</translation>
     </message>
 </context>
 <context>
     <name>Comprobador</name>
     <message>
         <source>Datos incorrectos en la columna </source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong numbers in column </translation>
     </message>
     <message>
         <source>Datos incorrectos en la fila </source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong numbers in row </translation>
     </message>
     <message>
         <source>Datos incorrectos en un tablero  </source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong numbers in a panel </translation>
     </message>
     <message>
         <source>Muchísimas felicidades. ha demostrado usted una  gran inteligencia </source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulations! You have shown great intelligence. </translation>
+    </message>
+</context>
+<context>
+    <name>DetectorTeclas</name>
+    <message>
+        <source>Cursor sobre detector de teclas</source>
+        <translation>Cursor on the key detector</translation>
+    </message>
+    <message>
+        <source>Imposible borrar ese número. Pertenece a los datos originales.</source>
+        <translation>That number cannot be erased. It is one of the original numbers.</translation>
+    </message>
+    <message>
+        <source>Aviso de número original </source>
+        <translation>Original number notice </translation>
+    </message>
+    <message>
+        <source>activado</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>desactivado</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Provisional</source>
+        <translation>Provisional</translation>
+    </message>
+    <message>
+        <source>No provisional</source>
+        <translation>Not provisional</translation>
+    </message>
+    <message>
+        <source>Sonido activado</source>
+        <translation>Sound on</translation>
+    </message>
+    <message>
+        <source>Sonido desactivado</source>
+        <translation>Sound off</translation>
+    </message>
+    <message>
+        <source>Modo</source>
+        <extracomment>The word every write-mode message of the line holds, as they are translated.</extracomment>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>Modo escritura no disponible. Valor original bajo el cursor.   </source>
+        <translation>Write mode not available. Original number under the cursor.   </translation>
+    </message>
+    <message>
+        <source>Modo escritura activado</source>
+        <translation>Write mode on</translation>
+    </message>
+    <message>
+        <source>Modo escritura desactivado </source>
+        <translation>Write mode off </translation>
     </message>
 </context>
 <context>
     <name>Dialog</name>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Instrucciones Novaro</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVARO instructions</translation>
     </message>
     <message>
         <source>Instrucciones</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>NOVARO</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVARO</translation>
     </message>
     <message>
         <source>Pulse F1 para ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Press F1 for help</translation>
     </message>
     <message>
         <source>Línea de mensajes</source>
-        <translation type="unfinished"></translation>
+        <translation>Message line</translation>
     </message>
     <message>
         <source>&amp;Nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>Genera un nuevo juego</source>
-        <translation type="unfinished"></translation>
+        <translation>Deals a new game</translation>
     </message>
     <message>
         <source>&amp;Ver solución</source>
-        <translation type="unfinished"></translation>
+        <translation>See &amp;solution</translation>
     </message>
     <message>
         <source>Muestra en pantalla la solución para el NOVARO actual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the solution of this NOVARO on the board.</translation>
     </message>
     <message>
         <source>&amp;Guardar partida</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ve game</translation>
     </message>
     <message>
         <source>Permite guardar la partida</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the game</translation>
     </message>
     <message>
         <source>&amp;Cargar partida</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Load game</translation>
     </message>
     <message>
         <source>Permite cargar una partida que hayamos guardado antes </source>
-        <translation type="unfinished"></translation>
+        <translation>Loads a game saved before</translation>
     </message>
     <message>
         <source>&amp;Comprobar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Check</translation>
     </message>
     <message>
         <source>Va comprobando si los números introducidos cumplen las condiciones, revisando primero las filas, después las columnas y por último los paneles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks whether the numbers entered follow the rules: first the rows, then the columns and last the panels.</translation>
     </message>
     <message>
         <source>Niveles</source>
-        <translation type="unfinished"></translation>
+        <translation>Levels</translation>
     </message>
     <message>
         <source>&amp;Tamaño Letra</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Font size</translation>
     </message>
     <message>
         <source>Parttida</source>
-        <translation type="unfinished"></translation>
+        <translation>Game</translation>
     </message>
     <message>
         <source>Partida %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Game %1</translation>
     </message>
     <message>
         <source>Botonera</source>
-        <translation type="unfinished"></translation>
+        <translation>Buttons</translation>
     </message>
     <message>
         <source>C&amp;argar partida</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Load game</translation>
     </message>
     <message>
         <source>&amp;Salir</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Nuevo juego</source>
-        <translation type="unfinished"></translation>
+        <translation>New game</translation>
     </message>
     <message>
         <source>Solución en el tablero</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution on the board</translation>
     </message>
     <message>
         <source>No se puede guardar la partida después de ver la solución. Podrá guardar de nuevo cuando empiece un juego nuevo o cargue una partida.</source>
-        <translation type="unfinished"></translation>
+        <translation>The game cannot be saved after seeing the solution. You can save again when you start a new game or load one.</translation>
     </message>
     <message>
         <source>No se ha podido guardar la partida en el lugar %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The game could not be saved in slot %1. %2</translation>
     </message>
     <message>
         <source>Partida guardada en el lugar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Game saved in slot %1</translation>
     </message>
     <message>
         <source>No hay ninguna partida guardada en el lugar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no game saved in slot %1</translation>
     </message>
     <message>
         <source>Error al cargar: se creará un nuevo novaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while loading: a new NOVARO will be dealt</translation>
     </message>
     <message>
         <source>Partida cargada del lugar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Game loaded from slot %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frases</name>
+    <message>
+        <source>superior izquierdo</source>
+        <translation>top left</translation>
+    </message>
+    <message>
+        <source>superior central</source>
+        <translation>top centre</translation>
+    </message>
+    <message>
+        <source>superior derecho</source>
+        <translation>top right</translation>
+    </message>
+    <message>
+        <source>central izquierdo</source>
+        <translation>centre left</translation>
+    </message>
+    <message>
+        <source>central</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>central derecho</source>
+        <translation>centre right</translation>
+    </message>
+    <message>
+        <source>inferior izquierdo</source>
+        <translation>bottom left</translation>
+    </message>
+    <message>
+        <source>inferior central</source>
+        <translation>bottom centre</translation>
+    </message>
+    <message>
+        <source>inferior derecho</source>
+        <translation>bottom right</translation>
+    </message>
+    <message>
+        <source>una vez</source>
+        <translation>once</translation>
+    </message>
+    <message>
+        <source>dos veces</source>
+        <translation>twice</translation>
+    </message>
+    <message>
+        <source>tres veces</source>
+        <translation>three times</translation>
+    </message>
+    <message>
+        <source>cuatro veces</source>
+        <translation>four times</translation>
+    </message>
+    <message>
+        <source>cinco veces</source>
+        <translation>five times</translation>
+    </message>
+    <message>
+        <source>seis veces</source>
+        <translation>six times</translation>
+    </message>
+    <message>
+        <source>siete veces</source>
+        <translation>seven times</translation>
+    </message>
+    <message>
+        <source>ocho veces</source>
+        <translation>eight times</translation>
+    </message>
+    <message>
+        <source>nueve veces</source>
+        <translation>nine times</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Fila %1, columna %2, panel %3</source>
+        <translation>Row %1, column %2, %3 panel</translation>
+    </message>
+    <message>
+        <source>Deshecho. </source>
+        <translation>Undone. </translation>
+    </message>
+    <message>
+        <source>Vacías: %1 en la fila, %2 en la columna, %3 en el panel, %4 en el tablero</source>
+        <translation>Empty: %1 in the row, %2 in the column, %3 in the panel, %4 on the board</translation>
+    </message>
+    <message>
+        <source>No cabe ningún número</source>
+        <translation>No number fits</translation>
+    </message>
+    <message>
+        <source>Cabe </source>
+        <translation>Fits: </translation>
+    </message>
+    <message>
+        <source>Caben </source>
+        <translation>Fit: </translation>
+    </message>
+    <message>
+        <source>Número original</source>
+        <translation>Original number</translation>
+    </message>
+    <message>
+        <source>el %1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No falta ningún número</source>
+        <translation>No number is missing</translation>
+    </message>
+    <message>
+        <source>Falta </source>
+        <translation>Missing: </translation>
+    </message>
+    <message>
+        <source>Faltan </source>
+        <translation>Missing: </translation>
+    </message>
+    <message>
+        <source>Aviso de número repetido </source>
+        <translation>Repeated number notice </translation>
+    </message>
+    <message>
+        <source>activado</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>desactivado</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>en la fila</source>
+        <translation>in the row</translation>
+    </message>
+    <message>
+        <source>en la columna</source>
+        <translation>in the column</translation>
+    </message>
+    <message>
+        <source>en el panel</source>
+        <translation>in the panel</translation>
+    </message>
+    <message>
+        <source>Repetido </source>
+        <translation>Repeated </translation>
+    </message>
+    <message>
+        <source>Menú %1, %2 opciones</source>
+        <translation>%1 menu, %2 options</translation>
+    </message>
+    <message>
+        <source>  Teclas para jugar más deprisa (con el modo escritura desactivado):</source>
+        <translation>  Keys to play faster (with write mode off):</translation>
+    </message>
+    <message>
+        <source>  D: dice dónde está el cursor: la fila, la columna y el panel, nombrado por su</source>
+        <translation>  D: says where the cursor is: the row, the column and the panel, named by its</translation>
+    </message>
+    <message>
+        <source>lugar (superior izquierdo, central, inferior derecho...).</source>
+        <translation>place (top left, centre, bottom right...).</translation>
+    </message>
+    <message>
+        <source>  Q: dice cuántas casillas vacías quedan en la fila, la columna y el panel actuales</source>
+        <translation>  Q: says how many empty cells are left in the current row, column and panel</translation>
+    </message>
+    <message>
+        <source>y en todo el tablero.</source>
+        <translation>and on the whole board.</translation>
+    </message>
+    <message>
+        <source>  N: dice qué números caben en la casilla actual: los que no están en su fila, su</source>
+        <translation>  N: says which numbers fit the current cell: those not in its row, its</translation>
+    </message>
+    <message>
+        <source>columna ni su panel.</source>
+        <translation>column or its panel.</translation>
+    </message>
+    <message>
+        <source>  S: lleva el cursor a la siguiente casilla vacía, de izquierda a derecha y de arriba</source>
+        <translation>  S: takes the cursor to the next empty cell, left to right and top to</translation>
+    </message>
+    <message>
+        <source>abajo, y dice dónde ha llegado. Si no queda ninguna vacía suena un pitido.</source>
+        <translation>bottom, and says where it landed. If no cell is empty, a beep sounds.</translation>
+    </message>
+    <message>
+        <source>  Z: deshace el último cambio hecho con el teclado en una casilla (lo escrito, lo</source>
+        <translation>  Z: undoes the last change made to a cell with the keyboard (what was written,</translation>
+    </message>
+    <message>
+        <source>borrado o la marca de provisional), una y otra vez hasta el principio de la partida.</source>
+        <translation>erased or marked provisional), again and again back to the start of the game.</translation>
+    </message>
+    <message>
+        <source>  R: dice cuántas veces falta todavía cada número en el tablero.</source>
+        <translation>  R: says how many times each number is still missing from the board.</translation>
+    </message>
+    <message>
+        <source>  E: activa y desactiva el aviso de número repetido: con el aviso activado, al</source>
+        <translation>  E: switches the repeated number notice on and off: with the notice on, storing</translation>
+    </message>
+    <message>
+        <source>guardar un número que ya está en su fila, su columna o su panel se oye dónde se repite.</source>
+        <translation>a number that is already in its row, column or panel tells where it repeats.</translation>
     </message>
 </context>
 <context>
     <name>Ranuras</name>
     <message>
         <source>La partida es demasiado grande para guardarla en </source>
-        <translation type="unfinished"></translation>
+        <translation>The game is too large to be saved in </translation>
     </message>
     <message>
         <source>No se puede crear el archivo </source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the file </translation>
     </message>
     <message>
         <source>No se pudo escribir el archivo </source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the file </translation>
     </message>
     <message>
         <source>No se pudo terminar de guardar el archivo </source>
-        <translation type="unfinished"></translation>
+        <translation>Could not finish saving the file </translation>
     </message>
 </context>
 <context>
     <name>Voz</name>
     <message>
         <source>vacía</source>
-        <translation type="unfinished"></translation>
+        <translation>empty</translation>
     </message>
 </context>
 </TS>

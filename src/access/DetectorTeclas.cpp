@@ -6,6 +6,7 @@
 #include "Historial.h"
 #include "Reproductor.h"
 #include "Voz.h"
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -72,7 +73,7 @@ void PintarLineaNormal(QLineEdit& linea)
 void DetectorTeclas::Picture1_GotFocus()
 {
     if (FocoRecibido) {
-        Decir(QStringLiteral("Cursor sobre detector de teclas"));
+        Decir(QCoreApplication::translate("DetectorTeclas", "Cursor sobre detector de teclas"));
         Publicar();
     } else {
         FocoRecibido = true;
@@ -169,7 +170,7 @@ void DetectorTeclas::Borrar()
     if (e_.ModoEscritura) {
         PonerLinea(QString());
     } else if (e_.Originales[i]) {
-        Decir(QStringLiteral("Imposible borrar ese número. Pertenece a los datos originales."));
+        Decir(QCoreApplication::translate("DetectorTeclas", "Imposible borrar ese número. Pertenece a los datos originales."));
     } else {
         CambiarCasilla(e_, casillas_, e_.CasillaActual, "-", false);
         dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
@@ -217,8 +218,8 @@ void DetectorTeclas::LeerCasilla()
 void DetectorTeclas::CambiarAviso()
 {
     e_.AvisoOriginal = !e_.AvisoOriginal;
-    Decir(QStringLiteral("Aviso de número original ")
-          + (e_.AvisoOriginal ? QStringLiteral("activado") : QStringLiteral("desactivado")));
+    Decir(QCoreApplication::translate("DetectorTeclas", "Aviso de número original ")
+          + (e_.AvisoOriginal ? QCoreApplication::translate("DetectorTeclas", "activado") : QCoreApplication::translate("DetectorTeclas", "desactivado")));
 }
 
 void DetectorTeclas::CambiarProvisional()
@@ -231,7 +232,7 @@ void DetectorTeclas::CambiarProvisional()
     }
     if (e_.ModoEscritura) return;
     CambiarCasilla(e_, casillas_, e_.CasillaActual, casillas_.Texto(e_.CasillaActual), !e_.Provisionales[i]);
-    Decir(e_.Provisionales[i] ? QStringLiteral("Provisional") : QStringLiteral("No provisional"));
+    Decir(e_.Provisionales[i] ? QCoreApplication::translate("DetectorTeclas", "Provisional") : QCoreApplication::translate("DetectorTeclas", "No provisional"));
 }
 
 void DetectorTeclas::CambiarLinea()
@@ -242,7 +243,7 @@ void DetectorTeclas::CambiarLinea()
 void DetectorTeclas::CambiarSonido()
 {
     e_.SonidoActivo = !e_.SonidoActivo;
-    Decir(e_.SonidoActivo ? QStringLiteral("Sonido activado") : QStringLiteral("Sonido desactivado"));
+    Decir(e_.SonidoActivo ? QCoreApplication::translate("DetectorTeclas", "Sonido activado") : QCoreApplication::translate("DetectorTeclas", "Sonido desactivado"));
 }
 
 void DetectorTeclas::SonidoPanel()
@@ -324,24 +325,25 @@ void DetectorTeclas::AnunciarMenu(const QString& nombre, qsizetype opciones)
 
 void DetectorTeclas::Picture1_KeyPress(int k)
 {
-    if (MensajeModo && Linea().contains(QStringLiteral("Modo"))) {
+    //: The word every write-mode message of the line holds, as they are translated.
+    if (MensajeModo && Linea().contains(QCoreApplication::translate("DetectorTeclas", "Modo"))) {
         PonerLinea(QString());
         MensajeModo = false;
     }
     if (k == 13 || k == 32) {
         e_.CasillaActual = static_cast<int16_t>(e_.FilaActual * 9 + e_.ColumnaActual);
         if (e_.Originales[e_.CasillaActual]) {
-            Decir(QStringLiteral("Modo escritura no disponible. Valor original bajo el cursor.   "));
+            Decir(QCoreApplication::translate("DetectorTeclas", "Modo escritura no disponible. Valor original bajo el cursor.   "));
             MensajeModo = true;
             e_.ModoEscritura = false;
         } else if (!e_.ModoEscritura) {
             e_.ModoEscritura = true;
-            Decir(QStringLiteral("Modo escritura activado"));
+            Decir(QCoreApplication::translate("DetectorTeclas", "Modo escritura activado"));
             MensajeModo = true;
         } else {
             if (k != 32) e_.ModoEscritura = false;
             CambiarCasilla(e_, casillas_, e_.CasillaActual, Linea().toStdString(), e_.Provisionales[e_.CasillaActual]);
-            Decir(QStringLiteral("Modo escritura desactivado "));
+            Decir(QCoreApplication::translate("DetectorTeclas", "Modo escritura desactivado "));
             // Heard, not written: the line keeps its designed text.
             if (e_.AvisoRepetido) {
                 const Repeticion donde = Repetido(casillas_, e_.CasillaActual);

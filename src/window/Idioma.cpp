@@ -4,6 +4,7 @@
 
 namespace {
 QString actual = IdiomaOriginal;
+QTranslator* instalado = nullptr;
 }
 
 QStringList IdiomasDisponibles() { return {IdiomaOriginal, QStringLiteral("en")}; }
@@ -20,17 +21,21 @@ QString ElegirIdioma(const QStringList& preferidos, const QStringList& disponibl
 
 bool InstalarIdioma(const QString& idioma, const QString& carpeta)
 {
-    if (idioma == IdiomaOriginal) {
-        actual = IdiomaOriginal;
-        return true;
+    QTranslator* nuevo = nullptr;
+    if (idioma != IdiomaOriginal) {
+        // Owned by the application: its texts are asked for until the end.
+        nuevo = new QTranslator(QCoreApplication::instance());
+        if (!nuevo->load(QStringLiteral("novaro_") + idioma, carpeta)) {
+            delete nuevo;
+            return false;
+        }
+        QCoreApplication::installTranslator(nuevo);
     }
-    // Owned by the application: its texts are asked for until the end.
-    auto* traductor = new QTranslator(QCoreApplication::instance());
-    if (!traductor->load(QStringLiteral("novaro_") + idioma, carpeta)) {
-        delete traductor;
-        return false;
+    if (instalado) {
+        QCoreApplication::removeTranslator(instalado);
+        delete instalado;
     }
-    QCoreApplication::installTranslator(traductor);
+    instalado = nuevo;
     actual = idioma;
     return true;
 }
