@@ -1,4 +1,5 @@
 #include "Ranuras.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,6 +16,8 @@ ResultadoGuardar GuardarRanura(const QString& ruta, const RegistroPartida& regis
     if (bytes.size() > TamanoMaximoRanura)
         return {false, QStringLiteral("La partida es demasiado grande para guardarla en ") + nombre};
 
+    // An installed game's slot folder is made at its first save; if that fails, so does the open below.
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly))
         return {false, QStringLiteral("No se puede crear el archivo ") + nombre};
