@@ -11,7 +11,7 @@ void BM_GuardarPartida(benchmark::State& state)
 {
     VentanaBanco v;
     for (auto _ : state) v.f->GuardarPartida(1);
-    if (!QFile::exists(RutaRanura(v.f->Directorio(), 1))) state.SkipWithError("no slot file was written");
+    if (!QFile::exists(RutaRanura(v.f->Lugar().partidas, 1))) state.SkipWithError("no slot file was written");
 }
 BENCHMARK(BM_GuardarPartida)->Unit(benchmark::kMicrosecond);
 
@@ -19,7 +19,7 @@ void BM_CargarPartida(benchmark::State& state)
 {
     VentanaBanco v;
     v.f->GuardarPartida(1);
-    if (CargarRanura(RutaRanura(v.f->Directorio(), 1)).estado != EstadoCarga::Cargada) {
+    if (CargarRanura(RutaRanura(v.f->Lugar().partidas, 1)).estado != EstadoCarga::Cargada) {
         state.SkipWithError("the saved slot does not load");
         return;
     }

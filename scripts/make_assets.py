@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes NOVARO's own sound cue and icon into resources/.
+"""Writes NOVARO's own sound cue and icons into resources/.
 
 Standard library only, so the files can be rebuilt anywhere:
     python3 scripts/make_assets.py
@@ -86,6 +86,29 @@ def pixeles_icono():
     return img
 
 
+# The sizes a desktop's icon theme asks for; the 32 px one is also the window icon.
+TAMANOS = (32, 48, 64, 128, 256)
+MUESTRAS = 4             # per side of a pixel, so sizes that are no multiple of 32 get soft edges
+
+
+def icono_de(lado, diseno):
+    """The 32 px design at another size, each pixel the average of the design under it."""
+    img = []
+    for y in range(lado):
+        fila = []
+        for x in range(lado):
+            suma = [0, 0, 0, 0]
+            for sy in range(MUESTRAS):
+                v = int((y + (sy + 0.5) / MUESTRAS) * LADO / lado)
+                for sx in range(MUESTRAS):
+                    p = diseno[v][int((x + (sx + 0.5) / MUESTRAS) * LADO / lado)]
+                    for c in range(4):
+                        suma[c] += p[c]
+            fila.append(tuple(round(c / (MUESTRAS * MUESTRAS)) for c in suma))
+        img.append(fila)
+    return img
+
+
 def trozo(tipo, datos):
     return struct.pack(">I", len(datos)) + tipo + datos + struct.pack(">I", zlib.crc32(tipo + datos) & 0xFFFFFFFF)
 
@@ -108,7 +131,10 @@ def escribir_png(ruta, img):
 def main():
     os.makedirs(RECURSOS, exist_ok=True)
     escribir_cambio_tablero(os.path.join(RECURSOS, "CambioTablero.wav"))
-    escribir_png(os.path.join(RECURSOS, "novaro.png"), pixeles_icono())
+    os.makedirs(os.path.join(RECURSOS, "iconos"), exist_ok=True)
+    diseno = pixeles_icono()
+    for lado in TAMANOS:
+        escribir_png(os.path.join(RECURSOS, "iconos", "%d.png" % lado), icono_de(lado, diseno))
 
 
 if __name__ == "__main__":

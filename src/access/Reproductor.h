@@ -19,7 +19,7 @@ public:
 // that library the game stays silent but for the platform beep.
 class ReproductorDiferido : public Reproductor {
 public:
-    explicit ReproductorDiferido(QString biblioteca = QString());
+    explicit ReproductorDiferido(const QString& carpeta);   // the folder that holds the library
     ~ReproductorDiferido() override;
 
     void PonerArchivo(const QString& ruta) override;

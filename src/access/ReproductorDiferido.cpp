@@ -2,10 +2,9 @@
 #include <QApplication>
 #include <QLibrary>
 
-ReproductorDiferido::ReproductorDiferido(QString biblioteca) : biblioteca_(std::move(biblioteca))
+ReproductorDiferido::ReproductorDiferido(const QString& carpeta)
+    : biblioteca_(carpeta + QStringLiteral("/libnovaro_sonido.so"))
 {
-    if (biblioteca_.isEmpty())
-        biblioteca_ = QCoreApplication::applicationDirPath() + QStringLiteral("/libnovaro_sonido.so");
 }
 
 ReproductorDiferido::~ReproductorDiferido() = default;

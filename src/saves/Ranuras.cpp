@@ -1,5 +1,6 @@
 #include "Ranuras.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,6 +17,8 @@ ResultadoGuardar GuardarRanura(const QString& ruta, const RegistroPartida& regis
     if (bytes.size() > TamanoMaximoRanura)
         return {false, QCoreApplication::translate("Ranuras", "La partida es demasiado grande para guardarla en ") + nombre};
 
+    // An installed game's slot folder is made at its first save; if that fails, so does the open below.
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly))
         return {false, QCoreApplication::translate("Ranuras", "No se puede crear el archivo ") + nombre};

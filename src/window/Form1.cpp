@@ -7,7 +7,6 @@
 #include "Reproductor.h"
 #include "Voz.h"
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QLineEdit>
@@ -61,10 +60,9 @@ uint64_t SemillaDelReloj(const QTime& hora)
 
 Form1::Form1(Opciones opciones)
     : azar_(std::move(opciones.azar)), reproductor_(std::move(opciones.reproductor)),
-      directorio_(opciones.directorio)
+      lugares_(opciones.directorio.isEmpty() ? LugaresDelPrograma() : LugaresPortatiles(opciones.directorio))
 {
-    if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>();
-    if (directorio_.isEmpty()) directorio_ = QCoreApplication::applicationDirPath();
+    if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>(lugares_.bibliotecas);
 
     Mensaje = [this](const QString& texto) {
         QMessageBox caja(QMessageBox::NoIcon, tr("NOVARO"), texto, QMessageBox::Ok, this);
@@ -94,7 +92,7 @@ void Form1::Form_Load()
 {
     if (!azar_) azar_ = std::make_unique<Aleatorio>(SemillaDelReloj(QTime::currentTime()));
     Estado.Nivel = 7;
-    QString ruta = directorio_;
+    QString ruta = lugares_.datos;
     if (!ruta.endsWith(QLatin1Char('/'))) ruta += QLatin1Char('/');
     ruta += QStringLiteral("CambioTablero.wav");
     Estado.RutaSonido = ruta.toStdString();

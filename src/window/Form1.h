@@ -9,6 +9,7 @@
 #include "DetectorTeclas.h"
 #include "Reproductor.h"
 #include "Estado.h"
+#include "Lugares.h"
 
 class CajaTeclas;
 class Casilla;
@@ -27,7 +28,8 @@ class Form1 : public QMainWindow, public Casillas {
     Q_OBJECT
 public:
     // Tests hand in a fixed random source, a recording sound player and a
-    // private folder for the slots; the game itself uses the defaults.
+    // private folder that holds everything, as a portable copy does; the game
+    // itself uses the defaults.
     struct Opciones {
         std::unique_ptr<FuenteAzar> azar;
         std::unique_ptr<Reproductor> reproductor;
@@ -86,7 +88,7 @@ public:
     DetectorTeclas& Detector() { return *detector_; }
     Reproductor& Sonido() { return *reproductor_; }
     Voz& Habla() { return *voz_; }
-    const QString& Directorio() const { return directorio_; }
+    const Lugares& Lugar() const { return lugares_; }
     bool Seleccionada(int indice) const { return seleccionadas_[indice]; }
 
 protected:
@@ -105,6 +107,6 @@ private:
     std::unique_ptr<Reproductor> reproductor_;
     std::unique_ptr<DetectorTeclas> detector_;
     Voz* voz_ = nullptr;
-    QString directorio_;
+    Lugares lugares_;
     std::array<bool, 81> seleccionadas_{};
 };

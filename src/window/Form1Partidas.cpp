@@ -1,4 +1,4 @@
-// The nine save slots beside the program.
+// The nine save slots, in the folder the game keeps them in.
 #include "Form1.h"
 #include "Ranuras.h"
 #include "Voz.h"
@@ -6,7 +6,7 @@
 
 void Form1::GuardarPartida(int16_t n)
 {
-    const ResultadoGuardar r = GuardarRanura(RutaRanura(directorio_, n), RegistroDe(Estado, *this));
+    const ResultadoGuardar r = GuardarRanura(RutaRanura(lugares_.partidas, n), RegistroDe(Estado, *this));
     // A save that did not happen must never pass for one that did.
     if (!r.ok) Mensaje(tr("No se ha podido guardar la partida en el lugar %1. %2").arg(n).arg(r.motivo));
     else voz_->Hablar(tr("Partida guardada en el lugar %1").arg(n));
@@ -14,7 +14,7 @@ void Form1::GuardarPartida(int16_t n)
 
 void Form1::CargarPartida(int16_t n)
 {
-    const ResultadoCargar r = CargarRanura(RutaRanura(directorio_, n));
+    const ResultadoCargar r = CargarRanura(RutaRanura(lugares_.partidas, n));
     switch (r.estado) {
     case EstadoCarga::SinPartida:
         Mensaje(tr("No hay ninguna partida guardada en el lugar %1").arg(n));

@@ -25,7 +25,7 @@ void TestDiferido::cargaAlPrimerSonido()
 {
     const QString ruta = QCoreApplication::applicationDirPath() + "/libnovaro_sonido.so";
     QVERIFY(QFile::exists(ruta));
-    ReproductorDiferido r;
+    ReproductorDiferido r(QCoreApplication::applicationDirPath());
     r.PonerArchivo(QFINDTESTDATA("../../resources/CambioTablero.wav"));
     r.Detener();
     QVERIFY(!Mapeada(ruta));

@@ -1,3 +1,4 @@
+#include "Lugares.h"
 #include "VentanaPrueba.h"
 
 namespace {
@@ -50,6 +51,8 @@ private slots:
     void archivoEscritoAMano();
     void archivosDanados_data();
     void archivosDanados();
+    void lugares_data();
+    void lugares();
 };
 
 void TestPartidas::idaYVuelta()
@@ -179,6 +182,40 @@ void TestPartidas::archivosDanados()
     QCOMPARE(v.mensajes.size(), 1);
     Cargar(v, 7);
     QCOMPARE(v.mensajes.size(), 1);
+}
+
+void TestPartidas::lugares_data()
+{
+    QTest::addColumn<bool>("sonidoJunto");     // CambioTablero.wav beside the program
+    QTest::addColumn<bool>("carpetaDatos");    // the data folder where the install rules put it
+    QTest::addColumn<bool>("sonidoEnDatos");
+    QTest::addColumn<bool>("instalado");
+    QTest::newRow("build folder") << true << false << false << false;
+    QTest::newRow("install tree") << false << true << true << true;
+    QTest::newRow("install tree that lost its sound file") << false << true << false << true;
+    QTest::newRow("portable copy in an install tree's bin folder") << true << true << true << false;
+    QTest::newRow("a lone program plays silent, slots beside it") << false << false << false << false;
+}
+
+void TestPartidas::lugares()
+{
+    QFETCH(bool, sonidoJunto);
+    QFETCH(bool, carpetaDatos);
+    QFETCH(bool, sonidoEnDatos);
+    QFETCH(bool, instalado);
+    QTemporaryDir raiz;
+    const QString programa = raiz.filePath("bin"), jugador = raiz.filePath("casa/.local/share/novaro");
+    const QString datos = QDir::cleanPath(programa + '/' + DatosInstalados);
+    QVERIFY(QDir().mkpath(programa));
+    if (sonidoJunto) QVERIFY(QFile(programa + "/CambioTablero.wav").open(QIODevice::WriteOnly));
+    if (carpetaDatos) QVERIFY(QDir().mkpath(datos));
+    if (sonidoEnDatos) QVERIFY(QFile(datos + "/CambioTablero.wav").open(QIODevice::WriteOnly));
+
+    const Lugares l = LugaresDe(programa, jugador);
+    QCOMPARE(l.datos, instalado ? datos : programa);
+    QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas) : programa);
+    QCOMPARE(l.partidas, instalado ? jugador : programa);
+    QVERIFY(!QFileInfo::exists(jugador));   // made at the first save, not before
 }
 
 QTEST_MAIN(TestPartidas)
