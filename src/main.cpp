@@ -1,8 +1,10 @@
 #include "Form1.h"
+#include "Idioma.h"
 #include "Lugares.h"
 #include "Voz.h"
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
@@ -33,44 +35,71 @@ public:
     }
 };
 
+const QString OpcionIdioma = QStringLiteral("idioma");
+
+// The language asked for on the command line, or the desktop's. Read before the
+// rest, since the usage text is written in it.
+QString IdiomaPedido(const QStringList& argumentos)
+{
+    QCommandLineParser lector;
+    lector.addOption(QCommandLineOption(OpcionIdioma, QString(), OpcionIdioma));
+    lector.parse(argumentos);   // other options are the real reading's business
+    const QString pedido = lector.value(OpcionIdioma);
+    return pedido.isEmpty() ? ElegirIdioma(QLocale::system().uiLanguages()) : pedido;
+}
+
+struct Ordenes {
+    std::optional<int> salida;   // the game stops there without a window
+    QString idioma;
+};
+
 // Reads the command line before any window system is opened, so that --help and
-// --version work on a terminal without a display. A result is the exit status:
-// the game stops there without a window.
-std::optional<int> LeerOrdenes(int& argc, char* argv[])
+// --version work on a terminal without a display.
+Ordenes LeerOrdenes(int& argc, char* argv[])
 {
     QCoreApplication nucleo(argc, argv);
-    PalabrasDeQt palabras;
-    nucleo.installTranslator(&palabras);
+    const QString idioma = IdiomaPedido(QCoreApplication::arguments());
+    const bool conocido = IdiomasDisponibles().contains(idioma);
+    if (conocido) InstalarIdioma(idioma, LugaresDelPrograma().datos);
+    PalabrasDeQt palabras;   // Qt's own words are English already
+    if (IdiomaActual() == IdiomaOriginal) nucleo.installTranslator(&palabras);
 
     QCommandLineParser lector;
     lector.setApplicationDescription(
-        QStringLiteral("NOVARO %1: sudoku para jugar con el teclado y un lector de pantalla.\n"
-                       "Las partidas se guardan en %2")
+        QCoreApplication::translate("main", "NOVARO %1: sudoku para jugar con el teclado y un lector de pantalla.\n"
+                                            "Las partidas se guardan en %2")
             .arg(QCoreApplication::applicationVersion(), LugaresDelPrograma().partidas));
     const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Muestra esta ayuda y termina."));
+                                   QCoreApplication::translate("main", "Muestra esta ayuda y termina."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Muestra la versión y termina."));
-    lector.addOptions({ayuda, version});
+                                     QCoreApplication::translate("main", "Muestra la versión y termina."));
+    const QCommandLineOption idiomaOpcion(
+        OpcionIdioma,
+        QCoreApplication::translate("main", "Juega en este idioma: %1 (si no, el del escritorio).")
+            .arg(IdiomasDisponibles().join(QStringLiteral(", "))),
+        QCoreApplication::translate("main", "idioma"));
+    lector.addOptions({ayuda, version, idiomaOpcion});
 
     QString error;
     if (!lector.parse(QCoreApplication::arguments()))
         error = lector.errorText();
     else if (!lector.positionalArguments().isEmpty())
-        error = QStringLiteral("Sobra «%1».").arg(lector.positionalArguments().constFirst());
+        error = QCoreApplication::translate("main", "Sobra «%1».").arg(lector.positionalArguments().constFirst());
+    else if (!conocido)
+        error = QCoreApplication::translate("main", "Idioma desconocido: «%1».").arg(idioma);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(error), qUtf8Printable(lector.helpText()));
-        return EXIT_FAILURE;
+        return {EXIT_FAILURE, idioma};
     }
     if (lector.isSet(ayuda)) {
         std::fputs(qUtf8Printable(lector.helpText()), stdout);
-        return EXIT_SUCCESS;
+        return {EXIT_SUCCESS, idioma};
     }
     if (lector.isSet(version)) {
         std::printf("novaro %s\n", qUtf8Printable(QCoreApplication::applicationVersion()));
-        return EXIT_SUCCESS;
+        return {EXIT_SUCCESS, idioma};
     }
-    return std::nullopt;
+    return {std::nullopt, idioma};
 }
 
 } // namespace
@@ -80,10 +109,16 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("novaro"));   // names the player's data folder
     QCoreApplication::setApplicationVersion(QStringLiteral(NOVARO_VERSION));
     // Without arguments there is nothing to read, and start-up pays nothing for it.
-    if (argc > 1)
-        if (const std::optional<int> salida = LeerOrdenes(argc, argv)) return *salida;
+    QString idioma;
+    if (argc > 1) {
+        const Ordenes ordenes = LeerOrdenes(argc, argv);
+        if (ordenes.salida) return *ordenes.salida;
+        idioma = ordenes.idioma;
+    }
 
     QApplication app(argc, argv);
+    if (idioma.isEmpty()) idioma = ElegirIdioma(QLocale::system().uiLanguages());
+    InstalarIdioma(idioma, LugaresDelPrograma().datos);   // a missing translation leaves it Spanish
     QGuiApplication::setDesktopFileName(QStringLiteral(NOVARO_ID));
     Voz::InstalarFabrica();
     Form1 ventana;

@@ -465,4 +465,37 @@
         <translation>empty</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NOVARO %1: sudoku para jugar con el teclado y un lector de pantalla.
+Las partidas se guardan en %2</source>
+        <translation>NOVARO %1: sudoku played with the keyboard and a screen reader.
+Games are kept in %2</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Shows this help and ends.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión y termina.</source>
+        <translation>Shows the version and ends.</translation>
+    </message>
+    <message>
+        <source>Juega en este idioma: %1 (si no, el del escritorio).</source>
+        <translation>Plays in this language: %1 (otherwise, the desktop&apos;s).</translation>
+    </message>
+    <message>
+        <source>idioma</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Sobra «%1».</source>
+        <translation>Unexpected «%1».</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: «%1».</source>
+        <translation>Unknown language: «%1».</translation>
+    </message>
+</context>
 </TS>

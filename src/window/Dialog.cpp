@@ -1,4 +1,5 @@
 #include "Dialog.h"
+#include "Idioma.h"
 #include "Frases.h"
 #include <QApplication>
 #include <QClipboard>
@@ -47,7 +48,9 @@ QIcon SinIcono()
 QString Dialog::TextoAyuda()
 {
     RegistrarRecursos();
-    QFile archivo(QStringLiteral(":/ayuda.txt"));
+    // Each language has its own help text, of the same shape.
+    QFile archivo(IdiomaActual() == IdiomaOriginal ? QStringLiteral(":/ayuda.txt")
+                                                   : QStringLiteral(":/ayuda_%1.txt").arg(IdiomaActual()));
     if (!archivo.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(archivo.readAll());

@@ -1,10 +1,12 @@
 #include "Idioma.h"
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
 QString actual = IdiomaOriginal;
-QTranslator* instalado = nullptr;
+// Goes with the application object that owns it.
+QPointer<QTranslator> instalado;
 }
 
 QStringList IdiomasDisponibles() { return {IdiomaOriginal, QStringLiteral("en")}; }
@@ -33,7 +35,7 @@ bool InstalarIdioma(const QString& idioma, const QString& carpeta)
     }
     if (instalado) {
         QCoreApplication::removeTranslator(instalado);
-        delete instalado;
+        delete instalado.data();
     }
     instalado = nuevo;
     actual = idioma;
