@@ -102,11 +102,13 @@ void Voz::Mostrar(const QString& texto)
     Publicar(&mostrado);
 }
 
+QString Voz::Vacia() { return tr("vacía"); }
+
 QString Voz::Pronunciar(const QString& linea)
 {
     // An empty cell shows "-": the speech server drops it at the lower punctuation
     // levels and says "guion" at the higher ones, so it is spoken as a word.
-    const QString vacia = tr("vacía");
+    const QString vacia = Vacia();
     QStringList piezas = linea.split(QLatin1Char(' '));
     for (QString& pieza : piezas) {
         if (pieza == QLatin1String("-"))

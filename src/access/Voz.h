@@ -34,6 +34,8 @@ public:
 
     void Hablar(const QString& texto);
     static QString Pronunciar(const QString& linea);
+    // The word said for an empty cell.
+    static QString Vacia();
 
     // Where the accessibility events go. Qt drops them while no screen reader
     // is active, so tests put an observer here.

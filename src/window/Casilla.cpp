@@ -1,4 +1,5 @@
 #include "Casilla.h"
+#include "Voz.h"
 #include "CodigosTecla.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,7 +11,7 @@ Casilla::Casilla(int indice, QWidget* padre) : QLineEdit(padre), indice_(indice)
     setAccessibleName(tr("Fila %1, columna %2").arg(fila).arg(columna));
     // "-" alone may not be spoken at low punctuation levels; the description always is.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& texto) {
-        const QString descripcion = texto == QLatin1String("-") ? QStringLiteral("vacía") : QString();
+        const QString descripcion = texto == QLatin1String("-") ? Voz::Vacia() : QString();
         if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
     });
 }
