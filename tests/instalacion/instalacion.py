@@ -66,7 +66,8 @@ def paquete(build, salida, libdir):
                       for d, _, fs in os.walk(raiz) for f in fs)
     iconos = ["usr/share/icons/hicolor/%dx%d/apps/%s.png" % (n, n, ID) for n in (32, 48, 64, 128, 256)]
     esperados = sorted(["usr/bin/novaro", "usr/%s/libnovaro_sonido.so" % libdir,
-                        "usr/share/novaro/CambioTablero.wav", "usr/share/applications/%s.desktop" % ID,
+                        "usr/share/novaro/CambioTablero.wav", "usr/share/novaro/novaro_en.qm",
+                        "usr/share/applications/%s.desktop" % ID,
                         "usr/share/metainfo/%s.metainfo.xml" % ID, "usr/share/man/man6/novaro.6.gz"] + iconos)
     if archivos != esperados:
         fallo("package files:\n  %s\nexpected:\n  %s" % ("\n  ".join(archivos), "\n  ".join(esperados)))
