@@ -329,13 +329,15 @@ class OrcaSession:
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                             "AT_SPI_BUS_ADDRESS", "SPEECHD_ADDRESS", "QT_QPA_PLATFORM",
-                            "SESSION_MANAGER", "XAUTHORITY")}
+                            "SESSION_MANAGER", "XAUTHORITY", "LANGUAGE", "LC_ALL", "LC_MESSAGES")}
         env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_CACHE_HOME=os.path.join(home, ".cache"),
                    XDG_RUNTIME_DIR=os.path.join(home, "run"),
                    XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                    NO_AT_BRIDGE="0", GTK_A11Y="atspi")
-        env.setdefault("LANG", "C.UTF-8")
+        # One language for every run, whatever the caller's: Orca's words in English,
+        # the game in its own Spanish (a scenario's env may ask for another).
+        env["LANG"] = "C.UTF-8"
         self._env = env
         # Silent speech: libao with its null driver; the synthesiser still runs.
         conf = os.path.join(home, ".config", "speech-dispatcher")

@@ -186,36 +186,29 @@ void TestPartidas::archivosDanados()
 
 void TestPartidas::lugares_data()
 {
-    QTest::addColumn<bool>("sonidoJunto");     // CambioTablero.wav beside the program
-    QTest::addColumn<bool>("carpetaDatos");    // the data folder where the install rules put it
-    QTest::addColumn<bool>("sonidoEnDatos");
+    QTest::addColumn<QStringList>("archivos");   // the program's folder is bin/
     QTest::addColumn<bool>("instalado");
-    QTest::newRow("build folder") << true << false << false << false;
-    QTest::newRow("install tree") << false << true << true << true;
-    QTest::newRow("install tree that lost its sound file") << false << true << false << true;
-    QTest::newRow("portable copy in an install tree's bin folder") << true << true << true << false;
-    QTest::newRow("a lone program plays silent, slots beside it") << false << false << false << false;
+    const QString onda = "/CambioTablero.wav", datos = QString("bin/") + DatosInstalados;
+    QTest::newRow("build folder") << QStringList{"bin" + onda} << false;
+    QTest::newRow("install tree") << QStringList{datos + onda} << true;
+    QTest::newRow("portable copy in an install tree's bin") << QStringList{"bin" + onda, datos + onda} << false;
+    QTest::newRow("a lone program plays silent, slots beside it") << QStringList{"bin/novaro"} << false;
 }
 
 void TestPartidas::lugares()
 {
-    QFETCH(bool, sonidoJunto);
-    QFETCH(bool, carpetaDatos);
-    QFETCH(bool, sonidoEnDatos);
+    QFETCH(QStringList, archivos);
     QFETCH(bool, instalado);
     QTemporaryDir raiz;
-    const QString programa = raiz.filePath("bin"), jugador = raiz.filePath("casa/.local/share/novaro");
-    const QString datos = QDir::cleanPath(programa + '/' + DatosInstalados);
-    QVERIFY(QDir().mkpath(programa));
-    if (sonidoJunto) QVERIFY(QFile(programa + "/CambioTablero.wav").open(QIODevice::WriteOnly));
-    if (carpetaDatos) QVERIFY(QDir().mkpath(datos));
-    if (sonidoEnDatos) QVERIFY(QFile(datos + "/CambioTablero.wav").open(QIODevice::WriteOnly));
-
+    for (const QString& a : archivos) {
+        const QString ruta = QDir::cleanPath(raiz.filePath(a));
+        QVERIFY(QDir().mkpath(QFileInfo(ruta).path()) && QFile(ruta).open(QIODevice::WriteOnly));
+    }
+    const QString programa = raiz.filePath("bin"), jugador = raiz.filePath("casa/novaro");
     const Lugares l = LugaresDe(programa, jugador);
-    QCOMPARE(l.datos, instalado ? datos : programa);
+    QCOMPARE(l.datos, instalado ? QDir::cleanPath(programa + '/' + DatosInstalados) : programa);
     QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas) : programa);
     QCOMPARE(l.partidas, instalado ? jugador : programa);
-    QVERIFY(!QFileInfo::exists(jugador));   // made at the first save, not before
 }
 
 QTEST_MAIN(TestPartidas)
