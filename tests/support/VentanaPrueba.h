@@ -70,6 +70,14 @@ struct VentanaPrueba {
         };
     }
 
+    // Clicks a button (save, load) and picks `item` in the popup it opens.
+    void ElegirTrasBoton(QPushButton* boton, const QString& item)
+    {
+        eleccion = Elegir(item);
+        QTest::mouseClick(boton, Qt::LeftButton);
+        eleccion = nullptr;
+    }
+
     // A board of 81 characters, row by row: digits are givens, '-' empty cells,
     // and lower-case letters a..i the digits 1..9 written by the player.
     void Tablero(const QString& t)

@@ -27,20 +27,6 @@ QStringList Textos(QObject* raiz)
     return t;
 }
 
-void Guardar(VentanaPrueba& v, const QString& ranura)
-{
-    v.eleccion = VentanaPrueba::Elegir(ranura);
-    QTest::mouseClick(v.f->Command4, Qt::LeftButton);
-    v.eleccion = nullptr;
-}
-
-void Cargar(VentanaPrueba& v, const QString& ranura)
-{
-    v.eleccion = VentanaPrueba::Elegir(ranura);
-    QTest::mouseClick(v.f->Command5, Qt::LeftButton);
-    v.eleccion = nullptr;
-}
-
 QByteArray Leer(const QString& ruta)
 {
     QFile f(ruta);
@@ -217,17 +203,17 @@ void TestIdioma::ranuraIgualEnLosDosIdiomas()
     VentanaPrueba antes(7);
     antes.f->Text1[1]->setText("1 o 2");
     antes.f->Estado.Provisionales[1] = true;
-    Guardar(antes, ranura(primeroEnIngles, 1));
+    antes.ElegirTrasBoton(antes.f->Command4, ranura(primeroEnIngles, 1));
     const QByteArray guardado = Leer(antes.carpeta.path() + "/Novaro1.sav");
     QVERIFY(!guardado.isEmpty());
 
     QVERIFY(ponerIdioma(!primeroEnIngles));
     VentanaPrueba despues(8);
     QVERIFY(QFile::copy(antes.carpeta.path() + "/Novaro1.sav", despues.carpeta.path() + "/Novaro1.sav"));
-    Cargar(despues, ranura(!primeroEnIngles, 1));
+    despues.ElegirTrasBoton(despues.f->Command5, ranura(!primeroEnIngles, 1));
     QVERIFY(despues.mensajes.isEmpty());
     QCOMPARE(despues.Celda(1), QString("1 o 2"));
-    Guardar(despues, ranura(!primeroEnIngles, 2));
+    despues.ElegirTrasBoton(despues.f->Command4, ranura(!primeroEnIngles, 2));
     QCOMPARE(Leer(despues.carpeta.path() + "/Novaro2.sav"), guardado);
 }
 

@@ -6,16 +6,12 @@ namespace {
 // Saves through the save button's popup, as a player would.
 void Guardar(VentanaPrueba& v, int n)
 {
-    v.eleccion = VentanaPrueba::Elegir(QStringLiteral("Partida %1").arg(n));
-    QTest::mouseClick(v.f->Command4, Qt::LeftButton);
-    v.eleccion = nullptr;
+    v.ElegirTrasBoton(v.f->Command4, QStringLiteral("Partida %1").arg(n));
 }
 
 void Cargar(VentanaPrueba& v, int n)
 {
-    v.eleccion = VentanaPrueba::Elegir(QStringLiteral("Partida %1").arg(n));
-    QTest::mouseClick(v.f->Command5, Qt::LeftButton);
-    v.eleccion = nullptr;
+    v.ElegirTrasBoton(v.f->Command5, QStringLiteral("Partida %1").arg(n));
 }
 
 QByteArray Linea(const QByteArray& letra, bool dado, bool provisional, const QByteArray& texto)
