@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and waits, on the X server's own events, for its first top-level
 // window to be mapped. Prints "<ms from exec to MapNotify> <VmRSS kB two seconds later>
 // <CPU ms all its threads had used at the map>"; the CPU time stays fair on a busy machine.

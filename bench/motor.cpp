@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine alone: dealing a game and checking a board, over plain cells.
 #include <benchmark/benchmark.h>
 #include "Azar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up time and memory: the least a Qt Widgets program with
 // one main window and a line edit costs on this machine.
 #include <QApplication>

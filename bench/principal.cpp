@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks that touch widgets need a QApplication, offscreen unless told otherwise.
 #include <benchmark/benchmark.h>
 #include <QApplication>

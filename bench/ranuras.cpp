@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading one slot through the main window, and the file format alone.
 #include <benchmark/benchmark.h>
 #include "FormatoPartida.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of the game against the floor of a bare Qt Widgets
 # window, both under the same Xvfb in the same run:
 #   time  = from exec to the X server's MapNotify of the program's window,

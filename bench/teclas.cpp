@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke through the real offscreen window: from the key event reaching
 // the key detector to the utterance (Voz::Hablado), key by key, with percentiles.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the slot reader. Beyond not crashing, a file it
 // accepts must hold digits 1 to 9 only, and must survive being written and read again.
 #include <cstdint>

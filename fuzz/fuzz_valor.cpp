@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to ValorCasilla and compares it with a reader written
 // from the rule alone: drop blanks, tabs and line feeds; read &H/&O whole numbers
 // or a decimal number with an optional E/D exponent; round half to even; no

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang (libFuzzer, ASan, UBSan) and runs each for a bounded time.
 # Fails on any crash, leak, timeout or out-of-memory; the input that did it is kept
 # in <build dir>/artefactos and printed, ready to become a regression test.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds NOVARO and runs its whole ctest suite on Debian 13 (trixie), inside a trixie root
 # made once on this machine from the package mirror apt already uses, then reused.
 # The run gets its own PID and mount namespace (own /proc and /dev/shm), so the Orca it

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes NOVARO's own sound cue and icons into resources/.
 
 Standard library only, so the files can be rebuilt anywhere:

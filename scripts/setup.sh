@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages NOVARO needs (Debian 12 or 13) and configures the build.
 # Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --pruebas`
 # adds everything only the tests need.

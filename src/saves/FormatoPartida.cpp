@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormatoPartida.h"
 #include <optional>
 #include "Windows1252.h"

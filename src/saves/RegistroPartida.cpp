@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RegistroPartida.h"
 
 RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)

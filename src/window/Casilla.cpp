@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Casilla.h"
 #include "Voz.h"
 #include "CodigosTecla.h"

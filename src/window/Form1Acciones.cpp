@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons, menus and the window's key preview.
 #include "CajaTeclas.h"
 #include "Casilla.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nine save slots, in the folder the game keeps them in.
 #include "Form1.h"
 #include "Ranuras.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What Orca says when the window opens: the window, the key detector that holds
 the focus and its hint; the first focus is silent otherwise. The very first keys
 work without any click.

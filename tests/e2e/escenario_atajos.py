@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The quick keys by ear: the Applications key's popup names itself as it opens,
 D says where the cursor is, S jumps to the next empty cell, N names the digits
 that fit it, Z takes back an entry, and with E on a repeated digit says where.

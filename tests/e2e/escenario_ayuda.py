@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """F1 opens the instructions and Orca starts reading them at once; Escape closes
 them and the focus is back where it was: on the key detector, or on a cell.
 usage: escenario_ayuda.py PATH/TO/novaro"""

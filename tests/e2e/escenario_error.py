@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A wrong board heard through Orca: the first column is filled with a repeated
 digit, and the check names that column with the values it read; once the digit is
 put right, the check moves on to the next column that fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Write mode heard through Orca: Enter, a digit and Enter store the digit in an
 empty cell, Control marks it provisional, Delete empties it again, and given cells
 refuse both writing and erasing.

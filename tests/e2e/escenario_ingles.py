@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """NOVARO on an English desktop, heard through Orca: the key detector and its hint,
 a move, a column read with its empty cells, a write-mode entry, the Botonera and
 the checker's message all come in English.

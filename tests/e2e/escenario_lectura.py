@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The reading keys speak the cursor's column, row, panel and cell, with every
 empty cell audible, and O switches the given-number notice aloud.
 usage: escenario_lectura.py PATH/TO/novaro"""

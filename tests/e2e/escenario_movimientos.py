@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Moving by ear: each step speaks the cell the cursor enters, a given digit with
 its notice when O is on, an empty cell as "vacía"; the edge is a beep and no
 speech; F9 switches the panel sound aloud; a whole write-mode entry is heard.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Save slot 2 and load it back from the keyboard alone: the Applications key's
 popup, "&Guardar partida" or "C&argar partida", then the slot item "Partida 2".
 An empty slot is heard by its number; the saved file lands beside the program.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """After "&Ver solución" the board is heard full, and the Applications key's popup
 names "&Comprobar" and "&Guardar partida" as unavailable: the arrows reach them,
 their access letters do not run them. "&Nuevo" makes them available again.

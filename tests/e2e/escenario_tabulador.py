@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tab from the key detector walks the cells: each one is heard with its position
 ("Fila 1, columna 1") and its value, the givens as read only; Shift+Tab walks back
 and Escape returns to the key detector.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole game won by ear: the board is read with F, C and T, solved here, every
 missing digit is written through write mode, and the check from the Applications
 key's popup ends in the congratulation; closing it gives the keys back.

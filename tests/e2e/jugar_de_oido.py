@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Playing NOVARO by ear, for the scenarios: every value of the board is learnt
 from what Orca says, never from the program's insides."""
 import re

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copied as orca-customizations.py into the private Orca settings directory of an
 # e2e session; Orca runs it at start-up.
 # Orca opens its --debug-file block-buffered; reopen it line-buffered so the test

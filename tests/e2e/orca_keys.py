@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Type keys into a program under a headless Orca and print what Orca spoke.
 
 usage: orca_keys.py [options] "KEY KEY ..." PROGRAM [ARGS...]

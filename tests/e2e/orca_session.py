@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Run a Qt program under a private, headless desktop with the Orca screen reader
 and read back what Orca sent to speech.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell texts the fuzzer (fuzz/fuzz_valor.cpp) has caught, and their neighbours.
 #include <QtTest>
 #include "Comprobador.h"

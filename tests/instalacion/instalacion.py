@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package as a player gets it: built by cpack, its fields and files checked,
 unpacked away from /usr and played by a player who is not root under its own Xvfb.
 usage: instalacion.py BUILD OUT LIBDIR   (LIBDIR: NOVARO's library folder under the prefix)"""

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private PulseAudio server on a null sink for the sound tests, so they play through a
 # real sound server on every Debian release (Qt 6.8's FFmpeg back end will not open a
 # sound without one, Qt 6.4's GStreamer one does not mind) and need no sound card.

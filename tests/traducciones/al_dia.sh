@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the English translation lacks a text of the game or is older than the code:
 # lupdate run afresh over the sources must give back the committed file, with every
 # message translated.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that cannot happen, through the real window: the slot already on disk
 // stays as it was, the game on the board is untouched, and the player is told.
 #include "DiscoLleno.h"

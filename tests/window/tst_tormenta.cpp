@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random storm of keys, characters, clicks, buttons, menus and slot
 // choices on the real window. After every event the game must still be whole:
 // the cursor on the grid, every given with its digit and locked, the givens
