@@ -35,7 +35,7 @@ install_packages() {
 qt_options=(
   -release -xplatform win32-g++ -qt-host-path /usr -nomake tests -nomake examples
   -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-xml
-  -no-feature-concurrent -no-feature-printsupport -no-feature-tabletevent -no-feature-direct2d
+  -no-feature-concurrent -no-feature-printsupport -no-feature-tabletevent
   -qt-zlib -qt-pcre -qt-libpng -no-freetype -no-fontconfig -no-icu -no-pkg-config
 )
 
