@@ -83,7 +83,7 @@ construir() {
   [ -f "$L/build.ninja" ] || cmake -S . -B "$L" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$L.configure.log"
   nice -n 10 cmake --build "$L" --parallel 2 --target novaro
   file "$B/novaro.exe"
-  file "$B/novaro.exe" | grep -q 'PE32+ executable (GUI) x86-64' ||
+  file "$B/novaro.exe" | grep -Eq 'PE32\+ executable.*\(GUI\).*x86-64' ||
     { echo "windows.sh: novaro.exe is no 64-bit Windows GUI program" >&2; return 1; }
   echo "windows.sh: built in $((SECONDS - t0)) s"
 }
