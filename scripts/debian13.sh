@@ -56,5 +56,12 @@ mkdir -p "$src"
 find "$src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
 git ls-files -co --exclude-standard -z | tar --null -T - -cf - | tar -xf - -C "$src"
 
+# Every run starts from the same root: only the build folders' compiled files carry over,
+# not what an earlier run left behind (slot files beside the programs, root's dotfiles,
+# /var/tmp).
+find "$src" -maxdepth 2 -path "$src/build*" -name 'Novaro*.sav' -delete
+find "$R/root" "$R/var/tmp" -mindepth 1 -maxdepth 1 ! -path "$src" -exec rm -rf {} +
+cp "$R/etc/skel/.bashrc" "$R/etc/skel/.profile" "$R/root/" 2>/dev/null || true
+
 args=$(printf ' %q' "$@")
 inside "cd /root/novaro && NOVARO_SIN_FUZZ=1 ./scripts/test.sh$args"
