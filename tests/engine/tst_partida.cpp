@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
+#include <array>
 #include <set>
 #include "CasillasPrueba.h"
 #include "Partida.h"
@@ -7,6 +8,41 @@
 namespace {
 
 int PanelDe(int i) { return (i % 9) / 3 * 3 + (i / 9) / 3; }   // stack by stack, band by band
+
+bool Cabe(const std::array<int, 81>& t, int i, int d)
+{
+    for (int k = 0; k < 9; ++k) {
+        const int panel = (i / 27 * 3 + k / 3) * 9 + i % 9 / 3 * 3 + k % 3;
+        if (t[i / 9 * 9 + k] == d || t[k * 9 + i % 9] == d || t[panel] == d) return false;
+    }
+    return true;
+}
+
+// Solutions of the givens, up to two: plain backtracking on the cell with the fewest
+// fitting digits, checked against row, column and panel, with no propagation, so it
+// shares nothing with the engine's counter.
+int Soluciones(std::array<int, 81>& t, int hasta = 2)
+{
+    int mejor = -1, menos = 10;
+    for (int i = 0; i < 81 && menos > 0; ++i) {
+        if (t[i]) continue;
+        int caben = 0;
+        for (int d = 1; d <= 9; ++d) caben += Cabe(t, i, d);
+        if (caben < menos) {
+            menos = caben;
+            mejor = i;
+        }
+    }
+    if (mejor < 0) return 1;
+    int halladas = 0;
+    for (int d = 1; d <= 9 && halladas < hasta; ++d)
+        if (Cabe(t, mejor, d)) {
+            t[mejor] = d;
+            halladas += Soluciones(t, hasta - halladas);
+            t[mejor] = 0;
+        }
+    return halladas;
+}
 
 struct Reparto {
     EstadoJuego e;
@@ -25,18 +61,30 @@ struct Reparto {
 class TestPartida : public QObject {
     Q_OBJECT
 private slots:
+    void repartoEnTodosLosNiveles_data();
     void repartoEnTodosLosNiveles();
     void primeraPasadaYReinicio();
     void nadaSobreviveDeLaPartidaAnterior();
     void mismaSemillaMismasPartidas();
 };
 
+void TestPartida::repartoEnTodosLosNiveles_data()
+{
+    QTest::addColumn<bool>("unica");
+    QTest::addColumn<int>("semillas");
+    QTest::newRow("designed deal") << false << 300;
+    QTest::newRow("one-solution deal") << true << 200;
+}
+
 // Every level and thousands of seeds: the count, and what a given looks like.
 void TestPartida::repartoEnTodosLosNiveles()
 {
+    QFETCH(bool, unica);
+    QFETCH(int, semillas);
     for (int nivel = 0; nivel < 15; ++nivel) {
-        for (uint64_t semilla = 0; semilla < 300; ++semilla) {
+        for (uint64_t semilla = 0; semilla < uint64_t(semillas); ++semilla) {
             Reparto r(semilla * 15 + nivel, nivel);
+            r.e.SolucionUnica = unica;
             r.Repartir();
             const auto& c = r.casillas;
             int dados = 0;
@@ -62,6 +110,10 @@ void TestPartida::repartoEnTodosLosNiveles()
             QCOMPARE(int(filas.size()), 9);
             QCOMPARE(int(columnas.size()), 9);
             QCOMPARE(int(paneles.size()), 9);
+            if (!unica) continue;
+            std::array<int, 81> t{};
+            for (int i = 0; i < 81; ++i) t[i] = r.e.Originales[i] ? r.e.Solucion[i / 9][i % 9] : 0;
+            QCOMPARE(Soluciones(t), 1);
         }
     }
 }
