@@ -4,6 +4,7 @@
 #include <set>
 #include "CasillasPrueba.h"
 #include "Partida.h"
+#include "Pista.h"
 
 namespace {
 
@@ -66,6 +67,8 @@ private slots:
     void primeraPasadaYReinicio();
     void nadaSobreviveDeLaPartidaAnterior();
     void mismaSemillaMismasPartidas();
+    void pistasHastaElFinal_data();
+    void pistasHastaElFinal();
 };
 
 void TestPartida::repartoEnTodosLosNiveles_data()
@@ -194,6 +197,45 @@ void TestPartida::mismaSemillaMismasPartidas()
         QCOMPARE(a.casillas.textos, b.casillas.textos);
         QVERIFY(TableroValido(a.e));
     }
+}
+
+void TestPartida::pistasHastaElFinal_data()
+{
+    QTest::addColumn<int>("nivel");
+    QTest::newRow("27 givens") << 0;
+    QTest::newRow("34 givens") << 7;
+    QTest::newRow("41 givens") << 14;
+}
+
+// Writing what each hint names finishes a one-solution deal; every digit named is
+// the solution's, and a hint never writes on its own.
+void TestPartida::pistasHastaElFinal()
+{
+    QFETCH(int, nivel);
+    int eliminaciones = 0, probando = 0;
+    for (uint64_t semilla = 0; semilla < 40; ++semilla) {
+        Reparto r(semilla, nivel);
+        r.e.SolucionUnica = true;
+        r.Repartir();
+        for (int vacias = 81 - (nivel + 27); vacias >= 0; --vacias) {
+            const auto antes = r.casillas.textos;
+            const Pista p = CalcularPista(r.e, r.casillas);
+            QCOMPARE(r.casillas.textos, antes);
+            if (vacias == 0) {
+                QCOMPARE(int(p.tipo), int(TipoPista::Terminado));
+                break;
+            }
+            QVERIFY2(p.tipo == TipoPista::Paso || p.tipo == TipoPista::Probando, qPrintable(QString::number(int(p.tipo))));
+            const int i = p.paso.celda;
+            QCOMPARE(r.casillas.textos[i], std::string("-"));
+            QCOMPARE(int(p.paso.digito), int(r.e.Solucion[i / 9][i % 9]));
+            eliminaciones += !p.paso.porque.empty();
+            probando += p.tipo == TipoPista::Probando;
+            r.casillas.textos[i] = std::to_string(p.paso.digito);
+            r.e.CasillaActual = static_cast<int16_t>(i);
+        }
+    }
+    qInfo("%d hints needed an elimination, %d had to try the digits", eliminaciones, probando);
 }
 
 QTEST_APPLESS_MAIN(TestPartida)
