@@ -182,7 +182,7 @@ void TstDialog::textoMostradoIgualAlDisenado()
     QCOMPARE(mostradas.mid(0, 80), Lineas());
     QStringList teclas;   // the section names the quick keys, in this order
     for (const auto& m : QRegularExpression("\n  ([A-Z]):").globalMatch(mostradas.mid(80).join('\n'))) teclas << m.captured(1);
-    QCOMPARE(teclas.join(' '), QString("D Q N S Z R E"));
+    QCOMPARE(teclas.join(' '), QString("D Q N S Z R E U H"));
     Dialog dialogo;
     QCOMPARE(dialogo.Text1->document()->blockCount(), mostradas.size());
     QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), mostradas);
