@@ -438,6 +438,26 @@
         <source>guardar un número que ya está en su fila, su columna o su panel se oye dónde se repite.</source>
         <translation>a number that is already in its row, column or panel tells where it repeats.</translation>
     </message>
+    <message>
+        <source>  Licencia:</source>
+        <translation>  License:</translation>
+    </message>
+    <message>
+        <source>Copyright (C) %1 Equipo de NOVARO</source>
+        <translation>Copyright (C) %1 Equipo de NOVARO</translation>
+    </message>
+    <message>
+        <source>Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.</translation>
+    </message>
+    <message>
+        <source>Esto es software libre: puede cambiarlo y redistribuirlo.</source>
+        <translation>This is free software: you are free to change and redistribute it.</translation>
+    </message>
+    <message>
+        <source>NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.</source>
+        <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

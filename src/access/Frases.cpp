@@ -115,10 +115,23 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "  R: dice cuántas veces falta todavía cada número en el tablero."),
         QT_TRANSLATE_NOOP("Frases", "  E: activa y desactiva el aviso de número repetido: con el aviso activado, al"),
         QT_TRANSLATE_NOOP("Frases", "guardar un número que ya está en su fila, su columna o su panel se oye dónde se repite."),
+        "",
+        QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };
     QString texto;
     for (const char* l : lineas) texto += (*l ? Tr(l) : QString()) + QStringLiteral("\r\n");
+    for (const QString& l : Licencia()) texto += QStringLiteral("  ") + l + QStringLiteral("\r\n");
     return texto;
+}
+
+QStringList Licencia()
+{
+    return {
+        Tr(QT_TRANSLATE_NOOP("Frases", "Copyright (C) %1 Equipo de NOVARO")).arg(QStringLiteral(NOVARO_ANIO)),
+        Tr(QT_TRANSLATE_NOOP("Frases", "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.")),
+        Tr(QT_TRANSLATE_NOOP("Frases", "Esto es software libre: puede cambiarlo y redistribuirlo.")),
+        Tr(QT_TRANSLATE_NOOP("Frases", "NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.")),
+    };
 }
 
 } // namespace Frases
