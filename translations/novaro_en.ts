@@ -538,6 +538,26 @@
         <source>y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar.</source>
         <translation>there and why; it writes nothing. If the board has no solution any more, it says which number to take away.</translation>
     </message>
+    <message>
+        <source>  Licencia:</source>
+        <translation>  License:</translation>
+    </message>
+    <message>
+        <source>Copyright (C) %1 Equipo de NOVARO</source>
+        <translation>Copyright (C) %1 Equipo de NOVARO</translation>
+    </message>
+    <message>
+        <source>Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.</translation>
+    </message>
+    <message>
+        <source>Esto es software libre: puede cambiarlo y redistribuirlo.</source>
+        <translation>This is free software: you are free to change and redistribute it.</translation>
+    </message>
+    <message>
+        <source>NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.</source>
+        <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

@@ -212,10 +212,23 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "juego nuevo tiene una sola solución y tantos números dados como su nivel."),
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
+        "",
+        QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };
     QString texto;
     for (const char* l : lineas) texto += (*l ? Tr(l) : QString()) + QStringLiteral("\r\n");
+    for (const QString& l : Licencia()) texto += QStringLiteral("  ") + l + QStringLiteral("\r\n");
     return texto;
+}
+
+QStringList Licencia()
+{
+    return {
+        Tr(QT_TRANSLATE_NOOP("Frases", "Copyright (C) %1 Equipo de NOVARO")).arg(QStringLiteral(NOVARO_ANIO)),
+        Tr(QT_TRANSLATE_NOOP("Frases", "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.")),
+        Tr(QT_TRANSLATE_NOOP("Frases", "Esto es software libre: puede cambiarlo y redistribuirlo.")),
+        Tr(QT_TRANSLATE_NOOP("Frases", "NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.")),
+    };
 }
 
 } // namespace Frases

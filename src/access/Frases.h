@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -33,7 +34,9 @@ QString SolucionUnica(bool activado);
 QString Explicacion(const Pista& pista);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
-// The help section for these keys, lines ending in CR LF.
+// The help section for these keys and the licence, lines ending in CR LF.
 QString Ayuda();
+// The licence notice, as --version prints it and the help ends with it.
+QStringList Licencia();
 
 } // namespace Frases
