@@ -29,7 +29,7 @@ if [ "${1:-}" = --pruebas ]; then
     # sanitizers, fuzzing, benchmarks
     "clang-$clang" "libclang-rt-$clang-dev" libbenchmark-dev libx11-dev
     # the Debian package: built by Debian's tools, judged by lintian and hardening-check (devscripts)
-    debhelper dpkg-dev lintian devscripts desktop-file-utils appstream
+    build-essential debhelper dpkg-dev lintian devscripts desktop-file-utils appstream
   )
 fi
 
