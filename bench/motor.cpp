@@ -6,6 +6,9 @@
 #include "Comprobador.h"
 #include "Generador.h"
 #include "Partida.h"
+#include <algorithm>
+#include <chrono>
+#include <vector>
 
 namespace {
 
@@ -23,6 +26,30 @@ void BM_NuevaPartida(benchmark::State& state)
 }
 // 7 is the level the game starts with; 0 and 14 are the two ends (27 and 41 givens).
 BENCHMARK(BM_NuevaPartida)->Arg(7)->Arg(0)->Arg(14);
+
+// One-solution deals: each deal timed alone, for the median, the 99th percentile
+// and the worst (what a player could wait for after Nuevo).
+void BM_NuevaPartidaUnica(benchmark::State& state)
+{
+    EstadoJuego e;
+    e.Nivel = static_cast<int16_t>(state.range(0));
+    e.SolucionUnica = true;
+    CasillasPlano casillas;
+    Aleatorio azar(12345);
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const auto antes = std::chrono::steady_clock::now();
+        NuevaPartida(e, casillas, azar);
+        benchmark::DoNotOptimize(e.Originales);
+        benchmark::ClobberMemory();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - antes).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["mediana_ms"] = ms[ms.size() / 2];
+    state.counters["p99_ms"] = ms[ms.size() * 99 / 100];
+    state.counters["peor_ms"] = ms.back();
+}
+BENCHMARK(BM_NuevaPartidaUnica)->Arg(0)->Arg(7)->Arg(14)->Iterations(2000);
 
 void BM_GenerarSolucion(benchmark::State& state)
 {

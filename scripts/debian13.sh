@@ -14,5 +14,7 @@ if [ "$(id -u)" -ne 0 ]; then exec sudo -E "$0" "$@"; fi
 
 copy_sources /root/novaro
 
+fresh_state
+
 args=$(printf ' %q' "$@")
 inside "cd /root/novaro && NOVARO_SIN_FUZZ=1 ./scripts/test.sh$args"

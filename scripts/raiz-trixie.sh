@@ -49,3 +49,11 @@ copy_sources() {
   find "$src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
   git ls-files -co --exclude-standard -z | tar --null -T - -cf - | tar -xf - -C "$src"
 }
+
+# Every run starts from the same root: only the build folders' compiled files carry over, not
+# what an earlier run left behind (slot files beside the programs, root's dotfiles, /var/tmp).
+fresh_state() {
+  find "$R"/root/novaro* -maxdepth 2 -path '*/build*' -name 'Novaro*.sav' -delete 2>/dev/null || true
+  find "$R/root" "$R/var/tmp" -mindepth 1 -maxdepth 1 ! -name 'novaro*' -exec rm -rf {} +
+  cp "$R/etc/skel/.bashrc" "$R/etc/skel/.profile" "$R/root/" 2>/dev/null || true
+}

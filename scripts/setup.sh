@@ -12,10 +12,9 @@ case "${VERSION_ID:-}" in
   *)  clang=19 ;;   # Debian 13 and later
 esac
 
-packages=(
-  cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-  qt6-tools-dev qt6-l10n-tools fonts-liberation
-)
+# What building needs: debian/control's Build-Depends lists the same packages, keep the two in step.
+build=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools)
+packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 # Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
 [ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
 
@@ -27,9 +26,10 @@ if [ "${1:-}" = --pruebas ]; then
     espeak-ng libao4 procps libfaketime
     # a sound server on a null sink for the sound tests
     pulseaudio pulseaudio-utils
-    # sanitizers, fuzzing, benchmarks, packaging checks
+    # sanitizers, fuzzing, benchmarks
     "clang-$clang" "libclang-rt-$clang-dev" libbenchmark-dev libx11-dev
-    desktop-file-utils appstream dpkg-dev file
+    # the Debian package: built by Debian's tools, judged by lintian and hardening-check (devscripts)
+    build-essential debhelper dpkg-dev lintian devscripts desktop-file-utils appstream
   )
 fi
 

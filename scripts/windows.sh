@@ -150,6 +150,7 @@ if [ "$(id -u)" -ne 0 ]; then exec sudo -E "$0" "$@"; fi
 . scripts/raiz-trixie.sh
 [ -x "$R/bin/bash" ] || make_root
 copy_sources /root/novaro-win
+fresh_state
 args=$(printf ' %q' "$@")
 inside "cd /root/novaro-win && ./scripts/windows.sh --dentro$args"
 # What was made leaves the root for the clone that asked for it.

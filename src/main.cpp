@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1.h"
+#include "Frases.h"
 #include "Idioma.h"
 #include "Lugares.h"
 #include "Voz.h"
@@ -97,7 +98,8 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         return {EXIT_SUCCESS, idioma};
     }
     if (lector.isSet(version)) {
-        std::printf("novaro %s\n", qUtf8Printable(QCoreApplication::applicationVersion()));
+        std::printf("novaro %s\n%s\n", qUtf8Printable(QCoreApplication::applicationVersion()),
+                    qUtf8Printable(Frases::Licencia().join(QLatin1Char('\n'))));
         return {EXIT_SUCCESS, idioma};
     }
     return {std::nullopt, idioma};

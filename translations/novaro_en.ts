@@ -438,6 +438,126 @@
         <source>guardar un número que ya está en su fila, su columna o su panel se oye dónde se repite.</source>
         <translation>a number that is already in its row, column or panel tells where it repeats.</translation>
     </message>
+    <message>
+        <source>el %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>el %1 del panel %2 tiene que ir en la fila %3</source>
+        <translation>the %1 of the %2 panel has to go in row %3</translation>
+    </message>
+    <message>
+        <source>el %1 del panel %2 tiene que ir en la columna %3</source>
+        <translation>the %1 of the %2 panel has to go in column %3</translation>
+    </message>
+    <message>
+        <source>el %1 de la fila %2 tiene que ir en el panel %3</source>
+        <translation>the %1 of row %2 has to go in the %3 panel</translation>
+    </message>
+    <message>
+        <source>el %1 de la columna %2 tiene que ir en el panel %3</source>
+        <translation>the %1 of column %2 has to go in the %3 panel</translation>
+    </message>
+    <message>
+        <source>en la fila %1, las columnas %2 y %3 se reparten el %4 y el %5</source>
+        <translation>in row %1, columns %2 and %3 share the %4 and the %5</translation>
+    </message>
+    <message>
+        <source>en la columna %1, las filas %2 y %3 se reparten el %4 y el %5</source>
+        <translation>in column %1, rows %2 and %3 share the %4 and the %5</translation>
+    </message>
+    <message>
+        <source>en el panel %1, la fila %2, columna %3 y la fila %4, columna %5 se reparten el %6 y el %7</source>
+        <translation>in the %1 panel, row %2, column %3 and row %4, column %5 share the %6 and the %7</translation>
+    </message>
+    <message>
+        <source>Fila %1, columna %2: solo cabe el %3</source>
+        <translation>Row %1, column %2: only %3 fits</translation>
+    </message>
+    <message>
+        <source>En la fila %1, el %2 solo puede ir en la columna %3</source>
+        <translation>In row %1, the %2 can only go in column %3</translation>
+    </message>
+    <message>
+        <source>En la columna %1, el %2 solo puede ir en la fila %3</source>
+        <translation>In column %1, the %2 can only go in row %3</translation>
+    </message>
+    <message>
+        <source>En el panel %1, el %2 solo puede ir en la fila %3, columna %4</source>
+        <translation>In the %1 panel, the %2 can only go in row %3, column %4</translation>
+    </message>
+    <message>
+        <source>Sudokus de solución única </source>
+        <translation>One-solution sudokus </translation>
+    </message>
+    <message>
+        <source>%1, porque %2</source>
+        <translation>%1, because %2</translation>
+    </message>
+    <message>
+        <source>Fila %1, columna %2: va el %3, porque con %4 no hay solución</source>
+        <translation>Row %1, column %2: the %3 goes there, because with %4 there is no solution</translation>
+    </message>
+    <message>
+        <source> o </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>El tablero no tiene solución</source>
+        <translation>The board has no solution</translation>
+    </message>
+    <message>
+        <source>El tablero ya no tiene solución. Quitando el %1 de la fila %2, columna %3 y lo escrito después, vuelve a tenerla</source>
+        <translation>The board has no solution any more. Taking away the %1 in row %2, column %3 and what was written after it, it has one again</translation>
+    </message>
+    <message>
+        <source>El tablero ya no tiene solución. Quitando el %1 de la fila %2, columna %3, vuelve a tenerla</source>
+        <translation>The board has no solution any more. Taking away the %1 in row %2, column %3, it has one again</translation>
+    </message>
+    <message>
+        <source>Hay más de una solución y ningún paso es seguro. La casilla con menos candidatos es la fila %1, columna %2: caben %3 números</source>
+        <translation>There is more than one solution and no step is sure. The cell with the fewest candidates is row %1, column %2: %3 numbers fit</translation>
+    </message>
+    <message>
+        <source>No queda nada por hacer</source>
+        <translation>Nothing left to do</translation>
+    </message>
+    <message>
+        <source>  U: activa y desactiva los sudokus de solución única: con el modo activado, cada</source>
+        <translation>  U: switches one-solution sudokus on and off: while it is on, every</translation>
+    </message>
+    <message>
+        <source>juego nuevo tiene una sola solución y tantos números dados como su nivel.</source>
+        <translation>new game has a single solution and as many given numbers as its level.</translation>
+    </message>
+    <message>
+        <source>  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va</source>
+        <translation>  H: gives a hint: takes the cursor to the cell it speaks of and says which number goes</translation>
+    </message>
+    <message>
+        <source>y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar.</source>
+        <translation>there and why; it writes nothing. If the board has no solution any more, it says which number to take away.</translation>
+    </message>
+    <message>
+        <source>  Licencia:</source>
+        <translation>  License:</translation>
+    </message>
+    <message>
+        <source>Copyright (C) %1 Equipo de NOVARO</source>
+        <translation>Copyright (C) %1 Equipo de NOVARO</translation>
+    </message>
+    <message>
+        <source>Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.</source>
+        <translation>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.</translation>
+    </message>
+    <message>
+        <source>Esto es software libre: puede cambiarlo y redistribuirlo.</source>
+        <translation>This is free software: you are free to change and redistribute it.</translation>
+    </message>
+    <message>
+        <source>NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.</source>
+        <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

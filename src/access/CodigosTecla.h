@@ -25,6 +25,7 @@ inline constexpr int VK_C = 'C';
 inline constexpr int VK_D = 'D';
 inline constexpr int VK_E = 'E';
 inline constexpr int VK_F = 'F';
+inline constexpr int VK_H = 'H';
 inline constexpr int VK_N = 'N';
 inline constexpr int VK_O = 'O';
 inline constexpr int VK_P = 'P';
@@ -32,6 +33,7 @@ inline constexpr int VK_Q = 'Q';
 inline constexpr int VK_R = 'R';
 inline constexpr int VK_S = 'S';
 inline constexpr int VK_T = 'T';
+inline constexpr int VK_U = 'U';
 inline constexpr int VK_V = 'V';
 inline constexpr int VK_Z = 'Z';
 

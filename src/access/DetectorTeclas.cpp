@@ -5,6 +5,7 @@
 #include "Coordenadas.h"
 #include "Frases.h"
 #include "Historial.h"
+#include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
 #include <QCoreApplication>
@@ -118,6 +119,8 @@ void DetectorTeclas::Picture1_KeyDown(int codigo)
     case VK_Z: if (!e_.ModoEscritura) DeshacerCambio(); break;
     case VK_R: if (!e_.ModoEscritura) DecirFaltan(); break;
     case VK_E: if (!e_.ModoEscritura) CambiarAvisoRepetido(); break;
+    case VK_U: if (!e_.ModoEscritura) CambiarSolucionUnica(); break;
+    case VK_H: if (!e_.ModoEscritura) DarPista(); break;
     default: break;
     }
 }
@@ -255,7 +258,7 @@ void DetectorTeclas::SonidoPanel()
     reproductor_.Reproducir();
 }
 
-// S and Z carry the cursor anywhere; the panel sound says when it lands in another panel.
+// S, Z and H carry the cursor anywhere; the panel sound says when it lands in another panel.
 void DetectorTeclas::IrA(int16_t indice)
 {
     MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
@@ -315,6 +318,20 @@ void DetectorTeclas::CambiarAvisoRepetido()
 {
     e_.AvisoRepetido = !e_.AvisoRepetido;
     Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
+}
+
+void DetectorTeclas::CambiarSolucionUnica()
+{
+    e_.SolucionUnica = !e_.SolucionUnica;
+    Decir(Frases::SolucionUnica(e_.SolucionUnica));
+}
+
+// The hint only points: the cursor goes to the cell it speaks of, the player writes.
+void DetectorTeclas::DarPista()
+{
+    const Pista pista = CalcularPista(e_, casillas_);
+    if (pista.Destino() >= 0) IrA(pista.Destino());
+    Decir(Frases::Explicacion(pista));
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

@@ -52,6 +52,8 @@ private:
     void DeshacerCambio();
     void DecirFaltan();
     void CambiarAvisoRepetido();
+    void CambiarSolucionUnica();
+    void DarPista();
     QString CeldaOida(int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
 #include "Consultas.h"
+#include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -26,9 +28,15 @@ QString QuedanPorPoner(const std::array<int16_t, 10>& faltan);
 // E, and what a stored digit adds when it repeats.
 QString AvisoRepetido(bool activado);
 QString Repeticiones(const Repeticion& donde);
+// U.
+QString SolucionUnica(bool activado);
+// H: the hint in words, one utterance.
+QString Explicacion(const Pista& pista);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
-// The help section for these keys, lines ending in CR LF.
+// The help section for these keys and the licence, lines ending in CR LF.
 QString Ayuda();
+// The licence notice, as --version prints it and the help ends with it.
+QStringList Licencia();
 
 } // namespace Frases

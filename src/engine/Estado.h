@@ -21,6 +21,7 @@ struct EstadoJuego {
     bool ModoGuardar = false;
     int16_t Nivel = 0;
     bool AvisoRepetido = false;   // E: a stored digit that repeats says where
+    bool SolucionUnica = false;   // U: every new game has exactly one solution
     Historial Cambios;            // emptied by every new game, reveal and load
 };
 

@@ -23,6 +23,7 @@ public:
     std::optional<Cambio> Sacar();
     void Olvidar() { cambios_.clear(); }
     size_t Pasos() const { return cambios_.size(); }
+    const std::vector<Cambio>& Lista() const { return cambios_; }
 
 private:
     std::vector<Cambio> cambios_;

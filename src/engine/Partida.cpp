@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Partida.h"
 #include "Generador.h"
+#include "Unica.h"
 
 namespace {
 
@@ -77,6 +78,26 @@ struct Carving {
         }
     }
 
+    // Only the givens that must change to leave one solution are touched.
+    void DejarUnaSolucion()
+    {
+        Digitos solucion;
+        for (int i = 0; i < 81; ++i) solucion[i] = static_cast<int8_t>(Digito(i));
+        const Dados quedan = UnaSolucion(solucion, e.Originales, azar);
+        for (int i = 0; i < 81; ++i) {
+            if (quedan[i] == e.Originales[i]) continue;
+            if (quedan[i]) {
+                Colocar(i, false);
+                continue;
+            }
+            const auto idx = static_cast<int16_t>(i);
+            casillas.PonerTexto(idx, "-");
+            casillas.Bloquear(idx, false);
+            casillas.PonerColorTexto(idx, Negro);
+            e.Originales[i] = false;
+        }
+    }
+
     void Ejecutar()
     {
         e.Cambios.Olvidar();
@@ -111,6 +132,7 @@ struct Carving {
             } while (Lleno(y * 9 + x));
             Colocar(y * 9 + x, false);
         }
+        if (e.SolucionUnica) DejarUnaSolucion();
 
         for (int i = 0; i < 81; ++i) casillas.SeleccionarCasilla(static_cast<int16_t>(i), false);
     }

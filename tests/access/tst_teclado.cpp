@@ -13,6 +13,10 @@ QString Con(const Celdas& celdas)
     return t;
 }
 
+const QString resuelto = "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+// One solution; the player has written the lower-case digits.
+const QString unica = "--526371hcb-----e987--5-----6--3-5-7ge8f-4---21ce-7---a8---53--6c7-4-9-ee-2c-f---";
+
 QTestEventList Teclas(std::initializer_list<Qt::Key> teclas, Qt::KeyboardModifiers mod = Qt::NoModifier)
 {
     QTestEventList l;
@@ -338,6 +342,10 @@ void TestTeclado::interruptores_data()
     QTest::newRow("F8 in write mode keeps the entry") << "-" << true << Teclas({Qt::Key_F8}) << QStringList{"12"} << 0 << false;
     QTest::newRow("F1 and Escape only empty the line") << "-" << false << Teclas({Qt::Key_Escape})
         << QStringList{""} << 0 << false;
+    QTest::newRow("U twice") << "-" << false << Teclas({Qt::Key_U, Qt::Key_U})
+        << QStringList{"Sudokus de solución única activado", "Sudokus de solución única desactivado"} << 0 << false;
+    QTest::newRow("U and H in write mode are typed") << "-" << true << Teclas({Qt::Key_U, Qt::Key_H})
+        << QStringList{"12u", "12uh"} << 0 << false;
 }
 
 void TestTeclado::interruptores()
@@ -390,6 +398,27 @@ void TestTeclado::saltos_data()
     QTest::newRow("Z puts back an erased provisional digit") << Con({{0, 'e'}}) << 0
         << Teclas({Qt::Key_Control, Qt::Key_Delete, Qt::Key_Z}) << 0 << 0
         << "Deshecho. Fila 1, columna 1, panel superior izquierdo, 5 P ";
+
+    QString unHueco = resuelto;
+    unHueco[40] = '-';
+    QTest::newRow("H: one digit fits") << unHueco << 0 << Teclas({Qt::Key_H}) << 40 << 1
+        << "Fila 5, columna 5: solo cabe el 9";
+    // The 7s of rows 2, 3, 4 and 7 leave row 1 one place for its 7.
+    QTest::newRow("H: one place in a row") << Con({{9, '7'}, {21, '7'}, {34, '7'}, {60, '7'}}) << 0
+        << Teclas({Qt::Key_H}) << 8 << 1 << "En la fila 1, el 7 solo puede ir en la columna 9";
+    QTest::newRow("H: one place in a panel")
+        << Con({{4, '4'}, {30, '1'}, {32, '5'}, {39, '2'}, {48, '3'}, {50, '6'}}) << 0
+        << Teclas({Qt::Key_H}) << 41 << 1 << "En el panel central, el 4 solo puede ir en la fila 5, columna 6";
+    QTest::newRow("H: a step an elimination unlocks") << unica << 54 << Teclas({Qt::Key_H}) << 23 << 1
+        << "En la columna 6, el 9 solo puede ir en la fila 3, porque el 9 del panel central izquierdo tiene que ir en la fila 4";
+    QTest::newRow("H: the wrong digit, not the right one written after it") << unica << 12
+        << Teclas({Qt::Key_Return, Qt::Key_4, Qt::Key_Return, Qt::Key_Right, Qt::Key_Return, Qt::Key_1, Qt::Key_Return,
+                   Qt::Key_Right, Qt::Key_Right, Qt::Key_H})
+        << 12 << 2 << "El tablero ya no tiene solución. Quitando el 4 de la fila 2, columna 4, vuelve a tenerla";
+    QTest::newRow("H: several solutions, no step") << dado6 << 40 << Teclas({Qt::Key_H}) << 46 << 1
+        << "Hay más de una solución y ningún paso es seguro. La casilla con menos candidatos es la fila 6, columna 2: caben 8 números";
+    QTest::newRow("H on a full, right board stays") << resuelto << 40 << Teclas({Qt::Key_A, Qt::Key_H}) << 40 << 0
+        << "No queda nada por hacer";
 }
 
 void TestTeclado::saltos()

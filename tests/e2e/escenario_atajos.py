@@ -12,6 +12,17 @@ from orca_session import run_scenario
 PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
            "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 CABEN = re.compile(r"^(?:Caben? |No cabe)")
+PISTA = re.compile(r"^(?:Fila (?P<f1>\d), columna (?P<c1>\d): solo cabe el (?P<d1>\d)"
+                   r"|En la fila (?P<f2>\d), el (?P<d2>\d) solo puede ir en la columna (?P<c2>\d)"
+                   r"|En la columna (?P<c3>\d), el (?P<d3>\d) solo puede ir en la fila (?P<f3>\d)"
+                   r"|En el panel [a-z ]+, el (?P<d4>\d) solo puede ir en la fila (?P<f4>\d), columna (?P<c4>\d))")
+
+
+def pista(oido):
+    """Row, column and digit a hint names, 0-based cell and digit."""
+    m = PISTA.match(oido)
+    k = next(n for n in "1234" if m.group("f" + n))
+    return (int(m.group("f" + k)) - 1) * 9 + int(m.group("c" + k)) - 1, int(m.group("d" + k))
 
 
 def posicion(i):
@@ -52,6 +63,21 @@ def cuerpo(s):
     decir(s, "e", "Aviso de número repetido activado")
     decir(s, "Return %d Return" % repetido, "Modo escritura desactivado. Repetido "
           + (" y ".join(donde) if len(donde) < 3 else "en la fila, en la columna y en el panel"))
+
+    # U, a new game, H: one utterance, and the cursor on the cell it names.
+    decir(s, "u", "Sudokus de solución única activado")
+    decir(s, "Menu Down Down", "Nuevo")
+    s.press("Return")
+    s.wait_quiet(quiet=0.8)
+    m = s.mark()
+    oido = decir(s, "h", PISTA)
+    s.wait_quiet(quiet=0.8)
+    # Heard whole, and nothing after it (the greeting of the new game may come before).
+    tras = s.spoken(m)
+    assert [t for t in tras if PISTA.match(t)] == [tras[-1]], tras
+    celda, digito = pista(oido)
+    assert 1 <= digito <= 9, oido
+    decir(s, "d", posicion(celda))
 
 
 run_scenario(cuerpo, faketime="2024-05-01 10:20:30")

@@ -388,8 +388,10 @@ class OrcaSession:
 
     def _start_xvfb(self):
         rfd, wfd = os.pipe()
+        # -r: no auto-repeat. A key xdotool holds a little too long on a busy machine
+        # would otherwise come again, and a second Return closes a box nobody has heard.
         self._spawn("xvfb", ["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24",
-                                    "-nolisten", "tcp", "-noreset"], pass_fds=(wfd,))
+                                    "-nolisten", "tcp", "-noreset", "-r"], pass_fds=(wfd,))
         os.close(wfd)
         self._env["DISPLAY"] = ":" + self._read_fd_line("xvfb", rfd, 20)
 

@@ -1,12 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
+#include <array>
 #include <set>
 #include "CasillasPrueba.h"
+#include "Consultas.h"
+#include "Historial.h"
 #include "Partida.h"
+#include "Pista.h"
 
 namespace {
 
 int PanelDe(int i) { return (i % 9) / 3 * 3 + (i / 9) / 3; }   // stack by stack, band by band
+
+bool Cabe(const std::array<int, 81>& t, int i, int d)
+{
+    for (int k = 0; k < 9; ++k) {
+        const int panel = (i / 27 * 3 + k / 3) * 9 + i % 9 / 3 * 3 + k % 3;
+        if (t[i / 9 * 9 + k] == d || t[k * 9 + i % 9] == d || t[panel] == d) return false;
+    }
+    return true;
+}
+
+// Solutions of the givens, up to two: plain backtracking on the cell with the fewest
+// fitting digits, checked against row, column and panel, with no propagation, so it
+// shares nothing with the engine's counter.
+int Soluciones(std::array<int, 81>& t, int hasta = 2)
+{
+    int mejor = -1, menos = 10;
+    for (int i = 0; i < 81 && menos > 0; ++i) {
+        if (t[i]) continue;
+        int caben = 0;
+        for (int d = 1; d <= 9; ++d) caben += Cabe(t, i, d);
+        if (caben < menos) {
+            menos = caben;
+            mejor = i;
+        }
+    }
+    if (mejor < 0) return 1;
+    int halladas = 0;
+    for (int d = 1; d <= 9 && halladas < hasta; ++d)
+        if (Cabe(t, mejor, d)) {
+            t[mejor] = d;
+            halladas += Soluciones(t, hasta - halladas);
+            t[mejor] = 0;
+        }
+    return halladas;
+}
 
 struct Reparto {
     EstadoJuego e;
@@ -25,18 +64,34 @@ struct Reparto {
 class TestPartida : public QObject {
     Q_OBJECT
 private slots:
+    void repartoEnTodosLosNiveles_data();
     void repartoEnTodosLosNiveles();
     void primeraPasadaYReinicio();
     void nadaSobreviveDeLaPartidaAnterior();
     void mismaSemillaMismasPartidas();
+    void pistasHastaElFinal_data();
+    void pistasHastaElFinal();
+    void sinSolucion_data();
+    void sinSolucion();
 };
+
+void TestPartida::repartoEnTodosLosNiveles_data()
+{
+    QTest::addColumn<bool>("unica");
+    QTest::addColumn<int>("semillas");
+    QTest::newRow("designed deal") << false << 300;
+    QTest::newRow("one-solution deal") << true << 200;
+}
 
 // Every level and thousands of seeds: the count, and what a given looks like.
 void TestPartida::repartoEnTodosLosNiveles()
 {
+    QFETCH(bool, unica);
+    QFETCH(int, semillas);
     for (int nivel = 0; nivel < 15; ++nivel) {
-        for (uint64_t semilla = 0; semilla < 300; ++semilla) {
+        for (uint64_t semilla = 0; semilla < uint64_t(semillas); ++semilla) {
             Reparto r(semilla * 15 + nivel, nivel);
+            r.e.SolucionUnica = unica;
             r.Repartir();
             const auto& c = r.casillas;
             int dados = 0;
@@ -62,6 +117,10 @@ void TestPartida::repartoEnTodosLosNiveles()
             QCOMPARE(int(filas.size()), 9);
             QCOMPARE(int(columnas.size()), 9);
             QCOMPARE(int(paneles.size()), 9);
+            if (!unica) continue;
+            std::array<int, 81> t{};
+            for (int i = 0; i < 81; ++i) t[i] = r.e.Originales[i] ? r.e.Solucion[i / 9][i % 9] : 0;
+            QCOMPARE(Soluciones(t), 1);
         }
     }
 }
@@ -141,6 +200,124 @@ void TestPartida::mismaSemillaMismasPartidas()
         QCOMPARE(FilasDe(a.e), FilasDe(b.e));
         QCOMPARE(a.casillas.textos, b.casillas.textos);
         QVERIFY(TableroValido(a.e));
+    }
+}
+
+void TestPartida::pistasHastaElFinal_data()
+{
+    QTest::addColumn<int>("nivel");
+    QTest::addColumn<bool>("unica");
+    QTest::newRow("27 givens") << 0 << true;
+    QTest::newRow("34 givens") << 7 << true;
+    QTest::newRow("41 givens") << 14 << true;
+    QTest::newRow("designed deal, 27 givens: several solutions") << 0 << false;
+}
+
+// Writing what each hint names finishes a one-solution deal; every digit named is
+// the solution's, and a hint never writes on its own. On a designed deal the steps
+// run out with several solutions left, and the answer says so.
+void TestPartida::pistasHastaElFinal()
+{
+    QFETCH(int, nivel);
+    QFETCH(bool, unica);
+    int eliminaciones = 0, probando = 0;
+    for (uint64_t semilla = 0; semilla < 40; ++semilla) {
+        Reparto r(semilla, nivel);
+        r.e.SolucionUnica = unica;
+        r.Repartir();
+        for (int vacias = 81 - (nivel + 27); vacias >= 0; --vacias) {
+            const auto antes = r.casillas.textos;
+            const Pista p = CalcularPista(r.e, r.casillas);
+            QCOMPARE(r.casillas.textos, antes);
+            std::array<int, 81> t{};
+            for (int i = 0; i < 81; ++i) t[i] = antes[i] == "-" ? 0 : antes[i][0] - '0';
+            if (vacias == 0) {
+                QCOMPARE(int(p.tipo), int(TipoPista::Terminado));
+                break;
+            }
+            if (p.tipo == TipoPista::VariasSoluciones) {
+                QVERIFY(!unica);
+                QCOMPARE(Soluciones(t), 2);
+                int menos = 10;
+                for (int i = 0; i < 81; ++i) {
+                    int caben = 0;
+                    for (int d = 1; d <= 9 && !t[i]; ++d) caben += Cabe(t, i, d);
+                    if (!t[i]) menos = std::min(menos, caben);
+                    if (i == p.celda) QCOMPARE(int(p.caben), caben);
+                }
+                QCOMPARE(int(p.caben), menos);
+                QCOMPARE(int(p.Destino()), int(p.celda));
+                break;
+            }
+            QVERIFY2(p.tipo == TipoPista::Paso || p.tipo == TipoPista::Probando, qPrintable(QString::number(int(p.tipo))));
+            const int i = p.paso.celda;
+            QCOMPARE(t[i], 0);
+            if (unica) QCOMPARE(int(p.paso.digito), int(r.e.Solucion[i / 9][i % 9]));
+            // Forced in every solution: the other digits leave none.
+            for (int d = 1; d <= 9; ++d) {
+                if (d == p.paso.digito || !Cabe(t, i, d)) continue;
+                t[i] = d;
+                QCOMPARE(Soluciones(t, 1), 0);
+            }
+            eliminaciones += !p.paso.porque.empty();
+            probando += p.tipo == TipoPista::Probando;
+            r.casillas.textos[i] = std::to_string(p.paso.digito);
+            r.e.CasillaActual = static_cast<int16_t>(i);
+            QVERIFY(unica || vacias > 1);   // several solutions never come down to one
+        }
+    }
+    qInfo("%d hints needed an elimination, %d had to try the digits", eliminaciones, probando);
+}
+
+void TestPartida::sinSolucion_data()
+{
+    // The player's digits in the order written, into the first empty cells of a
+    // one-solution deal taken from the last one back: r right, w wrong but
+    // allowed by the rules, x the digit of a given in the same row.
+    QTest::addColumn<QString>("escritos");
+    QTest::addColumn<int>("nombrado");   // which of them the answer names
+    QTest::addColumn<bool>("yDespues");
+    QTest::newRow("a wrong digit") << "w" << 0 << false;
+    QTest::newRow("a right digit written after the wrong one") << "w r" << 0 << false;
+    QTest::newRow("a right digit written before the wrong one") << "r w" << 1 << false;
+    QTest::newRow("a digit that breaks the rules") << "r x r" << 1 << false;
+    QTest::newRow("two wrong digits: the older, with what came after") << "w r w" << 0 << true;
+}
+
+// The answer names the newest of the player's digits whose removal leaves a
+// solution, by the order of the undo history, not by the place on the board.
+void TestPartida::sinSolucion()
+{
+    QFETCH(QString, escritos);
+    QFETCH(int, nombrado);
+    QFETCH(bool, yDespues);
+    for (uint64_t semilla = 0; semilla < 20; ++semilla) {
+        Reparto r(semilla, 7);
+        r.e.SolucionUnica = true;
+        r.Repartir();
+        const QStringList tipos = escritos.split(' ');
+        std::vector<int16_t> celdas;
+        for (int16_t i = 80; i >= 0 && celdas.size() < size_t(tipos.size()); --i) {
+            const QString tipo = tipos[int(celdas.size())];
+            const std::vector<int16_t> caben = Candidatos(r.casillas, i);
+            if (r.e.Originales[i] || (tipo == "w" && caben.size() < 2)) continue;
+            const int16_t correcto = r.e.Solucion[i / 9][i % 9];
+            int16_t d = correcto;
+            if (tipo == "w") d = caben[0] != correcto ? caben[0] : caben[1];
+            if (tipo == "x")
+                for (int k = i / 9 * 9; k < i / 9 * 9 + 9; ++k)
+                    if (r.e.Originales[k]) d = DigitoDe(r.casillas.textos[k]);
+            celdas.push_back(i);
+            CambiarCasilla(r.e, r.casillas, i, std::to_string(d), false);
+            if (tipo == "x") QVERIFY(Repetido(r.casillas, i).fila);
+        }
+        QCOMPARE(int(celdas.size()), int(tipos.size()));
+        const Pista p = CalcularPista(r.e, r.casillas);
+        QCOMPARE(int(p.tipo), int(TipoPista::SinSolucion));
+        QCOMPARE(int(p.celda), int(celdas[nombrado]));
+        QCOMPARE(p.digito, DigitoDe(r.casillas.textos[p.celda]));
+        QCOMPARE(p.yDespues, yDespues);
+        QCOMPARE(int(p.Destino()), int(p.celda));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <functional>
 #include "Dialog.h"
+#include "Frases.h"
 
 namespace {
 
@@ -182,7 +183,12 @@ void TstDialog::textoMostradoIgualAlDisenado()
     QCOMPARE(mostradas.mid(0, 80), Lineas());
     QStringList teclas;   // the section names the quick keys, in this order
     for (const auto& m : QRegularExpression("\n  ([A-Z]):").globalMatch(mostradas.mid(80).join('\n'))) teclas << m.captured(1);
-    QCOMPARE(teclas.join(' '), QString("D Q N S Z R E"));
+    QCOMPARE(teclas.join(' '), QString("D Q N S Z R E U H"));
+    // The licence closes the section, each line indented like the keys.
+    const QStringList licencia = Frases::Licencia();
+    const QStringList cola = mostradas.mid(mostradas.size() - 1 - licencia.size(), licencia.size());
+    for (int i = 0; i < licencia.size(); ++i) QCOMPARE(cola[i], QStringLiteral("  ") + licencia[i]);
+    QVERIFY(licencia.join(' ').contains(QStringLiteral("GPL")));
     Dialog dialogo;
     QCOMPARE(dialogo.Text1->document()->blockCount(), mostradas.size());
     QCOMPARE(dialogo.Text1->toPlainText().split(QLatin1Char('\n')), mostradas);
