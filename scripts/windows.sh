@@ -78,7 +78,7 @@ construir() {
   local t0=$SECONDS
   ./scripts/setup.sh >/dev/null   # the Linux build's packages
   [ -f "$B/build.ninja" ] || "$QT_WIN/bin/qt-cmake" -S . -B "$B" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CROSSCOMPILING_EMULATOR=wine > "$B.configure.log"
+    > "$B.configure.log"
   nice -n 10 cmake --build "$B" --parallel 2
   [ -f "$L/build.ninja" ] || cmake -S . -B "$L" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$L.configure.log"
   nice -n 10 cmake --build "$L" --parallel 2 --target novaro
