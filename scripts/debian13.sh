@@ -8,60 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" -ne 0 ]; then exec sudo -E "$0" "$@"; fi
-R=${NOVARO_TRIXIE_ROOT:-/var/cache/novaro-trixie}
-
-mirror() {   # first URI in the host's apt sources ending in /$1
-  local f
-  for f in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list; do
-    [ -f "$f" ] && grep -h -o -E "https?://[^ ]*/$1/?( |$)" "$f" | tr -d ' ' || true
-  done | sed -n 1p
-}
-
-make_root() {
-  command -v debootstrap >/dev/null || {
-    apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
-  local main sec
-  main=$(mirror debian); sec=$(mirror debian-security)
-  [ -n "$main" ] || { echo "no Debian mirror in the apt sources" >&2; exit 1; }
-  rm -rf "$R.part"; mkdir -p "$R.part"
-  debootstrap --variant=minbase --keyring=/usr/share/keyrings/debian-archive-keyring.gpg \
-    trixie "$R.part" "$main"
-  rm -f "$R.part/etc/apt/sources.list"
-  { printf 'Types: deb\nURIs: %s\nSuites: trixie trixie-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$main"
-    [ -z "$sec" ] || printf '\nTypes: deb\nURIs: %s\nSuites: trixie-security\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$sec"
-  } > "$R.part/etc/apt/sources.list.d/debian.sources"
-  # A throwaway root: dpkg need not sync every file it unpacks.
-  echo force-unsafe-io > "$R.part/etc/dpkg/dpkg.cfg.d/novaro-unsafe-io"
-  # Only a finished root takes the real name: an interrupted debootstrap is started over.
-  mv "$R.part" "$R"
-}
-
-inside() {
-  unshare --fork --pid --mount --mount-proc="$R/proc" --propagation private bash -c '
-    R=$1; shift
-    for d in dev dev/pts sys; do mkdir -p "$R/$d"; mount --bind "/$d" "$R/$d"; done
-    mkdir -p "$R/dev/shm"; mount -t tmpfs -o mode=1777,nosuid,nodev shm "$R/dev/shm"
-    mount -t tmpfs -o mode=1777 tmp "$R/tmp"
-    cp /etc/resolv.conf "$R/etc/resolv.conf" 2>/dev/null || true
-    exec chroot "$R" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-      HOME=/root TERM=dumb LANG=C.UTF-8 /bin/bash -lc "$1"' _ "$R" "$1"
-}
+. scripts/raiz-trixie.sh
 
 [ -x "$R/bin/bash" ] || make_root
 
-# The project's files (tracked and new, not ignored) go to a fresh copy inside the root;
-# its build folders stay there between runs.
-src="$R/root/novaro"
-mkdir -p "$src"
-find "$src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
-git ls-files -co --exclude-standard -z | tar --null -T - -cf - | tar -xf - -C "$src"
+copy_sources /root/novaro
 
-# Every run starts from the same root: only the build folders' compiled files carry over,
-# not what an earlier run left behind (slot files beside the programs, root's dotfiles,
-# /var/tmp).
-find "$src" -maxdepth 2 -path "$src/build*" -name 'Novaro*.sav' -delete
-find "$R/root" "$R/var/tmp" -mindepth 1 -maxdepth 1 ! -path "$src" -exec rm -rf {} +
-cp "$R/etc/skel/.bashrc" "$R/etc/skel/.profile" "$R/root/" 2>/dev/null || true
+fresh_state
 
 args=$(printf ' %q' "$@")
 inside "cd /root/novaro && NOVARO_SIN_FUZZ=1 ./scripts/test.sh$args"

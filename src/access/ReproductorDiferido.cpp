@@ -4,7 +4,7 @@
 #include <QLibrary>
 
 ReproductorDiferido::ReproductorDiferido(const QString& carpeta)
-    : biblioteca_(carpeta + QStringLiteral("/libnovaro_sonido.so"))
+    : biblioteca_(carpeta + QLatin1Char('/') + QLatin1String(NOVARO_BIBLIOTECA_SONIDO))
 {
 }
 

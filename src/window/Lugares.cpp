@@ -12,8 +12,11 @@ Lugares LugaresPortatiles(const QString& carpeta)
 
 Lugares LugaresDe(const QString& programa, const QString& jugador)
 {
+    const QDir carpeta(programa);
+    if (QFileInfo::exists(carpeta.filePath(QLatin1String(MarcaInstalada))))
+        return {programa, programa, jugador};
     // The sound beside the program wins: old slot files beside it keep working.
-    if (QFileInfo::exists(QDir(programa).filePath(QStringLiteral("CambioTablero.wav"))))
+    if (QFileInfo::exists(carpeta.filePath(QStringLiteral("CambioTablero.wav"))))
         return LugaresPortatiles(programa);
     const QString datos = QDir::cleanPath(programa + QLatin1Char('/') + QLatin1String(DatosInstalados));
     if (!QFileInfo(datos).isDir())

@@ -6,10 +6,12 @@
 // holding the program with its sound beside it) keeps everything beside the
 // program. An installed copy finds its data and its private library through the
 // install tree's layout, relative to the program, and keeps each player's slots
-// in that player's own data folder.
+// in that player's own data folder. An installer that puts everything in one
+// folder where players cannot write (Program Files) leaves a mark beside the
+// program: the files stay there, the slots go to the player's folder.
 struct Lugares {
     QString datos;        // CambioTablero.wav
-    QString bibliotecas;  // libnovaro_sonido.so
+    QString bibliotecas;  // the sound library
     QString partidas;     // Novaro1.sav to Novaro9.sav
 };
 
@@ -22,6 +24,9 @@ Lugares LugaresDe(const QString& programa, const QString& jugador);
 
 // For the running program; needs the application object.
 Lugares LugaresDelPrograma();
+
+// The installer's mark; a portable copy never carries it.
+inline constexpr const char* MarcaInstalada = "instalado.txt";
 
 // Beside the program in an install tree, as the install rules lay it out.
 inline constexpr const char* DatosInstalados = NOVARO_DATOS_INSTALADOS;

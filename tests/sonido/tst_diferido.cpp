@@ -24,7 +24,7 @@ private slots:
 
 void TestDiferido::cargaAlPrimerSonido()
 {
-    const QString ruta = QCoreApplication::applicationDirPath() + "/libnovaro_sonido.so";
+    const QString ruta = QCoreApplication::applicationDirPath() + "/" NOVARO_BIBLIOTECA_SONIDO;
     QVERIFY(QFile::exists(ruta));
     ReproductorDiferido r(QCoreApplication::applicationDirPath());
     r.PonerArchivo(QFINDTESTDATA("../../resources/CambioTablero.wav"));

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#if __has_include(<sys/resource.h>)
 #include <sys/resource.h>
 #include <csignal>
 
 // Files stop growing past a few bytes, as on a full disk; root is bound too.
 class DiscoLleno {
 public:
+    static constexpr bool Posible = true;
+
     explicit DiscoLleno(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &antes);
@@ -26,3 +29,11 @@ private:
     rlimit antes{};
     void (*previa)(int) = nullptr;
 };
+#else
+// Windows has no file size limit to set: the cases that need one are left out there.
+class DiscoLleno {
+public:
+    static constexpr bool Posible = false;
+    explicit DiscoLleno(long long) {}
+};
+#endif

@@ -184,18 +184,23 @@ void TestPartidas::archivosDanados()
 void TestPartidas::lugares_data()
 {
     QTest::addColumn<QStringList>("archivos");   // the program's folder is bin/
-    QTest::addColumn<bool>("instalado");
+    QTest::addColumn<bool>("instalado");         // data and library from the install tree
+    QTest::addColumn<bool>("delJugador");        // slots in the player's folder
     const QString onda = "/CambioTablero.wav", datos = QString("bin/") + DatosInstalados;
-    QTest::newRow("build folder") << QStringList{"bin" + onda} << false;
-    QTest::newRow("install tree") << QStringList{datos + onda} << true;
-    QTest::newRow("portable copy in an install tree's bin") << QStringList{"bin" + onda, datos + onda} << false;
-    QTest::newRow("a lone program plays silent, slots beside it") << QStringList{"bin/novaro"} << false;
+    const QString marca = QString("bin/") + MarcaInstalada;
+    QTest::newRow("build folder") << QStringList{"bin" + onda} << false << false;
+    QTest::newRow("install tree") << QStringList{datos + onda} << true << true;
+    QTest::newRow("portable copy in an install tree's bin") << QStringList{"bin" + onda, datos + onda} << false << false;
+    QTest::newRow("a lone program plays silent, slots beside it") << QStringList{"bin/novaro"} << false << false;
+    QTest::newRow("one folder with the installer's mark") << QStringList{"bin" + onda, marca} << false << true;
+    QTest::newRow("the mark wins over an install tree") << QStringList{marca, datos + onda} << false << true;
 }
 
 void TestPartidas::lugares()
 {
     QFETCH(QStringList, archivos);
     QFETCH(bool, instalado);
+    QFETCH(bool, delJugador);
     QTemporaryDir raiz;
     for (const QString& a : archivos) {
         const QString ruta = QDir::cleanPath(raiz.filePath(a));
@@ -205,7 +210,7 @@ void TestPartidas::lugares()
     const Lugares l = LugaresDe(programa, jugador);
     QCOMPARE(l.datos, instalado ? QDir::cleanPath(programa + '/' + DatosInstalados) : programa);
     QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas) : programa);
-    QCOMPARE(l.partidas, instalado ? jugador : programa);
+    QCOMPARE(l.partidas, delJugador ? jugador : programa);
 }
 
 QTEST_MAIN(TestPartidas)

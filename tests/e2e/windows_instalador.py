@@ -1,0 +1,239 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""NOVARO for Windows as a player gets it, under Wine on Xvfb: the installer run
+silently, the installed game played with real keys, what it says read from Wine's
+UI Automation log, a slot saved into the player's folder and loaded back, the same
+slot loaded by the Linux build, and the uninstaller leaving the slot alone.
+usage: windows_instalador.py SETUP.exe PORTABLE.zip DESPERTAR_UIA.exe LINUX_NOVARO
+Needs DISPLAY (an X server) and WINEPREFIX (a prefix made with wineboot)."""
+import os
+import pwd
+import re
+import shutil
+import subprocess as sp
+import sys
+import tempfile
+import time
+import zipfile
+
+from orca_session import EXIT_FAILED, EXIT_OK, _end_tree
+
+setup, portatil, despertar, linux = sys.argv[1:5]
+prefijo = os.environ["WINEPREFIX"]
+unidad = prefijo + "/drive_c"
+programa = unidad + "/Program Files/NOVARO"
+PROGRAMA_WIN = r"C:\Program Files\NOVARO"
+acceso = unidad + "/ProgramData/Microsoft/Windows/Start Menu/Programs/NOVARO.lnk"
+partidas = unidad + "/users/%s/AppData/Roaming/novaro" % pwd.getpwuid(os.getuid()).pw_name
+CLAVE = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\NOVARO"
+# What the installer puts in Program Files beyond the portable folder.
+SOLO_INSTALADO = {"instalado.txt", "desinstalar.exe"}
+# Wine writes each UI Automation notification Qt raises as one FIXME line.
+AVISO = re.compile(r'UiaRaiseNotificationEvent \(\w+, (\d+), (\d+), L"((?:[^"\\]|\\.)*)", L"')
+ESCAPE = re.compile(r'\\([nrt"\\]|[0-9a-f]{4})')
+OTHER, IMPORTANT_ALL = "4", "0"   # NotificationKind_Other, NotificationProcessing_ImportantAll
+ESCRIBIR = "5"
+
+
+def fallo(mensaje):
+    print("FAIL: " + mensaje, file=sys.stderr)
+    sys.exit(EXIT_FAILED)
+
+
+def wine(*argumentos, **opciones):
+    return sp.run(["wine", *argumentos], capture_output=True, text=True, errors="replace", **opciones)
+
+
+def esperar(condicion, que, timeout=30.0):
+    limite = time.monotonic() + timeout
+    while not condicion():
+        if time.monotonic() > limite:
+            fallo("no " + que)
+        time.sleep(0.1)
+
+
+def registrada():
+    return wine("reg", "query", CLAVE, "/v", "UninstallString").returncode == 0
+
+
+def ficheros(carpeta):
+    return {os.path.relpath(os.path.join(d, f), carpeta).replace(os.sep, "/")
+            for d, _, fs in os.walk(carpeta) for f in fs}
+
+
+def ventana(pid=None):
+    orden = ["xdotool", "search", "--onlyvisible"] + (["--pid", str(pid)] if pid else ["--name", "^NOVARO$"])
+    ids = sp.run(orden, capture_output=True, text=True).stdout.split()
+    return ids[0] if ids else None
+
+
+def teclas(*nombres):
+    for nombre in nombres:
+        sp.run(["xdotool", "key", nombre], check=True)
+        time.sleep(0.4)   # for a popup menu to open
+
+
+def descifrar(texto):
+    cambio = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
+    return ESCAPE.sub(lambda m: cambio.get(m.group(1)) or chr(int(m.group(1), 16)), texto)
+
+
+def avisos(registro):
+    with open(registro, errors="replace") as f:
+        return [(m.group(1), m.group(2), descifrar(m.group(3))) for m in AVISO.finditer(f.read())]
+
+
+def decir(registro, tecla, cuantos=1):
+    """Press a key and return the notifications it raised, once they stop coming."""
+    antes = len(avisos(registro))
+    teclas(tecla)
+    esperar(lambda: len(avisos(registro)) >= antes + cuantos, "notification for " + tecla, 10)
+    time.sleep(0.3)
+    return avisos(registro)[antes:]
+
+
+def leer_ranura(ruta):
+    with open(ruta, "rb") as f:
+        datos = f.read()
+    lineas = datos.split(b"\r\n")
+    if len(lineas) != 83 or lineas[82] != b"" or b"\n" in datos.replace(b"\r\n", b""):
+        fallo("%s is not 82 lines each ending in CR LF" % ruta)
+    celdas = [linea.decode("cp1252").split(",") for linea in lineas[1:82]]
+    return datos, [(c[1] == "#TRUE#", c[2] == "#TRUE#", c[3].strip('"')) for c in celdas]
+
+
+def pronunciar(linea):
+    return " ".join("vacía" if p == "-" else "vacía." if p == "-." else p for p in linea.split(" "))
+
+
+def instalar():
+    if wine(setup, "/S", timeout=120).returncode != 0:
+        fallo("the silent install failed")
+    esperados = ficheros_portatiles | SOLO_INSTALADO
+    if ficheros(programa) != esperados:
+        fallo("Program Files holds %s, not %s" % (sorted(ficheros(programa)), sorted(esperados)))
+    if not os.path.exists(acceso) or not registrada():
+        fallo("no Start-menu entry or no uninstaller among the installed programs")
+
+
+def jugar():
+    registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
+    entorno = dict(os.environ, WINEDEBUG="fixme+uiautomation")
+    with open(registro, "w") as salida:
+        juego = sp.Popen(["wine", PROGRAMA_WIN + r"\novaro.exe", "--idioma", "es"], env=entorno,
+                         stdout=sp.DEVNULL, stderr=salida, start_new_session=True)
+    try:
+        esperar(lambda: ventana() is not None, "game window")
+        if avisos(registro):
+            fallo("notifications before any UI Automation request: %r" % avisos(registro))
+        if wine(despertar, "NOVARO", timeout=30).returncode != 0:
+            fallo("the game's window did not answer WM_GETOBJECT")
+        sp.run(["xdotool", "windowfocus", "--sync", ventana()], check=True)
+        time.sleep(0.5)
+
+        # Six moves, the column, a jump to an empty cell, and a digit written there.
+        oido = []
+        for tecla in ["Right"] * 3 + ["Down"] * 3 + ["c", "s", "Return", ESCRIBIR, "Return"]:
+            dicho = decir(registro, tecla)
+            if len(dicho) != 1:
+                fallo("%s raised %d notifications: %r" % (tecla, len(dicho), dicho))
+            oido += dicho
+        for clase, proceso, texto in oido:
+            if (clase, proceso) != (OTHER, IMPORTANT_ALL):
+                fallo("%r raised as kind %s, processing %s" % (texto, clase, proceso))
+        textos = [t for _, _, t in oido]
+
+        # Slot 1 from the Applications key's popup: "&Guardar partida", then "Partida 1".
+        ranura = partidas + "/Novaro1.sav"
+        teclas("Escape", "Menu", "g", "Down", "Return")
+        esperar(lambda: os.path.exists(ranura), ranura)
+        time.sleep(0.3)
+        if os.path.exists(programa + "/Novaro1.sav"):
+            fallo("a slot was written under Program Files")
+        datos, celdas = leer_ranura(ranura)
+        escritas = [k for k, (dada, _, texto) in enumerate(celdas) if not dada and texto != "-"]
+        if len(escritas) != 1 or celdas[escritas[0]][2] != ESCRIBIR:
+            fallo("the slot does not hold our one digit: %r" % escritas)
+        k = escritas[0]
+        antes = [(d, p, "-" if i == k else t) for i, (d, p, t) in enumerate(celdas)]
+
+        def hablada(i):
+            t = antes[i][2].strip(" ")
+            return pronunciar(antes[i][2] if len(t) > 1 else t)
+        esperado = [hablada(i) for i in (1, 2, 3, 12, 21, 30)]
+        esperado.append(pronunciar("".join(antes[r * 9 + 3][2].strip(" ") + " " + ("P " if antes[r * 9 + 3][1] else "")
+                                           for r in range(9))))
+        if textos[:7] != esperado:
+            fallo("heard %r, the board says %r" % (textos[:7], esperado))
+        if textos[8:] != ["Modo escritura activado", ESCRIBIR, "Modo escritura desactivado "]:
+            fallo("write mode said %r" % textos[8:])
+
+        # A new game, then slot 1 again: the digit is back where it was written.
+        teclas("Escape", "Menu")
+        if "Nuevo juego" not in [t for _, _, t in decir(registro, "n")]:
+            fallo("no new game from the popup's Nuevo")
+        teclas("Menu", "a", "Down", "Return", "Escape")
+        fila, columna = divmod(k, 9)
+        teclas(*["Right"] * columna, *["Down"] * fila)
+        if [t for _, _, t in decir(registro, "v")] != [ESCRIBIR]:
+            fallo("after loading slot 1 the cell does not say %s" % ESCRIBIR)
+        teclas("Menu", "s")
+        juego.wait(timeout=20)
+        print("heard, in order: %r" % textos)
+        return datos
+    finally:
+        _end_tree(juego)
+        print("game's log: %s" % registro)
+
+
+def en_linux(datos):
+    """The Windows slot, beside a portable Linux copy: loaded, then saved again unchanged."""
+    carpeta = tempfile.mkdtemp(prefix="novaro-linux-")
+    shutil.copy(linux, carpeta)
+    shutil.copy(os.path.join(os.path.dirname(linux), "CambioTablero.wav"), carpeta)
+    with open(carpeta + "/Novaro1.sav", "wb") as f:
+        f.write(datos)
+    entorno = dict(os.environ, HOME=carpeta, QT_QPA_PLATFORM="xcb", DBUS_SESSION_BUS_ADDRESS="disabled:")
+    juego = sp.Popen([carpeta + "/novaro", "--idioma", "es"], env=entorno, stdout=sp.DEVNULL, stderr=sp.DEVNULL,
+                     start_new_session=True)
+    try:
+        esperar(lambda: ventana(juego.pid) is not None, "Linux game window")
+        sp.run(["xdotool", "windowfocus", "--sync", ventana(juego.pid)], check=True)
+        time.sleep(0.5)
+        teclas("Menu", "a", "Down", "Return", "Escape", "Menu", "g", "Down", "Down", "Return")
+        esperar(lambda: os.path.exists(carpeta + "/Novaro2.sav"), "slot 2 saved on Linux", 10)
+        time.sleep(0.3)
+        with open(carpeta + "/Novaro2.sav", "rb") as f:
+            if f.read() != datos:
+                fallo("the Linux game did not load the Windows slot as it was")
+    finally:
+        _end_tree(juego)
+        shutil.rmtree(carpeta)
+
+
+def desinstalar():
+    # The uninstaller runs from a copy of itself in the temporary folder, and returns at once.
+    wine(PROGRAMA_WIN + r"\desinstalar.exe", "/S", timeout=60)
+    esperar(lambda: not os.path.exists(programa), "uninstall of %s" % programa, 60)
+    if os.path.exists(acceso) or registrada():
+        fallo("the Start-menu entry or the uninstaller's registry key is still there")
+    if not os.path.exists(partidas + "/Novaro1.sav"):
+        fallo("the uninstaller took the player's slot")
+
+
+with zipfile.ZipFile(portatil) as z:
+    nombres = [n for n in z.namelist() if not n.endswith("/")]
+raiz = os.path.commonpath(nombres)
+ficheros_portatiles = {os.path.relpath(n, raiz) for n in nombres}
+for falta in ("novaro.exe", "CambioTablero.wav", "platforms/qwindows.dll", "Qt6Widgets.dll", "novaro_en.qm"):
+    if falta not in ficheros_portatiles:
+        fallo("the portable archive lacks " + falta)
+if ficheros_portatiles & SOLO_INSTALADO:
+    fallo("the portable archive carries the installer's mark")
+
+instalar()
+datos = jugar()
+en_linux(datos)
+desinstalar()
+print("PASS")
+sys.exit(EXIT_OK)
