@@ -112,16 +112,7 @@ void DetectorTeclas::Picture1_KeyDown(int codigo)
     case VK_F8: CambiarLinea(); break;
     case VK_F9: CambiarSonido(); break;
     case VK_APPS: MostrarBotonera_(); break;
-    case VK_D: if (!e_.ModoEscritura) DecirPosicion(); break;
-    case VK_Q: if (!e_.ModoEscritura) DecirVacias(); break;
-    case VK_N: if (!e_.ModoEscritura) DecirCandidatos(); break;
-    case VK_S: if (!e_.ModoEscritura) IrASiguienteVacia(); break;
-    case VK_Z: if (!e_.ModoEscritura) DeshacerCambio(); break;
-    case VK_R: if (!e_.ModoEscritura) DecirFaltan(); break;
-    case VK_E: if (!e_.ModoEscritura) CambiarAvisoRepetido(); break;
-    case VK_U: if (!e_.ModoEscritura) CambiarSolucionUnica(); break;
-    case VK_H: if (!e_.ModoEscritura) DarPista(); break;
-    default: break;
+    default: TeclaAnadida(codigo); break;
     }
 }
 

@@ -31,6 +31,15 @@ public:
     void AnunciarMenu(const QString& nombre, qsizetype opciones);
 
 private:
+    // The keys the game adds to the designed ones, each with its action; outside write
+    // mode only. Looked up by the dispatcher's default branch.
+    struct Anadida {
+        int codigo;
+        void (DetectorTeclas::*accion)();
+    };
+    static const Anadida TeclasAnadidas[];
+    void TeclaAnadida(int codigo);
+
     void MoverCursor(int16_t fila, int16_t columna, bool conSonido);
     void AnunciarCasilla();
     void Refrescar();
