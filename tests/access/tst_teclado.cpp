@@ -346,6 +346,9 @@ void TestTeclado::interruptores_data()
         << QStringList{"Sudokus de solución única activado", "Sudokus de solución única desactivado"} << 0 << false;
     QTest::newRow("U and H in write mode are typed") << "-" << true << Teclas({Qt::Key_U, Qt::Key_H})
         << QStringList{"12u", "12uh"} << 0 << false;
+    QTest::newRow("G on a board of one given") << "dado" << false << Teclas({Qt::Key_G})
+        << QStringList{"Dificultad: tiene más de una solución, no se resuelve solo razonando"} << 0 << false;
+    QTest::newRow("G in write mode is typed") << "-" << true << Teclas({Qt::Key_G}) << QStringList{"12g"} << 0 << false;
 }
 
 void TestTeclado::interruptores()
