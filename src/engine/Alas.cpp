@@ -39,6 +39,7 @@ std::optional<Eliminacion> BuscarAlaXY(const Mascaras& c)
             if (std::popcount(c[a]) != 2 || std::popcount(x) != 1) continue;
             const auto z = static_cast<uint16_t>(c[a] & ~x);
             const auto y = static_cast<uint16_t>(c[p] & ~x);
+            if (x > y) continue;   // found the other way round, with its digits in order
             for (int8_t b : Vecinas()[p])
                 if (b != a && c[b] == (y | z))
                     if (auto e = SiQuita(c, Ala(TipoEliminacion::AlaXY, p, a, b, x, y, z))) return e;
@@ -57,6 +58,7 @@ std::optional<Eliminacion> BuscarAlaXYZ(const Mascaras& c)
                 if (std::popcount(c[b]) != 2 || (c[b] & ~c[p]) || c[b] == c[a]) continue;
                 const uint16_t z = c[a] & c[b];
                 const auto x = static_cast<uint16_t>(c[a] & ~z), y = static_cast<uint16_t>(c[b] & ~z);
+                if (x > y) continue;
                 if (auto e = SiQuita(c, Ala(TipoEliminacion::AlaXYZ, p, a, b, x, y, z))) return e;
             }
         }

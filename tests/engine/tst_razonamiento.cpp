@@ -140,7 +140,7 @@ void TestRazonamiento::tecnicas_data()
     QTest::newRow("no swordfish: four rows") << "7 c2=f1f5; 7 c5=f5f9; 7 c8=f1f8" << "" << "";
     QTest::newRow("XY-wing") << "f1c1=47; f1c8=49; f5c1=79" << "AlaXY 9: f1c1 (4 f1c8, 7 f5c1)" << "f5c8:9";
     QTest::newRow("no XY-wing: the third cell is not 7 or 9") << "f1c1=47; f1c8=49; f5c1=78" << "" << "";
-    QTest::newRow("XYZ-wing") << "f1c1=123; f2c2=13; f1c7=23" << "AlaXYZ 3: f1c1 (2 f1c7, 1 f2c2)" << "f1c2:3 f1c3:3";
+    QTest::newRow("XYZ-wing") << "f1c1=123; f2c2=13; f1c7=23" << "AlaXYZ 3: f1c1 (1 f2c2, 2 f1c7)" << "f1c2:3 f1c3:3";
     QTest::newRow("no XYZ-wing: a digit outside the first cell") << "f1c1=123; f2c2=13; f1c7=24" << "" << "";
 }
 
@@ -183,9 +183,9 @@ void TestRazonamiento::pasos_data()
         << "EnUnPanel 8: fila 1 / panel 1 | PezEspada 6: fila 1 fila 4 fila 7 / columna 2 columna 4 columna 6"
         << "f2c2:6 f2c4:6 f3c4:6 f3c6:6 f6c4:6 f6c6:6";
     QTest::newRow("XY-wing") << "546318972-----2564---654138--4-65321---4-968565--31749435187296-6-543817871--6453"
-        << 37 << 1 << "AlaXY 2: f4c2 (9 f3c2, 8 f6c3)" << "f3c3:2 f5c2:2";
+        << 37 << 1 << "AlaXY 2: f4c2 (8 f6c3, 9 f3c2)" << "f3c3:2 f5c2:2";
     QTest::newRow("XYZ-wing") << "254916-7----3872453872--9617--4-86-9--869-71----731-82-7-8-9---849563127--317--9-"
-        << 72 << 5 << "AlaXYZ 5: f7c7 (4 f6c7, 3 f7c8)" << "f9c7:5";
+        << 72 << 5 << "AlaXYZ 5: f7c7 (3 f7c8, 4 f6c7)" << "f9c7:5";
 }
 
 // The step the hint gives is the solution's digit, and it needs the technique.
