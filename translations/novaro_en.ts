@@ -663,8 +663,8 @@
         <translation>  G: says how hard the sudoku is: the hardest technique the hint needs to solve it</translation>
     </message>
     <message>
-        <source>resolverlo desde los números dados (una pareja, un ala X...), o si no se resuelve solo razonando.</source>
-        <translation>from the given numbers (a pair, an X-wing...), or that reasoning alone does not solve it.</translation>
+        <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
+        <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
     </message>
 </context>
 <context>

@@ -325,7 +325,7 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
         QT_TRANSLATE_NOOP("Frases", "  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para"),
-        QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no se resuelve solo razonando."),
+        QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };
