@@ -2,12 +2,15 @@
 // The engine alone: dealing a game and checking a board, over plain cells.
 #include <benchmark/benchmark.h>
 #include "Azar.h"
+#include "Calificacion.h"
 #include "CasillasPlano.h"
 #include "Comprobador.h"
 #include "Generador.h"
 #include "Partida.h"
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -27,8 +30,18 @@ void BM_NuevaPartida(benchmark::State& state)
 // 7 is the level the game starts with; 0 and 14 are the two ends (27 and 41 givens).
 BENCHMARK(BM_NuevaPartida)->Arg(7)->Arg(0)->Arg(14);
 
+// This thread's processor time: on a busy machine the wall clock also counts the
+// time other programs ran.
+double ProcesadorMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 // One-solution deals: each deal timed alone, for the median, the 99th percentile
-// and the worst (what a player could wait for after Nuevo).
+// and the worst (what a player could wait for after Nuevo), by the wall clock and
+// by the processor time the deal used.
 void BM_NuevaPartidaUnica(benchmark::State& state)
 {
     EstadoJuego e;
@@ -36,20 +49,56 @@ void BM_NuevaPartidaUnica(benchmark::State& state)
     e.SolucionUnica = true;
     CasillasPlano casillas;
     Aleatorio azar(12345);
-    std::vector<double> ms;
+    std::vector<double> ms, cpu;
     for (auto _ : state) {
         const auto antes = std::chrono::steady_clock::now();
+        const double antesCpu = ProcesadorMs();
         NuevaPartida(e, casillas, azar);
         benchmark::DoNotOptimize(e.Originales);
         benchmark::ClobberMemory();
+        cpu.push_back(ProcesadorMs() - antesCpu);
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - antes).count());
     }
     std::sort(ms.begin(), ms.end());
+    std::sort(cpu.begin(), cpu.end());
     state.counters["mediana_ms"] = ms[ms.size() / 2];
     state.counters["p99_ms"] = ms[ms.size() * 99 / 100];
     state.counters["peor_ms"] = ms.back();
+    state.counters["p99_cpu_ms"] = cpu[cpu.size() * 99 / 100];
+    state.counters["peor_cpu_ms"] = cpu.back();
 }
 BENCHMARK(BM_NuevaPartidaUnica)->Arg(0)->Arg(7)->Arg(14)->Iterations(2000);
+
+// How hard one-solution deals are: of 200 deals, how many need only singles, a digit
+// held to a line or a panel, pairs and triples, fish (X-Wing, Swordfish), wings
+// (XY, XYZ), or a guess. Levels 15, 8 and 1 of the menu.
+void BM_DificultadUnica(benchmark::State& state)
+{
+    EstadoJuego e;
+    e.Nivel = static_cast<int16_t>(state.range(0));
+    e.SolucionUnica = true;
+    CasillasPlano casillas;
+    Aleatorio azar(12345);
+    std::array<int, static_cast<int>(Calificacion::SinSolucion) + 1> cuenta{};
+    for (auto _ : state) {
+        NuevaPartida(e, casillas, azar);
+        const Calificacion c = Calificar(DadosDe(e));
+        benchmark::DoNotOptimize(c);
+        ++cuenta[static_cast<size_t>(c)];
+    }
+    auto suma = [&](Calificacion desde, Calificacion hasta) {
+        int n = 0;
+        for (int k = static_cast<int>(desde); k <= static_cast<int>(hasta); ++k) n += cuenta[static_cast<size_t>(k)];
+        return n;
+    };
+    state.counters["sencillos"] = suma(Calificacion::Sencillos, Calificacion::Sencillos);
+    state.counters["encierros"] = suma(Calificacion::EnUnaLinea, Calificacion::EnUnPanel);
+    state.counters["parejas_trios"] = suma(Calificacion::Pareja, Calificacion::TrioOculto);
+    state.counters["peces"] = suma(Calificacion::AlaX, Calificacion::PezEspada);
+    state.counters["alas"] = suma(Calificacion::AlaXY, Calificacion::AlaXYZ);
+    state.counters["adivinar"] = suma(Calificacion::Probando, Calificacion::SinSolucion);
+}
+BENCHMARK(BM_DificultadUnica)->Arg(14)->Arg(7)->Arg(0)->Iterations(200);
 
 void BM_GenerarSolucion(benchmark::State& state)
 {

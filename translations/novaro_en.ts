@@ -558,6 +558,114 @@
         <source>NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.</source>
         <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
     </message>
+    <message>
+        <source>la fila %1, columna %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>en la fila %1, las columnas %2 se reparten %3</source>
+        <translation>in row %1, columns %2 share %3</translation>
+    </message>
+    <message>
+        <source>en la columna %1, las filas %2 se reparten %3</source>
+        <translation>in column %1, rows %2 share %3</translation>
+    </message>
+    <message>
+        <source>en el panel %1, %2 se reparten %3</source>
+        <translation>in the %1 panel, %2 share %3</translation>
+    </message>
+    <message>
+        <source>en la fila %1, %2 solo pueden ir en las columnas %3</source>
+        <translation>in row %1, %2 can only go in columns %3</translation>
+    </message>
+    <message>
+        <source>en la columna %1, %2 solo pueden ir en las filas %3</source>
+        <translation>in column %1, %2 can only go in rows %3</translation>
+    </message>
+    <message>
+        <source>en el panel %1, %2 solo pueden ir en %3</source>
+        <translation>in the %1 panel, %2 can only go in %3</translation>
+    </message>
+    <message>
+        <source>en las filas %1, el %2 solo puede ir en las columnas %3</source>
+        <translation>in rows %1, the %2 can only go in columns %3</translation>
+    </message>
+    <message>
+        <source>en las columnas %1, el %2 solo puede ir en las filas %3</source>
+        <translation>in columns %1, the %2 can only go in rows %3</translation>
+    </message>
+    <message>
+        <source>%1 es el %2 o el %3; si es el %2, %4 es el %5, y si es el %3, %6 es el %5</source>
+        <translation>%1 is %2 or %3; if it is %2, %4 is %5, and if it is %3, %6 is %5</translation>
+    </message>
+    <message>
+        <source>%1 es el %2, el %3 o el %4; si es el %2, %5 es el %4, y si es el %3, %6 es el %4</source>
+        <translation>%1 is %2, %3 or %4; if it is %2, %5 is %4, and if it is %3, %6 is %4</translation>
+    </message>
+    <message>
+        <source>Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número</source>
+        <translation>Difficulty: easy, it only takes seeing what fits each cell and where each number can go</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un número que en un panel solo puede ir en una fila o una columna</source>
+        <translation>Difficulty: needs a number that in a panel can only go in one row or one column</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un número que en una fila o una columna solo puede ir en un panel</source>
+        <translation>Difficulty: needs a number that in a row or a column can only go in one panel</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una pareja</source>
+        <translation>Difficulty: needs a pair</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una pareja oculta</source>
+        <translation>Difficulty: needs a hidden pair</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un trío</source>
+        <translation>Difficulty: needs a triple</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un trío oculto</source>
+        <translation>Difficulty: needs a hidden triple</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un ala X</source>
+        <translation>Difficulty: needs an X-wing</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un pez espada</source>
+        <translation>Difficulty: needs a swordfish</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un ala XY</source>
+        <translation>Difficulty: needs an XY-wing</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un ala XYZ</source>
+        <translation>Difficulty: needs an XYZ-wing</translation>
+    </message>
+    <message>
+        <source>Dificultad: no se resuelve solo razonando</source>
+        <translation>Difficulty: reasoning alone does not solve it</translation>
+    </message>
+    <message>
+        <source>Dificultad: tiene más de una solución, no se resuelve solo razonando</source>
+        <translation>Difficulty: it has more than one solution, reasoning alone does not solve it</translation>
+    </message>
+    <message>
+        <source>Dificultad: no tiene solución</source>
+        <translation>Difficulty: it has no solution</translation>
+    </message>
+    <message>
+        <source>  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para</source>
+        <translation>  G: says how hard the sudoku is: the hardest technique the hint needs to solve it</translation>
+    </message>
+    <message>
+        <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
+        <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

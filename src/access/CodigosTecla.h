@@ -25,6 +25,7 @@ inline constexpr int VK_C = 'C';
 inline constexpr int VK_D = 'D';
 inline constexpr int VK_E = 'E';
 inline constexpr int VK_F = 'F';
+inline constexpr int VK_G = 'G';
 inline constexpr int VK_H = 'H';
 inline constexpr int VK_N = 'N';
 inline constexpr int VK_O = 'O';

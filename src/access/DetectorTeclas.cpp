@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DetectorTeclas.h"
+#include "Calificacion.h"
 #include "CodigosTecla.h"
 #include "Consultas.h"
 #include "Coordenadas.h"
@@ -323,6 +324,12 @@ void DetectorTeclas::DarPista()
     const Pista pista = CalcularPista(e_, casillas_);
     if (pista.Destino() >= 0) IrA(pista.Destino());
     Decir(Frases::Explicacion(pista));
+}
+
+// The puzzle as dealt or loaded, whatever the player has written since.
+void DetectorTeclas::DecirDificultad()
+{
+    Decir(Frases::Dificultad(Calificar(DadosDe(e_))));
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

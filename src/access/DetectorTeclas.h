@@ -63,6 +63,7 @@ private:
     void CambiarAvisoRepetido();
     void CambiarSolucionUnica();
     void DarPista();
+    void DecirDificultad();
     QString CeldaOida(int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;

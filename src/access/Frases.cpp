@@ -3,6 +3,7 @@
 #include "Coordenadas.h"
 #include <QCoreApplication>
 #include <QStringList>
+#include <iterator>
 
 namespace {
 
@@ -32,9 +33,98 @@ QString Panel(int numero) { return Tr(nombresPanel[numero]); }
 
 QString ElDigito(int digito) { return QCoreApplication::translate("Frases", "el %1").arg(digito); }
 
+// "la fila 2, columna 3".
+QString Celda(int i)
+{
+    return QCoreApplication::translate("Frases", "la fila %1, columna %2").arg(QString::number(i / 9 + 1), QString::number(i % 9 + 1));
+}
+
+// "2, 5 y 8": the lines' numbers, counted from 1.
+QString Numeros(const QList<int>& numeros)
+{
+    QStringList piezas;
+    for (int n : numeros) piezas << QString::number(n + 1);
+    return Enumerar(piezas);
+}
+
+// "el 1, el 4 y el 6".
+QString LosDigitos(const int8_t* digitos, int cuantos)
+{
+    QStringList piezas;
+    for (int k = 0; k < cuantos; ++k) piezas << ElDigito(digitos[k]);
+    return Enumerar(piezas);
+}
+
+// Pairs and triples of cells (a pair keeps its own words) and of digits.
+QString Conjunto(const Eliminacion& e)
+{
+    QList<int> filas, columnas;
+    QStringList celdas;
+    for (int k = 0; k < e.cuantos; ++k) {
+        filas << e.celdas[k] / 9;
+        columnas << e.celdas[k] % 9;
+        celdas << Celda(e.celdas[k]);
+    }
+    const QString digitos = LosDigitos(e.digitos.data(), e.cuantos);
+    const QString numero = QString::number(e.donde.numero + 1);
+    if (e.tipo == TipoEliminacion::Trio) {
+        switch (e.donde.tipo) {
+        case TipoGrupo::Fila:
+            return QCoreApplication::translate("Frases", "en la fila %1, las columnas %2 se reparten %3").arg(numero, Numeros(columnas), digitos);
+        case TipoGrupo::Columna:
+            return QCoreApplication::translate("Frases", "en la columna %1, las filas %2 se reparten %3").arg(numero, Numeros(filas), digitos);
+        case TipoGrupo::Panel: break;
+        }
+        return QCoreApplication::translate("Frases", "en el panel %1, %2 se reparten %3").arg(Panel(e.donde.numero), Enumerar(celdas), digitos);
+    }
+    switch (e.donde.tipo) {
+    case TipoGrupo::Fila:
+        return QCoreApplication::translate("Frases", "en la fila %1, %2 solo pueden ir en las columnas %3").arg(numero, digitos, Numeros(columnas));
+    case TipoGrupo::Columna:
+        return QCoreApplication::translate("Frases", "en la columna %1, %2 solo pueden ir en las filas %3").arg(numero, digitos, Numeros(filas));
+    case TipoGrupo::Panel: break;
+    }
+    return QCoreApplication::translate("Frases", "en el panel %1, %2 solo pueden ir en %3").arg(Panel(e.donde.numero), digitos, Enumerar(celdas));
+}
+
+// X-Wing and Swordfish: the lines that hold the digit, and the lines they hold it to.
+QString Pez(const Eliminacion& e)
+{
+    QList<int> lineas, cubiertas;
+    for (int k = 0; k < e.cuantos; ++k) {
+        lineas << e.lineas[k].numero;
+        cubiertas << e.cubiertas[k].numero;
+    }
+    return (e.lineas[0].tipo == TipoGrupo::Fila
+                ? QCoreApplication::translate("Frases", "en las filas %1, el %2 solo puede ir en las columnas %3")
+                : QCoreApplication::translate("Frases", "en las columnas %1, el %2 solo puede ir en las filas %3"))
+        .arg(Numeros(lineas), QString::number(e.digito), Numeros(cubiertas));
+}
+
+// The wings: what each digit of the first cell makes of the other two.
+QString Ala(const Eliminacion& e)
+{
+    const QString x = QString::number(e.digitos[0]), y = QString::number(e.digitos[1]), z = QString::number(e.digito);
+    if (e.tipo == TipoEliminacion::AlaXY)
+        return QCoreApplication::translate("Frases", "%1 es el %2 o el %3; si es el %2, %4 es el %5, y si es el %3, %6 es el %5")
+            .arg(Celda(e.celdas[0]), x, y, Celda(e.celdas[1]), z, Celda(e.celdas[2]));
+    return QCoreApplication::translate("Frases", "%1 es el %2, el %3 o el %4; si es el %2, %5 es el %4, y si es el %3, %6 es el %4")
+        .arg(Celda(e.celdas[0]), x, y, z, Celda(e.celdas[1]), Celda(e.celdas[2]));
+}
+
 // What an elimination rules out, as a clause that follows "porque".
 QString Clausula(const Eliminacion& e)
 {
+    switch (e.tipo) {
+    case TipoEliminacion::ParejaOculta:
+    case TipoEliminacion::Trio:
+    case TipoEliminacion::TrioOculto: return Conjunto(e);
+    case TipoEliminacion::AlaX:
+    case TipoEliminacion::PezEspada: return Pez(e);
+    case TipoEliminacion::AlaXY:
+    case TipoEliminacion::AlaXYZ: return Ala(e);
+    default: break;
+    }
     const bool fila = (e.tipo == TipoEliminacion::EnUnaLinea ? e.hacia : e.donde).tipo == TipoGrupo::Fila;
     switch (e.tipo) {
     case TipoEliminacion::EnUnaLinea:
@@ -45,7 +135,7 @@ QString Clausula(const Eliminacion& e)
         return (fila ? QCoreApplication::translate("Frases", "el %1 de la fila %2 tiene que ir en el panel %3")
                      : QCoreApplication::translate("Frases", "el %1 de la columna %2 tiene que ir en el panel %3"))
             .arg(QString::number(e.digito), QString::number(e.donde.numero + 1), Panel(e.hacia.numero));
-    case TipoEliminacion::Pareja: break;
+    default: break;
     }
     const int a = e.celdas[0], b = e.celdas[1];
     const QString d0 = QString::number(e.digitos[0]), d1 = QString::number(e.digitos[1]);
@@ -185,6 +275,28 @@ QString Explicacion(const Pista& pista)
     return QCoreApplication::translate("Frases", "No queda nada por hacer");
 }
 
+QString Dificultad(Calificacion calificacion)
+{
+    const char* const textos[] = {
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un número que en un panel solo puede ir en una fila o una columna"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un número que en una fila o una columna solo puede ir en un panel"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una pareja"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una pareja oculta"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un trío"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un trío oculto"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala X"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un pez espada"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala XY"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala XYZ"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: no se resuelve solo razonando"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: tiene más de una solución, no se resuelve solo razonando"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: no tiene solución"),
+    };
+    static_assert(std::size(textos) == static_cast<size_t>(Calificacion::SinSolucion) + 1, "a text for every grade");
+    return Tr(textos[static_cast<int>(calificacion)]);
+}
+
 QString Menu(const QString& nombre, qsizetype opciones)
 {
     return QCoreApplication::translate("Frases", "Menú %1, %2 opciones").arg(nombre, QString::number(opciones));
@@ -212,6 +324,8 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "juego nuevo tiene una sola solución y tantos números dados como su nivel."),
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
+        QT_TRANSLATE_NOOP("Frases", "  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para"),
+        QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };

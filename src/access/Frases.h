@@ -5,10 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <vector>
+#include "Calificacion.h"
 #include "Consultas.h"
 #include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -32,6 +33,8 @@ QString Repeticiones(const Repeticion& donde);
 QString SolucionUnica(bool activado);
 // H: the hint in words, one utterance.
 QString Explicacion(const Pista& pista);
+// G: how hard the puzzle is, one utterance.
+QString Dificultad(Calificacion calificacion);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
 // The help section for these keys and the licence, lines ending in CR LF.

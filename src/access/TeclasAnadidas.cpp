@@ -14,6 +14,7 @@ const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_E, &DetectorTeclas::CambiarAvisoRepetido},
     {VK_U, &DetectorTeclas::CambiarSolucionUnica},
     {VK_H, &DetectorTeclas::DarPista},
+    {VK_G, &DetectorTeclas::DecirDificultad},
 };
 
 void DetectorTeclas::TeclaAnadida(int codigo)

@@ -1,24 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Razonamiento.h"
-#include <bit>
+#include "Tecnicas.h"
+
+using namespace tecnicas;
 
 namespace {
-
-uint16_t Bit(int digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
-int Indice(Grupo g) { return static_cast<int>(g.tipo) * 9 + g.numero; }
-const std::array<int8_t, 9>& Celdas(Grupo g) { return GruposDeCasillas()[Indice(g)]; }
-Grupo FilaDeCelda(int i) { return {TipoGrupo::Fila, static_cast<int8_t>(i / 9)}; }
-Grupo ColumnaDeCelda(int i) { return {TipoGrupo::Columna, static_cast<int8_t>(i % 9)}; }
-Grupo PanelDeCelda(int i) { return {TipoGrupo::Panel, static_cast<int8_t>(i / 27 * 3 + i % 9 / 3)}; }
-bool Contiene(Grupo g, int i)
-{
-    switch (g.tipo) {
-    case TipoGrupo::Fila: return i / 9 == g.numero;
-    case TipoGrupo::Columna: return i % 9 == g.numero;
-    case TipoGrupo::Panel: return PanelDeCelda(i).numero == g.numero;
-    }
-    return false;
-}
 
 // The only cell of the group where the digit can still go, or -1.
 int UnicoLugar(const Mascaras& c, Grupo g, int digito)
@@ -65,96 +51,25 @@ std::optional<Paso> BuscarSencillo(const Mascaras& c, int desde)
     return std::nullopt;
 }
 
-// Whether the elimination's premise holds on these candidates.
-bool Vale(const Mascaras& c, const Eliminacion& e)
+void Aplicar(Mascaras& c, const std::vector<Candidato>& quitados)
 {
-    if (e.tipo == TipoEliminacion::Pareja) {
-        const uint16_t par = static_cast<uint16_t>(Bit(e.digitos[0]) | Bit(e.digitos[1]));
-        return c[e.celdas[0]] == par && c[e.celdas[1]] == par;
-    }
-    bool alguna = false;
-    for (int8_t i : Celdas(e.donde))
-        if (c[i] & Bit(e.digito)) {
-            if (!Contiene(e.hacia, i)) return false;
-            alguna = true;
-        }
-    return alguna;
-}
-
-// Takes away what the elimination rules out; true when it took anything.
-bool Aplicar(Mascaras& c, const Eliminacion& e)
-{
-    bool quito = false;
-    auto quitar = [&](int i, uint16_t m) {
-        if (c[i] & m) {
-            c[i] = static_cast<uint16_t>(c[i] & ~m);
-            quito = true;
-        }
-    };
-    if (e.tipo == TipoEliminacion::Pareja) {
-        const uint16_t par = static_cast<uint16_t>(Bit(e.digitos[0]) | Bit(e.digitos[1]));
-        for (int8_t i : Celdas(e.donde))
-            if (i != e.celdas[0] && i != e.celdas[1]) quitar(i, par);
-    } else {
-        for (int8_t i : Celdas(e.hacia))
-            if (!Contiene(e.donde, i)) quitar(i, Bit(e.digito));
-    }
-    return quito;
-}
-
-// The first elimination that still takes something away: a digit held to one line
-// of a panel, then to one panel of a line, then a pair.
-std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c)
-{
-    auto probar = [&](const Eliminacion& e) {
-        Mascaras copia = c;
-        return Vale(c, e) && Aplicar(copia, e);
-    };
-    for (int8_t p = 0; p < 9; ++p)
-        for (int8_t d = 1; d <= 9; ++d) {
-            const Grupo panel{TipoGrupo::Panel, p};
-            const int primera = PrimerLugar(c, panel, d);
-            if (primera < 0) continue;
-            for (Grupo linea : {FilaDeCelda(primera), ColumnaDeCelda(primera)}) {
-                const Eliminacion e{TipoEliminacion::EnUnaLinea, panel, linea, d, {}, {}};
-                if (probar(e)) return e;
-            }
-        }
-    for (TipoGrupo tipo : {TipoGrupo::Fila, TipoGrupo::Columna})
-        for (int8_t n = 0; n < 9; ++n)
-            for (int8_t d = 1; d <= 9; ++d) {
-                const Grupo linea{tipo, n};
-                const int primera = PrimerLugar(c, linea, d);
-                if (primera < 0) continue;
-                const Eliminacion e{TipoEliminacion::EnUnPanel, linea, PanelDeCelda(primera), d, {}, {}};
-                if (probar(e)) return e;
-            }
-    for (int g = 0; g < 27; ++g) {
-        const Grupo grupo{static_cast<TipoGrupo>(g / 9), static_cast<int8_t>(g % 9)};
-        const auto& celdas = Celdas(grupo);
-        for (int a = 0; a < 9; ++a) {
-            const uint16_t m = c[celdas[a]];
-            if (std::popcount(m) != 2) continue;
-            for (int b = a + 1; b < 9; ++b) {
-                if (c[celdas[b]] != m) continue;
-                const int8_t d0 = static_cast<int8_t>(std::countr_zero(m) + 1);
-                const int8_t d1 = static_cast<int8_t>(16 - std::countl_zero(m));
-                const Eliminacion e{TipoEliminacion::Pareja, grupo, {}, 0, {celdas[a], celdas[b]}, {d0, d1}};
-                if (probar(e)) return e;
-            }
-        }
-    }
-    return std::nullopt;
+    for (const Candidato& q : quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
 }
 
 // The eliminations replayed from the start, each still holding; what the step needs
-// of them, or none when one no longer holds or the step does not follow.
+// of them, each with what it rules out there, or none when one no longer holds or
+// the step does not follow.
 std::optional<std::vector<Eliminacion>> Reproducir(Mascaras c, const std::vector<Eliminacion>& cadena, const Paso& paso)
 {
     std::vector<Eliminacion> utiles;
+    std::vector<Candidato> quitados;
     for (const Eliminacion& e : cadena) {
-        if (!Vale(c, e)) return std::nullopt;
-        if (Aplicar(c, e)) utiles.push_back(e);
+        quitados.clear();
+        if (!Consecuencias(c, e, quitados)) return std::nullopt;
+        if (quitados.empty()) continue;
+        Aplicar(c, quitados);
+        utiles.push_back(e);
+        utiles.back().quitados = quitados;
     }
     if (!SigueValiendo(c, paso)) return std::nullopt;
     return utiles;
@@ -174,6 +89,62 @@ std::vector<Eliminacion> Necesarias(const Mascaras& base, std::vector<Eliminacio
 
 } // namespace
 
+namespace tecnicas {
+
+std::optional<Eliminacion> BuscarEnUnaLinea(const Mascaras& c)
+{
+    for (int8_t p = 0; p < 9; ++p)
+        for (int8_t d = 1; d <= 9; ++d) {
+            const Grupo panel{TipoGrupo::Panel, p};
+            const int primera = PrimerLugar(c, panel, d);
+            if (primera < 0) continue;
+            for (Grupo linea : {FilaDeCelda(primera), ColumnaDeCelda(primera)}) {
+                Eliminacion e;
+                e.tipo = TipoEliminacion::EnUnaLinea;
+                e.donde = panel;
+                e.hacia = linea;
+                e.digito = d;
+                if (auto hallada = SiQuita(c, std::move(e))) return hallada;
+            }
+        }
+    return std::nullopt;
+}
+
+std::optional<Eliminacion> BuscarEnUnPanel(const Mascaras& c)
+{
+    for (TipoGrupo tipo : {TipoGrupo::Fila, TipoGrupo::Columna})
+        for (int8_t n = 0; n < 9; ++n)
+            for (int8_t d = 1; d <= 9; ++d) {
+                const Grupo linea{tipo, n};
+                const int primera = PrimerLugar(c, linea, d);
+                if (primera < 0) continue;
+                Eliminacion e;
+                e.tipo = TipoEliminacion::EnUnPanel;
+                e.donde = linea;
+                e.hacia = PanelDeCelda(primera);
+                e.digito = d;
+                if (auto hallada = SiQuita(c, std::move(e))) return hallada;
+            }
+    return std::nullopt;
+}
+
+// Every place of the digit in donde lies in hacia: the rest of hacia cannot take it.
+bool ConsecuenciasEncierro(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados)
+{
+    bool alguna = false;
+    for (int8_t i : Celdas(e.donde))
+        if (c[i] & Bit(e.digito)) {
+            if (!Contiene(e.hacia, i)) return false;
+            alguna = true;
+        }
+    if (!alguna) return false;
+    for (int8_t i : Celdas(e.hacia))
+        if (!Contiene(e.donde, i)) Quitar(c, i, Bit(e.digito), quitados);
+    return true;
+}
+
+} // namespace tecnicas
+
 Mascaras MascarasDe(const Digitos& t)
 {
     Mascaras c{};
@@ -185,6 +156,44 @@ Mascaras MascarasDe(const Digitos& t)
         c[i] = static_cast<uint16_t>(0x1FF & ~usados);
     }
     return c;
+}
+
+bool Consecuencias(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados)
+{
+    quitados.clear();
+    switch (e.tipo) {
+    case TipoEliminacion::EnUnaLinea:
+    case TipoEliminacion::EnUnPanel: return ConsecuenciasEncierro(c, e, quitados);
+    case TipoEliminacion::Pareja:
+    case TipoEliminacion::Trio: return ConsecuenciasDesnudo(c, e, quitados);
+    case TipoEliminacion::ParejaOculta:
+    case TipoEliminacion::TrioOculto: return ConsecuenciasOculto(c, e, quitados);
+    case TipoEliminacion::AlaX:
+    case TipoEliminacion::PezEspada: return ConsecuenciasPez(c, e, quitados);
+    case TipoEliminacion::AlaXY:
+    case TipoEliminacion::AlaXYZ: return ConsecuenciasAla(c, e, quitados);
+    }
+    return false;
+}
+
+std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c)
+{
+    using Buscador = std::optional<Eliminacion> (*)(const Mascaras&);
+    static constexpr Buscador buscadores[TiposDeEliminacion] = {
+        BuscarEnUnaLinea,
+        BuscarEnUnPanel,
+        [](const Mascaras& m) { return BuscarDesnudo(m, 2); },
+        [](const Mascaras& m) { return BuscarOculto(m, 2); },
+        [](const Mascaras& m) { return BuscarDesnudo(m, 3); },
+        [](const Mascaras& m) { return BuscarOculto(m, 3); },
+        [](const Mascaras& m) { return BuscarPez(m, 2); },
+        [](const Mascaras& m) { return BuscarPez(m, 3); },
+        BuscarAlaXY,
+        BuscarAlaXYZ,
+    };
+    for (Buscador buscar : buscadores)
+        if (auto e = buscar(c)) return e;
+    return std::nullopt;
 }
 
 std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde)
@@ -199,9 +208,9 @@ std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde)
             paso->porque = Necesarias(base, std::move(hechas), *paso);
             return paso;
         }
-        const std::optional<Eliminacion> e = BuscarEliminacion(c);
+        std::optional<Eliminacion> e = BuscarEliminacion(c);
         if (!e) return std::nullopt;
-        Aplicar(c, *e);
-        hechas.push_back(*e);
+        Aplicar(c, e->quitados);
+        hechas.push_back(std::move(*e));
     }
 }

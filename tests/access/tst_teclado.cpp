@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Contador.h"
 #include "VentanaPrueba.h"
 
 namespace {
@@ -41,6 +42,8 @@ private slots:
     void interruptores();
     void saltos_data();
     void saltos();
+    void dificultad_data();
+    void dificultad();
     void foco();
     void caracteresDeControlNuncaLleganALaCelda();
 };
@@ -346,6 +349,9 @@ void TestTeclado::interruptores_data()
         << QStringList{"Sudokus de solución única activado", "Sudokus de solución única desactivado"} << 0 << false;
     QTest::newRow("U and H in write mode are typed") << "-" << true << Teclas({Qt::Key_U, Qt::Key_H})
         << QStringList{"12u", "12uh"} << 0 << false;
+    QTest::newRow("G on a board of one given") << "dado" << false << Teclas({Qt::Key_G})
+        << QStringList{"Dificultad: tiene más de una solución, no se resuelve solo razonando"} << 0 << false;
+    QTest::newRow("G in write mode is typed") << "-" << true << Teclas({Qt::Key_G}) << QStringList{"12g"} << 0 << false;
 }
 
 void TestTeclado::interruptores()
@@ -417,6 +423,33 @@ void TestTeclado::saltos_data()
         << 12 << 2 << "El tablero ya no tiene solución. Quitando el 4 de la fila 2, columna 4, vuelve a tenerla";
     QTest::newRow("H: several solutions, no step") << dado6 << 40 << Teclas({Qt::Key_H}) << 46 << 1
         << "Hay más de una solución y ningún paso es seguro. La casilla con menos candidatos es la fila 6, columna 2: caben 8 números";
+    // The techniques the hint learned after the pairs, one board each.
+    QTest::newRow("H: hidden pair") << "--2---69-73--9---29---12-75-27-39-6-359461287---2-7---47392615829-1-87---1-----2-"
+        << 0 << Teclas({Qt::Key_H}) << 12 << 1
+        << "En la fila 2, el 6 solo puede ir en la columna 4, porque en el panel superior izquierdo, el 1 y el 5 "
+           "solo pueden ir en la fila 1, columna 1 y la fila 2, columna 3";
+    QTest::newRow("H: triple") << "--8-----4--325-17--71------3478295618-9-6-74-------9----651-----3-9-6-----473-6-9"
+        << 0 << Teclas({Qt::Key_H}) << 23 << 1
+        << "Fila 3, columna 6: solo cabe el 3, porque en la columna 6, las filas 2, 7 y 9 se reparten el 2, el 4 y el 8";
+    QTest::newRow("H: hidden triple") << "254916-7----3872453872--9617--4-8--9--869-71----731-82-7-8-9---849563127--317--9-"
+        << 0 << Teclas({Qt::Key_H}) << 33 << 1
+        << "En la fila 4, el 6 solo puede ir en la columna 7, porque en el panel central izquierdo, el 1, el 2 y el 3 "
+           "solo pueden ir en la fila 4, columna 2, la fila 4, columna 3 y la fila 5, columna 2";
+    QTest::newRow("H: X-wing") << "-3-417--52----3----7-25-3----2----3--8-34-5--31--2--6--2-169453--3872916196534---"
+        << 0 << Teclas({Qt::Key_H}) << 6 << 1
+        << "En la fila 1, el 6 solo puede ir en la columna 7, porque en las filas 3 y 5, el 6 solo puede ir en las columnas 1 y 6";
+    QTest::newRow("H: swordfish") << "--517-23-1---29----2---------2-1----43--82--6-1----892241-9-578--82-196-6--7-8-2-"
+        << 0 << Teclas({Qt::Key_H}) << 10 << 0
+        << "Fila 2, columna 2: solo cabe el 7, porque el 8 de la fila 1 tiene que ir en el panel superior izquierdo "
+           "y en las filas 1, 4 y 7, el 6 solo puede ir en las columnas 2, 4 y 6";
+    QTest::newRow("H: XY-wing") << "546318972-----2564---654138--4-65321---4-968565--31749435187296-6-543817871--6453"
+        << 0 << Teclas({Qt::Key_H}) << 37 << 1
+        << "Fila 5, columna 2: solo cabe el 1, porque la fila 4, columna 2 es el 8 o el 9; si es el 8, "
+           "la fila 6, columna 3 es el 2, y si es el 9, la fila 3, columna 2 es el 2";
+    QTest::newRow("H: XYZ-wing") << "254916-7----3872453872--9617--4-86-9--869-71----731-82-7-8-9---849563127--317--9-"
+        << 0 << Teclas({Qt::Key_H}) << 72 << 1
+        << "En la fila 9, el 5 solo puede ir en la columna 1, porque la fila 7, columna 7 es el 3, el 4 o el 5; "
+           "si es el 3, la fila 7, columna 8 es el 5, y si es el 4, la fila 6, columna 7 es el 5";
     QTest::newRow("H on a full, right board stays") << resuelto << 40 << Teclas({Qt::Key_A, Qt::Key_H}) << 40 << 0
         << "No queda nada por hacer";
 }
@@ -438,6 +471,48 @@ void TestTeclado::saltos()
     QCOMPARE(int(v.sonido->llamadas.count("2001")), sonidos);
     QCOMPARE(v.dichos.value(v.dichos.size() - 1), dicho);
     QCOMPARE(Voz::Pronunciar(v.Linea()), dicho);
+}
+
+void TestTeclado::dificultad_data()
+{
+    QTest::addColumn<QString>("dados");
+    QTest::addColumn<int>("escritas");   // solution digits the player has written, first empty cells first
+    QTest::addColumn<QString>("dicho");
+
+    const QString sencillo = "-84-3-62------6---2-1--8--7-----9-18-3--4----7-6-1-----7325--6--4-----5---2---7--";
+    const QString alaX = "-6-75-3-1----1------2---87---5-34-9-3-----2-8-7-5-2-1-7-36-19---1-84------------2";
+    QTest::newRow("singles") << sencillo << 0
+        << "Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
+    QTest::newRow("an X-wing") << alaX << 0 << "Dificultad: necesita un ala X";
+    QTest::newRow("the givens, not what the player wrote") << alaX << 40 << "Dificultad: necesita un ala X";
+    QTest::newRow("one solution only a guess reaches")
+        << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << 0
+        << "Dificultad: no se resuelve solo razonando";
+}
+
+// G grades the puzzle from its givens and the solution kept with them.
+void TestTeclado::dificultad()
+{
+    QFETCH(QString, dados);
+    QFETCH(int, escritas);
+    QFETCH(QString, dicho);
+    Digitos t{};
+    for (int i = 0; i < 81; ++i) t[i] = int8_t(dados[i] == '-' ? 0 : dados[i].digitValue());
+    Digitos solucion{};
+    QCOMPARE(ContarSoluciones(t, 1, &solucion), 1);
+    QString tablero = dados;
+    for (int i = 0; i < 81 && escritas > 0; ++i)
+        if (tablero[i] == '-') {
+            tablero[i] = QChar('a' + solucion[i] - 1);
+            --escritas;
+        }
+    VentanaPrueba v;
+    v.Tablero(tablero);
+    for (int i = 0; i < 81; ++i) v.f->Estado.Solucion[i / 9][i % 9] = solucion[i];
+    v.Cursor(4, 4);
+    QTest::keyClick(v.f->Picture1, Qt::Key_G);
+    QCOMPARE(v.dichos, QStringList{dicho});
+    QCOMPARE(v.EnCursor(), 40);
 }
 
 void TestTeclado::foco()

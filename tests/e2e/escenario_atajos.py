@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The quick keys by ear: the Applications key's popup names itself as it opens,
 D says where the cursor is, S jumps to the next empty cell, N names the digits
-that fit it, Z takes back an entry, and with E on a repeated digit says where.
+that fit it, Z takes back an entry, and with E on a repeated digit says where;
+after U and a new game, H is one utterance and G names a difficulty reasoning
+can reach.
 usage: escenario_atajos.py PATH/TO/novaro"""
 import re
 
@@ -12,6 +14,8 @@ from orca_session import run_scenario
 PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
            "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 CABEN = re.compile(r"^(?:Caben? |No cabe)")
+# A one-solution deal never needs a guess: G names a technique, or says it is easy.
+DIFICULTAD = re.compile(r"^Dificultad: (?:fácil|necesita )")
 PISTA = re.compile(r"^(?:Fila (?P<f1>\d), columna (?P<c1>\d): solo cabe el (?P<d1>\d)"
                    r"|En la fila (?P<f2>\d), el (?P<d2>\d) solo puede ir en la columna (?P<c2>\d)"
                    r"|En la columna (?P<c3>\d), el (?P<d3>\d) solo puede ir en la fila (?P<f3>\d)"
@@ -78,6 +82,7 @@ def cuerpo(s):
     celda, digito = pista(oido)
     assert 1 <= digito <= 9, oido
     decir(s, "d", posicion(celda))
+    decir(s, "g", DIFICULTAD)
 
 
 run_scenario(cuerpo, faketime="2024-05-01 10:20:30")

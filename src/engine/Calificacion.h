@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstdint>
+#include "Contador.h"
+#include "Estado.h"
+#include "Razonamiento.h"
+
+// How hard a puzzle is: the hardest technique the hint needs to finish it from its
+// givens, or why reasoning alone cannot finish it. Harder grades come later.
+enum class Calificacion : uint8_t {
+    Sencillos,          // a digit that alone fits a cell, a digit with one place in a group
+    EnUnaLinea,         // from here to AlaXYZ, as TipoEliminacion
+    EnUnPanel,
+    Pareja,
+    ParejaOculta,
+    Trio,
+    TrioOculto,
+    AlaX,
+    PezEspada,
+    AlaXY,
+    AlaXYZ,
+    Probando,           // one solution, but reasoning stops short of it: a guess is needed
+    VariasSoluciones,   // more than one solution
+    SinSolucion,        // no solution, or givens that break the rules
+};
+
+inline Calificacion CalificacionDe(TipoEliminacion t) { return static_cast<Calificacion>(static_cast<int>(t) + 1); }
+static_assert(static_cast<int>(Calificacion::AlaXYZ) == TiposDeEliminacion, "one grade for every elimination");
+
+// The grade of the puzzle these givens (digits 1..9, 0 for an empty cell) make.
+Calificacion Calificar(const Digitos& dados);
+
+// The puzzle's givens: the solution's digit in every given cell.
+Digitos DadosDe(const EstadoJuego& e);
+
+// Whether the hint's techniques alone fill the board from these givens; then the
+// puzzle has exactly this one solution. Never asks the counter.
+bool SeResuelveRazonando(const Digitos& dados);

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Inside the engine: what the techniques share, and each technique as a pair of
+// functions, one that finds its first instance taking something away and one that
+// says what an instance rules out (false when its premise fails on the candidates).
+#include <bit>
+#include "Razonamiento.h"
+
+namespace tecnicas {
+
+inline uint16_t Bit(int digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
+inline int8_t DigitoDeBit(uint16_t bit) { return static_cast<int8_t>(std::countr_zero(bit) + 1); }
+inline const std::array<int8_t, 9>& Celdas(Grupo g) { return GruposDeCasillas()[static_cast<int>(g.tipo) * 9 + g.numero]; }
+inline Grupo FilaDeCelda(int i) { return {TipoGrupo::Fila, static_cast<int8_t>(i / 9)}; }
+inline Grupo ColumnaDeCelda(int i) { return {TipoGrupo::Columna, static_cast<int8_t>(i % 9)}; }
+inline Grupo PanelDeCelda(int i) { return {TipoGrupo::Panel, static_cast<int8_t>(i / 27 * 3 + i % 9 / 3)}; }
+inline bool Contiene(Grupo g, int i)
+{
+    switch (g.tipo) {
+    case TipoGrupo::Fila: return i / 9 == g.numero;
+    case TipoGrupo::Columna: return i % 9 == g.numero;
+    case TipoGrupo::Panel: return PanelDeCelda(i).numero == g.numero;
+    }
+    return false;
+}
+// Two different cells that share a row, a column or a panel.
+inline bool SeVen(int a, int b)
+{
+    return a != b && (a / 9 == b / 9 || a % 9 == b % 9 || PanelDeCelda(a) == PanelDeCelda(b));
+}
+// The places of the digit in the group, bit k for the group's k-th cell.
+inline uint16_t Lugares(const Mascaras& c, Grupo g, int digito)
+{
+    uint16_t m = 0;
+    const auto& celdas = Celdas(g);
+    for (int k = 0; k < 9; ++k)
+        if (c[celdas[k]] & Bit(digito)) m = static_cast<uint16_t>(m | 1u << k);
+    return m;
+}
+// Adds to quitados the digits of mascara that cell i still holds.
+inline void Quitar(const Mascaras& c, int i, uint16_t mascara, std::vector<Candidato>& quitados)
+{
+    for (uint16_t m = c[i] & mascara; m; m &= m - 1)
+        quitados.push_back({static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))});
+}
+// The instance if its premise holds and it takes something away.
+inline std::optional<Eliminacion> SiQuita(const Mascaras& c, Eliminacion e)
+{
+    if (!Consecuencias(c, e, e.quitados) || e.quitados.empty()) return std::nullopt;
+    return e;
+}
+
+// Razonamiento.cpp: a digit held to one line of a panel, or to one panel of a line.
+std::optional<Eliminacion> BuscarEnUnaLinea(const Mascaras& c);
+std::optional<Eliminacion> BuscarEnUnPanel(const Mascaras& c);
+bool ConsecuenciasEncierro(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Conjuntos.cpp: pairs and triples, of cells (Pareja, Trio) or of digits (ocultos).
+std::optional<Eliminacion> BuscarDesnudo(const Mascaras& c, int cuantos);
+std::optional<Eliminacion> BuscarOculto(const Mascaras& c, int cuantos);
+bool ConsecuenciasDesnudo(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+bool ConsecuenciasOculto(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Peces.cpp: X-Wing (two lines) and Swordfish (three).
+std::optional<Eliminacion> BuscarPez(const Mascaras& c, int cuantos);
+bool ConsecuenciasPez(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Alas.cpp: XY-Wing and XYZ-Wing.
+std::optional<Eliminacion> BuscarAlaXY(const Mascaras& c);
+std::optional<Eliminacion> BuscarAlaXYZ(const Mascaras& c);
+bool ConsecuenciasAla(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+} // namespace tecnicas

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reasoning techniques one by one: on candidates made for each, on boards
+// whose next step needs it, and the grade of whole puzzles.
+#include <QtTest>
+#include <algorithm>
+#include "Calificacion.h"
+#include "SolucionesPrueba.h"
+
+Q_DECLARE_METATYPE(Calificacion)
+
+namespace {
+
+const char* const nombresTipo[] = {"EnUnaLinea", "EnUnPanel", "Pareja", "ParejaOculta", "Trio",
+                                   "TrioOculto", "AlaX", "PezEspada", "AlaXY", "AlaXYZ"};
+const char* const nombresGrupo[] = {"fila", "columna", "panel"};
+
+QString Celda(int i) { return QString("f%1c%2").arg(i / 9 + 1).arg(i % 9 + 1); }
+QString EnGrupo(Grupo g) { return QString("%1 %2").arg(nombresGrupo[int(g.tipo)]).arg(g.numero + 1); }
+
+// What proves the elimination, in a few words: "Trio columna 6: f2c6 f7c6 f9c6 = 2 4 8".
+QString Describir(const Eliminacion& e)
+{
+    const QString tipo = nombresTipo[int(e.tipo)];
+    QStringList p;
+    switch (e.tipo) {
+    case TipoEliminacion::EnUnaLinea:
+    case TipoEliminacion::EnUnPanel:
+        return QString("%1 %2: %3 / %4").arg(tipo).arg(e.digito).arg(EnGrupo(e.donde), EnGrupo(e.hacia));
+    case TipoEliminacion::AlaX:
+    case TipoEliminacion::PezEspada: {
+        QStringList lineas, cubiertas;
+        for (int k = 0; k < e.cuantos; ++k) {
+            lineas << EnGrupo(e.lineas[k]);
+            cubiertas << EnGrupo(e.cubiertas[k]);
+        }
+        return QString("%1 %2: %3 / %4").arg(tipo).arg(e.digito).arg(lineas.join(' '), cubiertas.join(' '));
+    }
+    case TipoEliminacion::AlaXY:
+    case TipoEliminacion::AlaXYZ:
+        return QString("%1 %2: %3 (%4 %5, %6 %7)").arg(tipo).arg(e.digito).arg(Celda(e.celdas[0])).arg(e.digitos[0])
+            .arg(Celda(e.celdas[1])).arg(e.digitos[1]).arg(Celda(e.celdas[2]));
+    default: break;
+    }
+    QStringList celdas, digitos;
+    for (int k = 0; k < e.cuantos; ++k) {
+        celdas << Celda(e.celdas[k]);
+        digitos << QString::number(e.digitos[k]);
+    }
+    return QString("%1 %2: %3 = %4").arg(tipo, EnGrupo(e.donde), celdas.join(' '), digitos.join(' '));
+}
+
+// "f5c8:9 f6c1:2", by cell, then digit.
+QString Quitados(std::vector<Candidato> q)
+{
+    std::sort(q.begin(), q.end(), [](Candidato a, Candidato b) { return a.celda != b.celda ? a.celda < b.celda : a.digito < b.digito; });
+    QStringList piezas;
+    for (Candidato c : q) piezas << QString("%1:%2").arg(Celda(c.celda)).arg(c.digito);
+    return piezas.join(' ');
+}
+
+// Candidates for one technique: every digit everywhere, then, separated by ';',
+// "f1c1=47" (that cell holds 4 and 7) or "5 f2=c1c5" / "5 c3=f1f4" (in that line
+// the 5 only fits where it crosses the lines named).
+Mascaras CandidatosDe(const QString& texto)
+{
+    Mascaras c;
+    c.fill(0x1FF);
+    for (QString parte : texto.split(';', Qt::SkipEmptyParts)) {
+        parte = parte.trimmed();
+        const int d = parte[0].digitValue();
+        if (parte[0] == 'f' && parte.contains('=')) {
+            const int i = (parte[1].digitValue() - 1) * 9 + parte[3].digitValue() - 1;
+            c[i] = 0;
+            for (QChar x : parte.mid(parte.indexOf('=') + 1)) c[i] |= uint16_t(1u << (x.digitValue() - 1));
+            continue;
+        }
+        const bool fila = parte[2] == 'f';
+        const int linea = parte[3].digitValue() - 1;
+        const QString donde = parte.mid(parte.indexOf('=') + 1);
+        for (int k = 0; k < 9; ++k) {
+            const int i = fila ? linea * 9 + k : k * 9 + linea;
+            if (!donde.contains(QString("%1%2").arg(fila ? 'c' : 'f').arg(k + 1))) c[i] &= uint16_t(~(1u << (d - 1)));
+        }
+    }
+    return c;
+}
+
+Digitos DigitosDe(const QString& t)
+{
+    Digitos d{};
+    for (int i = 0; i < 81; ++i) d[i] = int8_t(t[i] == '-' ? 0 : t[i].digitValue());
+    return d;
+}
+
+std::array<int, 81> Enteros(const QString& t)
+{
+    std::array<int, 81> d{};
+    for (int i = 0; i < 81; ++i) d[i] = t[i] == '-' ? 0 : t[i].digitValue();
+    return d;
+}
+
+} // namespace
+
+class TestRazonamiento : public QObject {
+    Q_OBJECT
+private slots:
+    void tecnicas_data();
+    void tecnicas();
+    void pasos_data();
+    void pasos();
+    void calificaciones_data();
+    void calificaciones();
+};
+
+void TestRazonamiento::tecnicas_data()
+{
+    QTest::addColumn<QString>("candidatos");
+    QTest::addColumn<QString>("prueba");     // what proves it; empty when nothing must fire
+    QTest::addColumn<QString>("quitados");
+
+    QTest::newRow("hidden pair in a row") << "4 f3=c2c7; 8 f3=c2c7" << "ParejaOculta fila 3: f3c2 f3c7 = 4 8"
+        << "f3c2:1 f3c2:2 f3c2:3 f3c2:5 f3c2:6 f3c2:7 f3c2:9 f3c7:1 f3c7:2 f3c7:3 f3c7:5 f3c7:6 f3c7:7 f3c7:9";
+    QTest::newRow("no hidden pair: the 8 has a third place") << "4 f3=c2c7; 8 f3=c2c7c9" << "" << "";
+    QTest::newRow("triple in a column") << "f1c4=12; f5c4=23; f9c4=13" << "Trio columna 4: f1c4 f5c4 f9c4 = 1 2 3"
+        << "f2c4:1 f2c4:2 f2c4:3 f3c4:1 f3c4:2 f3c4:3 f4c4:1 f4c4:2 f4c4:3 "
+           "f6c4:1 f6c4:2 f6c4:3 f7c4:1 f7c4:2 f7c4:3 f8c4:1 f8c4:2 f8c4:3";
+    QTest::newRow("no triple: four digits in three cells") << "f1c4=12; f5c4=23; f9c4=14" << "" << "";
+    QTest::newRow("hidden triple in a row") << "1 f7=c1c5c9; 2 f7=c1c5; 3 f7=c5c9" << "TrioOculto fila 7: f7c1 f7c5 f7c9 = 1 2 3"
+        << "f7c1:4 f7c1:5 f7c1:6 f7c1:7 f7c1:8 f7c1:9 f7c5:4 f7c5:5 f7c5:6 f7c5:7 f7c5:8 f7c5:9 "
+           "f7c9:4 f7c9:5 f7c9:6 f7c9:7 f7c9:8 f7c9:9";
+    QTest::newRow("no hidden triple: three digits over four cells") << "1 f7=c1c5c9; 2 f7=c1c5; 3 f7=c5c8" << "" << "";
+    QTest::newRow("X-wing on rows") << "5 f2=c1c5; 5 f6=c1c5" << "AlaX 5: fila 2 fila 6 / columna 1 columna 5"
+        << "f1c1:5 f1c5:5 f3c1:5 f3c5:5 f4c1:5 f4c5:5 f5c1:5 f5c5:5 f7c1:5 f7c5:5 f8c1:5 f8c5:5 f9c1:5 f9c5:5";
+    QTest::newRow("no X-wing: a third column") << "5 f2=c1c5; 5 f6=c1c5c8" << "" << "";
+    QTest::newRow("no X-wing: nothing left to take") << "5 f2=c1c5; 5 f6=c1c5; 5 c1=f2f6; 5 c5=f2f6" << "" << "";
+    QTest::newRow("swordfish on columns") << "7 c2=f1f5; 7 c5=f5f9; 7 c8=f1f9"
+        << "PezEspada 7: columna 2 columna 5 columna 8 / fila 1 fila 5 fila 9"
+        << "f1c1:7 f1c3:7 f1c4:7 f1c6:7 f1c7:7 f1c9:7 f5c1:7 f5c3:7 f5c4:7 f5c6:7 f5c7:7 f5c9:7 "
+           "f9c1:7 f9c3:7 f9c4:7 f9c6:7 f9c7:7 f9c9:7";
+    QTest::newRow("no swordfish: four rows") << "7 c2=f1f5; 7 c5=f5f9; 7 c8=f1f8" << "" << "";
+    QTest::newRow("XY-wing") << "f1c1=47; f1c8=49; f5c1=79" << "AlaXY 9: f1c1 (4 f1c8, 7 f5c1)" << "f5c8:9";
+    QTest::newRow("no XY-wing: the third cell is not 7 or 9") << "f1c1=47; f1c8=49; f5c1=78" << "" << "";
+    QTest::newRow("XYZ-wing") << "f1c1=123; f2c2=13; f1c7=23" << "AlaXYZ 3: f1c1 (1 f2c2, 2 f1c7)" << "f1c2:3 f1c3:3";
+    QTest::newRow("no XYZ-wing: a digit outside the first cell") << "f1c1=123; f2c2=13; f1c7=24" << "" << "";
+}
+
+// The technique finds its instance and takes away exactly what it rules out; one
+// premise broken, nothing fires at all.
+void TestRazonamiento::tecnicas()
+{
+    QFETCH(QString, candidatos);
+    QFETCH(QString, prueba);
+    QFETCH(QString, quitados);
+    const Mascaras c = CandidatosDe(candidatos);
+    const std::optional<Eliminacion> e = BuscarEliminacion(c);
+    QCOMPARE(e ? Describir(*e) : QString(), prueba);
+    if (!e) return;
+    QCOMPARE(Quitados(e->quitados), quitados);
+    // The same instance on its own candidates says the same.
+    std::vector<Candidato> otra;
+    QVERIFY(Consecuencias(c, *e, otra));
+    QCOMPARE(Quitados(otra), quitados);
+}
+
+void TestRazonamiento::pasos_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("celda");
+    QTest::addColumn<int>("digito");
+    QTest::addColumn<QString>("porque");     // each elimination it needs, in order
+    QTest::addColumn<QString>("quitados");   // what the last of them takes away
+
+    QTest::newRow("hidden pair") << "--2---69-73--9---29---12-75-27-39-6-359461287---2-7---47392615829-1-87---1-----2-"
+        << 12 << 6 << "ParejaOculta panel 1: f1c1 f2c3 = 1 5" << "f1c1:8 f2c3:4 f2c3:6 f2c3:8";
+    QTest::newRow("triple") << "--8-----4--325-17--71------3478295618-9-6-74-------9----651-----3-9-6-----473-6-9"
+        << 23 << 3 << "Trio columna 6: f2c6 f7c6 f9c6 = 2 4 8" << "f3c6:4 f3c6:8 f6c6:4";
+    QTest::newRow("hidden triple") << "254916-7----3872453872--9617--4-8--9--869-71----731-82-7-8-9---849563127--317--9-"
+        << 33 << 6 << "TrioOculto panel 4: f4c2 f4c3 f5c2 = 1 2 3" << "f4c2:6 f4c3:5 f4c3:6";
+    QTest::newRow("X-wing") << "-3-417--52----3----7-25-3----2----3--8-34-5--31--2--6--2-169453--3872916196534---"
+        << 6 << 6 << "AlaX 6: fila 3 fila 5 / columna 1 columna 6" << "f1c1:6 f4c1:6 f4c6:6";
+    QTest::newRow("swordfish, after a digit held to a panel")
+        << "--517-23-1---29----2---------2-1----43--82--6-1----892241-9-578--82-196-6--7-8-2-" << 10 << 7
+        << "EnUnPanel 8: fila 1 / panel 1 | PezEspada 6: fila 1 fila 4 fila 7 / columna 2 columna 4 columna 6"
+        << "f2c2:6 f2c4:6 f3c4:6 f3c6:6 f6c4:6 f6c6:6";
+    QTest::newRow("XY-wing") << "546318972-----2564---654138--4-65321---4-968565--31749435187296-6-543817871--6453"
+        << 37 << 1 << "AlaXY 2: f4c2 (8 f6c3, 9 f3c2)" << "f3c3:2 f5c2:2";
+    QTest::newRow("XYZ-wing") << "254916-7----3872453872--9617--4-86-9--869-71----731-82-7-8-9---849563127--317--9-"
+        << 72 << 5 << "AlaXYZ 5: f7c7 (3 f7c8, 4 f6c7)" << "f9c7:5";
+}
+
+// The step the hint gives is the solution's digit, and it needs the technique.
+void TestRazonamiento::pasos()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, celda);
+    QFETCH(int, digito);
+    QFETCH(QString, porque);
+    QFETCH(QString, quitados);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero));
+    QVERIFY(p);
+    QCOMPARE(int(p->celda), celda);
+    QCOMPARE(int(p->digito), digito);
+    QStringList eliminaciones;
+    for (const Eliminacion& e : p->porque) eliminaciones << Describir(e);
+    QCOMPARE(eliminaciones.join(" | "), porque);
+    QCOMPARE(Quitados(p->porque.back().quitados), quitados);
+
+    std::array<int, 81> t = Enteros(tablero);
+    QCOMPARE(Soluciones(t), 1);
+    for (int d = 1; d <= 9; ++d) {
+        if (d == digito || !Cabe(t, celda, d)) continue;
+        t[celda] = d;
+        QCOMPARE(Soluciones(t, 1), 0);
+    }
+}
+
+void TestRazonamiento::calificaciones_data()
+{
+    QTest::addColumn<QString>("dados");
+    QTest::addColumn<Calificacion>("calificacion");
+
+    QString unHueco = "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+    unHueco[40] = '-';
+    QTest::newRow("one empty cell") << unHueco << Calificacion::Sencillos;
+    QTest::newRow("singles") << "-84-3-62------6---2-1--8--7-----9-18-3--4----7-6-1-----7325--6--4-----5---2---7--"
+                             << Calificacion::Sencillos;
+    QTest::newRow("a digit held to a line of a panel")
+        << "-7-------6-1--38-----1-67-97-6-2--4---5-----3-2----97-9--432---23----6---57------" << Calificacion::EnUnaLinea;
+    QTest::newRow("a digit held to a panel of a line")
+        << "----9--31--8--5-2--96---4-------4---6217389---5---678-7--2----4----41-----3-----8" << Calificacion::EnUnPanel;
+    QTest::newRow("pair") << "-9-6---7-1--8-9-34---21-8---4-3-1-------2----81---59----41------2--7-469-8------3"
+                          << Calificacion::Pareja;
+    QTest::newRow("hidden pair") << "--4--3---3-21----47----638---3--5------96--4389-4-------13-2------7--46---8-----5"
+                                 << Calificacion::ParejaOculta;
+    QTest::newRow("triple") << "51----7-4-2--3-5---------9-2-5-6-----9617--5-----58-----4-16-27-6-9---4-----4-8--"
+                            << Calificacion::Trio;
+    QTest::newRow("hidden triple") << "2--4--7----5971-3---------5---859-731-3--4----8--1----41869---2----48-6---------8"
+                                   << Calificacion::TrioOculto;
+    QTest::newRow("X-wing") << "-6-75-3-1----1------2---87---5-34-9-3-----2-8-7-5-2-1-7-36-19---1-84------------2"
+                            << Calificacion::AlaX;
+    QTest::newRow("swordfish") << "-43-------1--546------9135-7-----5---6--4---3-8-2-----39-16-48------9-6---1--2---"
+                               << Calificacion::PezEspada;
+    QTest::newRow("XY-wing") << "--5768----784----2---3---7-------1---9--7----4-6-31-5-8--2--3---6----42-9-4-5---8"
+                             << Calificacion::AlaXY;
+    QTest::newRow("XYZ-wing") << "138--6------8--2-9----5431--9--7------64---2-2-1-8--3-8----94-2-6--47--5---5-----"
+                              << Calificacion::AlaXYZ;
+    QTest::newRow("one solution only a guess reaches")
+        << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << Calificacion::Probando;
+    QTest::newRow("empty board") << QString(81, '-') << Calificacion::VariasSoluciones;
+    QTest::newRow("a digit twice in a row") << "5---5" + QString(76, '-') << Calificacion::SinSolucion;
+    QTest::newRow("a cell where nothing fits") << "12345678-" + QString(8, '-') + "9" + QString(63, '-')
+                                               << Calificacion::SinSolucion;
+}
+
+// The grade is the hardest technique needed. What the table claims of the
+// solutions, the tests' own solver confirms.
+void TestRazonamiento::calificaciones()
+{
+    QFETCH(QString, dados);
+    QFETCH(Calificacion, calificacion);
+    QCOMPARE(int(Calificar(DigitosDe(dados))), int(calificacion));
+    QCOMPARE(SeResuelveRazonando(DigitosDe(dados)), calificacion < Calificacion::Probando);
+    std::array<int, 81> t = Enteros(dados);
+    const int esperadas = calificacion == Calificacion::SinSolucion ? 0 : calificacion == Calificacion::VariasSoluciones ? 2 : 1;
+    bool cumplen = true;
+    for (int i = 0; i < 81; ++i)
+        if (t[i]) {
+            const int d = t[i];
+            t[i] = 0;
+            cumplen = cumplen && Cabe(t, i, d);
+            t[i] = d;
+        }
+    QCOMPARE(cumplen ? Soluciones(t) : 0, esperadas);
+}
+
+QTEST_APPLESS_MAIN(TestRazonamiento)
+#include "tst_razonamiento.moc"
