@@ -5,12 +5,17 @@
 #include "Coordenadas.h"
 #include "Frases.h"
 #include "Historial.h"
+#include "Importar.h"
+#include "Partida.h"
 #include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
+#include <algorithm>
 
 namespace {
 
@@ -23,13 +28,24 @@ QString SinBlancos(const QString& t)
     return t.mid(a, b - a);
 }
 
+// How hard a puzzle from outside is, as far as the hint's reasoning can tell: whether
+// its steps alone finish it from the givens.
+QString Dificultad(const Digitos& dados)
+{
+    Digitos t = dados;
+    while (const std::optional<Paso> paso = SiguientePaso(t)) t[paso->celda] = static_cast<int8_t>(paso->digito);
+    return std::find(t.begin(), t.end(), 0) == t.end()
+               ? QCoreApplication::translate("DetectorTeclas", "Se resuelve razonando")
+               : QCoreApplication::translate("DetectorTeclas", "No se resuelve solo razonando");
+}
+
 } // namespace
 
 DetectorTeclas::DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
                                Reproductor& reproductor, Voz& voz,
-                               std::function<void()> MostrarBotonera)
+                               std::function<void()> MostrarBotonera, std::function<void()> PartidaEmpezada)
     : e_(estado), casillas_(casillas), TbPorta_(TbPorta), reproductor_(reproductor), voz_(voz),
-      MostrarBotonera_(std::move(MostrarBotonera))
+      MostrarBotonera_(std::move(MostrarBotonera)), PartidaEmpezada_(std::move(PartidaEmpezada))
 {
 }
 
@@ -323,6 +339,28 @@ void DetectorTeclas::DarPista()
     const Pista pista = CalcularPista(e_, casillas_);
     if (pista.Destino() >= 0) IrA(pista.Destino());
     Decir(Frases::Explicacion(pista));
+}
+
+// The game in play is only replaced by a puzzle that can be played to its one solution.
+void DetectorTeclas::ImportarSudoku()
+{
+    const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
+    if (leido.rechazo != Rechazo::Ninguno) {
+        Decir(Frases::SudokuRechazado(leido));
+        return;
+    }
+    EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    PartidaEmpezada_();
+    Decir(Frases::SudokuImportado(leido.Dados(), Dificultad(leido.dados)));
+}
+
+// One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
+void DetectorTeclas::CopiarTablero()
+{
+    QString linea;
+    for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
+    QGuiApplication::clipboard()->setText(linea);
+    Decir(Frases::TableroCopiado());
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

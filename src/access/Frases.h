@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <vector>
 #include "Consultas.h"
+#include "Importar.h"
 #include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, I, X), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -32,6 +33,13 @@ QString Repeticiones(const Repeticion& donde);
 QString SolucionUnica(bool activado);
 // H: the hint in words, one utterance.
 QString Explicacion(const Pista& pista);
+// I: a puzzle taken, with its number of givens and how hard it is (a phrase of
+// its own, which may be empty).
+QString SudokuImportado(int dados, const QString& dificultad);
+// I and --sudoku: why a puzzle is not taken.
+QString SudokuRechazado(const SudokuLeido& leido);
+// X.
+QString TableroCopiado();
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
 // The help section for these keys and the licence, lines ending in CR LF.

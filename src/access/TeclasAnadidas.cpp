@@ -14,6 +14,8 @@ const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_E, &DetectorTeclas::CambiarAvisoRepetido},
     {VK_U, &DetectorTeclas::CambiarSolucionUnica},
     {VK_H, &DetectorTeclas::DarPista},
+    {VK_I, &DetectorTeclas::ImportarSudoku},
+    {VK_X, &DetectorTeclas::CopiarTablero},
 };
 
 void DetectorTeclas::TeclaAnadida(int codigo)
