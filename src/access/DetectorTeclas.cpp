@@ -349,7 +349,10 @@ void DetectorTeclas::ImportarSudoku()
         Decir(Frases::SudokuRechazado(leido));
         return;
     }
-    EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    {
+        const Voz::TableroEntero tablero;
+        EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    }
     PartidaEmpezada_();
     Decir(Frases::SudokuImportado(leido.Dados(), Dificultad(leido.dados)));
 }
