@@ -41,9 +41,7 @@ SudokuLeido LeerSudoku(std::string_view texto)
     Digitos halladas[2];
     switch (ContarSoluciones(s.dados, 2, halladas)) {
     case 0: s.rechazo = Rechazo::SinSolucion; break;
-    case 1:
-        s.solucion = halladas[0];
-        break;
+    case 1: s.solucion = halladas[0]; break;
     case SolucionesDesconocidas: s.rechazo = Rechazo::Inabarcable; break;
     default: s.rechazo = Rechazo::VariasSoluciones; break;
     }
