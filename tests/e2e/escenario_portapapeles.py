@@ -31,6 +31,7 @@ def cuerpo(s):
     decir(s, "i", "Sudoku rechazado: no hay ninguna casilla")
 
     s.set_clipboard(nueve_lineas(DIECISIETE))
+    s.wait_quiet(quiet=0.5)   # whatever a screen reader says of another program's copy
     m = s.mark()
     s.press("i")
     s.wait_for(IMPORTADO, since=m)
