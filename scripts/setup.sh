@@ -21,7 +21,7 @@ packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 if [ "${1:-}" = --pruebas ]; then
   packages+=(
     # end-to-end: a real X server, the accessibility bus and a screen reader
-    xvfb xdotool x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
+    xvfb xdotool xclip x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
     espeak-ng libao4 procps libfaketime
     # a sound server on a null sink for the sound tests

@@ -38,6 +38,8 @@ public:
 };
 
 const QString OpcionIdioma = QStringLiteral("idioma");
+// A puzzle the game refuses is not a usage error: its own status, for scripts.
+constexpr int SalidaSudokuRechazado = 2;
 
 // The language asked for on the command line, or the desktop's. Read before the
 // rest, since the usage text is written in it.
@@ -53,6 +55,7 @@ QString IdiomaPedido(const QStringList& argumentos)
 struct Ordenes {
     std::optional<int> salida;   // the game stops there without a window
     QString idioma;
+    std::optional<SudokuLeido> sudoku;
 };
 
 // Reads the command line before any window system is opened, so that --help and
@@ -80,7 +83,12 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         QCoreApplication::translate("main", "Juega en este idioma: %1 (si no, el del escritorio).")
             .arg(IdiomasDisponibles().join(QStringLiteral(", "))),
         QCoreApplication::translate("main", "idioma"));
-    lector.addOptions({ayuda, version, idiomaOpcion});
+    const QCommandLineOption sudoku(
+        QStringLiteral("sudoku"),
+        QCoreApplication::translate("main", "Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos "
+                                            "y 0 o punto para las vacías; lo demás no cuenta."),
+        QCoreApplication::translate("main", "sudoku"));
+    lector.addOptions({ayuda, version, idiomaOpcion, sudoku});
 
     QString error;
     if (!lector.parse(QCoreApplication::arguments()))
@@ -91,18 +99,24 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         error = QCoreApplication::translate("main", "Idioma desconocido: «%1».").arg(idioma);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(error), qUtf8Printable(lector.helpText()));
-        return {EXIT_FAILURE, idioma};
+        return {EXIT_FAILURE, idioma, std::nullopt};
     }
     if (lector.isSet(ayuda)) {
         std::fputs(qUtf8Printable(lector.helpText()), stdout);
-        return {EXIT_SUCCESS, idioma};
+        return {EXIT_SUCCESS, idioma, std::nullopt};
     }
     if (lector.isSet(version)) {
         std::printf("novaro %s\n%s\n", qUtf8Printable(QCoreApplication::applicationVersion()),
                     qUtf8Printable(Frases::Licencia().join(QLatin1Char('\n'))));
-        return {EXIT_SUCCESS, idioma};
+        return {EXIT_SUCCESS, idioma, std::nullopt};
     }
-    return {std::nullopt, idioma};
+    if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt};
+    const SudokuLeido leido = LeerSudoku(lector.value(sudoku).toStdString());
+    if (leido.rechazo != Rechazo::Ninguno) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(Frases::SudokuRechazado(leido)));
+        return {SalidaSudokuRechazado, idioma, std::nullopt};
+    }
+    return {std::nullopt, idioma, leido};
 }
 
 } // namespace
@@ -113,10 +127,12 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(NOVARO_VERSION));
     // Without arguments there is nothing to read, and start-up pays nothing for it.
     QString idioma;
+    Form1::Opciones opciones;
     if (argc > 1) {
-        const Ordenes ordenes = LeerOrdenes(argc, argv);
+        Ordenes ordenes = LeerOrdenes(argc, argv);
         if (ordenes.salida) return *ordenes.salida;
         idioma = ordenes.idioma;
+        opciones.sudoku = std::move(ordenes.sudoku);
     }
 
     QApplication app(argc, argv);
@@ -124,7 +140,7 @@ int main(int argc, char* argv[])
     InstalarIdioma(idioma, LugaresDelPrograma().datos);   // a missing translation leaves it Spanish
     QGuiApplication::setDesktopFileName(QStringLiteral(NOVARO_ID));
     Voz::InstalarFabrica();
-    Form1 ventana;
+    Form1 ventana(std::move(opciones));
     ventana.show();
     return app.exec();
 }

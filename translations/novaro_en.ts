@@ -93,6 +93,14 @@
         <source>Modo escritura desactivado </source>
         <translation>Write mode off </translation>
     </message>
+    <message>
+        <source>Se resuelve razonando</source>
+        <translation>Reasoning solves it</translation>
+    </message>
+    <message>
+        <source>No se resuelve solo razonando</source>
+        <translation>Reasoning alone does not solve it</translation>
+    </message>
 </context>
 <context>
     <name>Dialog</name>
@@ -665,6 +673,80 @@
     <message>
         <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
         <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
+        <source>Sudoku importado, %1 números dados</source>
+        <translation>Sudoku imported, %1 given numbers</translation>
+    </message>
+    <message>
+        <source>no hay ninguna casilla</source>
+        <translation>there is no cell</translation>
+    </message>
+    <message>
+        <source>hay una sola casilla y hacen falta 81</source>
+        <translation>there is only one cell and 81 are needed</translation>
+    </message>
+    <message>
+        <source>hay %1 casillas y hacen falta 81</source>
+        <translation>there are %1 cells and 81 are needed</translation>
+    </message>
+    <message>
+        <source>hay más de 81 casillas</source>
+        <translation>there are more than 81 cells</translation>
+    </message>
+    <message>
+        <source>el %1 se repite en la fila %2</source>
+        <translation>the %1 repeats in row %2</translation>
+    </message>
+    <message>
+        <source>el %1 se repite en la columna %2</source>
+        <translation>the %1 repeats in column %2</translation>
+    </message>
+    <message>
+        <source>el %1 se repite en el panel %2</source>
+        <translation>the %1 repeats in the %2 panel</translation>
+    </message>
+    <message>
+        <source>no tiene solución</source>
+        <translation>it has no solution</translation>
+    </message>
+    <message>
+        <source>tiene más de una solución</source>
+        <translation>it has more than one solution</translation>
+    </message>
+    <message>
+        <source>no se ha podido comprobar que tenga una sola solución</source>
+        <translation>it could not be checked that it has only one solution</translation>
+    </message>
+    <message>
+        <source>Sudoku rechazado: %1</source>
+        <translation>Sudoku refused: %1</translation>
+    </message>
+    <message>
+        <source>Tablero copiado</source>
+        <translation>Board copied</translation>
+    </message>
+    <message>
+        <source>  I: juega el sudoku copiado en el portapapeles en lugar del juego actual: 81 casillas,</source>
+        <translation>  I: plays the sudoku copied to the clipboard instead of the current game: 81 cells,</translation>
+    </message>
+    <message>
+        <source>los números del 1 al 9 como datos y 0 o punto para las vacías; lo demás no cuenta.</source>
+        <translation>the numbers 1 to 9 as given numbers and 0 or a full stop for the empty ones; nothing else counts.</translation>
+    </message>
+    <message>
+        <source>Si no vale, dice por qué y el juego actual sigue.</source>
+        <translation>If it will not do, it says why and the current game goes on.</translation>
+    </message>
+    <message>
+        <source>  X: copia el tablero en el portapapeles, en una línea de 81 caracteres: el número de</source>
+        <translation>  X: copies the board to the clipboard as one line of 81 characters: the number of</translation>
+    </message>
+    <message>
+        <source>cada casilla que tiene uno y un punto en las demás.</source>
+        <translation>every cell that holds one and a full stop for the others.</translation>
+    </message>
+    <message>
+        <source>  Desde la terminal, novaro --sudoku seguido del sudoku empieza con ese sudoku.</source>
+        <translation>  From a terminal, novaro --sudoku followed by a sudoku starts with that sudoku.</translation>
     </message>
 </context>
 <context>
@@ -724,6 +806,14 @@ Games are kept in %2</translation>
     <message>
         <source>Idioma desconocido: «%1».</source>
         <translation>Unknown language: «%1».</translation>
+    </message>
+    <message>
+        <source>Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos y 0 o punto para las vacías; lo demás no cuenta.</source>
+        <translation>Starts with this sudoku: 81 cells, the numbers 1 to 9 as given numbers and 0 or a full stop for the empty ones; nothing else counts.</translation>
+    </message>
+    <message>
+        <source>sudoku</source>
+        <translation>sudoku</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ inline constexpr int VK_E = 'E';
 inline constexpr int VK_F = 'F';
 inline constexpr int VK_G = 'G';
 inline constexpr int VK_H = 'H';
+inline constexpr int VK_I = 'I';
 inline constexpr int VK_N = 'N';
 inline constexpr int VK_O = 'O';
 inline constexpr int VK_P = 'P';
@@ -36,6 +37,7 @@ inline constexpr int VK_S = 'S';
 inline constexpr int VK_T = 'T';
 inline constexpr int VK_U = 'U';
 inline constexpr int VK_V = 'V';
+inline constexpr int VK_X = 'X';
 inline constexpr int VK_Z = 'Z';
 
 // Virtual-key codes the dispatcher speaks (37 Left, 112 F1, 93 Applications...).

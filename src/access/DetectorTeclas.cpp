@@ -6,12 +6,17 @@
 #include "Coordenadas.h"
 #include "Frases.h"
 #include "Historial.h"
+#include "Importar.h"
+#include "Partida.h"
 #include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
+#include <algorithm>
 
 namespace {
 
@@ -28,9 +33,9 @@ QString SinBlancos(const QString& t)
 
 DetectorTeclas::DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
                                Reproductor& reproductor, Voz& voz,
-                               std::function<void()> MostrarBotonera)
+                               std::function<void()> MostrarBotonera, std::function<void()> PartidaEmpezada)
     : e_(estado), casillas_(casillas), TbPorta_(TbPorta), reproductor_(reproductor), voz_(voz),
-      MostrarBotonera_(std::move(MostrarBotonera))
+      MostrarBotonera_(std::move(MostrarBotonera)), PartidaEmpezada_(std::move(PartidaEmpezada))
 {
 }
 
@@ -330,6 +335,31 @@ void DetectorTeclas::DarPista()
 void DetectorTeclas::DecirDificultad()
 {
     Decir(Frases::Dificultad(Calificar(DadosDe(e_))));
+}
+
+// The game in play is only replaced by a puzzle that can be played to its one solution.
+void DetectorTeclas::ImportarSudoku()
+{
+    const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
+    if (leido.rechazo != Rechazo::Ninguno) {
+        Decir(Frases::SudokuRechazado(leido));
+        return;
+    }
+    {
+        const Voz::TableroEntero tablero;
+        EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    }
+    PartidaEmpezada_();
+    Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
+}
+
+// One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
+void DetectorTeclas::CopiarTablero()
+{
+    QString linea;
+    for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
+    QGuiApplication::clipboard()->setText(linea);
+    Decir(Frases::TableroCopiado());
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

@@ -17,8 +17,11 @@ void PintarLineaEntrada(QLineEdit& linea);
 // focus, key-down and character events. Each keystroke ends with one utterance.
 class DetectorTeclas {
 public:
+    // PartidaEmpezada: a puzzle from outside has replaced the game; the window lifts
+    // the bar on checking and saving, as a new game does.
     DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
-                   Reproductor& reproductor, Voz& voz, std::function<void()> MostrarBotonera);
+                   Reproductor& reproductor, Voz& voz, std::function<void()> MostrarBotonera,
+                   std::function<void()> PartidaEmpezada);
 
     void Picture1_GotFocus();
     void Picture1_KeyDown(int codigo);
@@ -64,6 +67,8 @@ private:
     void CambiarSolucionUnica();
     void DarPista();
     void DecirDificultad();
+    void ImportarSudoku();
+    void CopiarTablero();
     QString CeldaOida(int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;
@@ -78,6 +83,7 @@ private:
     Reproductor& reproductor_;
     Voz& voz_;
     std::function<void()> MostrarBotonera_;
+    std::function<void()> PartidaEmpezada_;
 
     bool FocoRecibido = false;
     bool MensajeModo = false;

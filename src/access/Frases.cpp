@@ -297,6 +297,45 @@ QString Dificultad(Calificacion calificacion)
     return Tr(textos[static_cast<int>(calificacion)]);
 }
 
+QString SudokuImportado(int dados, const QString& dificultad)
+{
+    const QString importado = QCoreApplication::translate("Frases", "Sudoku importado, %1 números dados").arg(dados);
+    return dificultad.isEmpty() ? importado : importado + QStringLiteral(". ") + dificultad;
+}
+
+QString SudokuRechazado(const SudokuLeido& leido)
+{
+    QString motivo;
+    switch (leido.rechazo) {
+    case Rechazo::Ninguno: return {};
+    case Rechazo::Casillas:
+        if (leido.casillas == 0) motivo = QCoreApplication::translate("Frases", "no hay ninguna casilla");
+        else if (leido.casillas == 1) motivo = QCoreApplication::translate("Frases", "hay una sola casilla y hacen falta 81");
+        else if (leido.casillas < 81) motivo = QCoreApplication::translate("Frases", "hay %1 casillas y hacen falta 81").arg(leido.casillas);
+        else motivo = QCoreApplication::translate("Frases", "hay más de 81 casillas");
+        break;
+    case Rechazo::Repetido: {
+        const QString digito = QString::number(leido.digito), numero = QString::number(leido.grupo.numero + 1);
+        switch (leido.grupo.tipo) {
+        case TipoGrupo::Fila: motivo = QCoreApplication::translate("Frases", "el %1 se repite en la fila %2").arg(digito, numero); break;
+        case TipoGrupo::Columna: motivo = QCoreApplication::translate("Frases", "el %1 se repite en la columna %2").arg(digito, numero); break;
+        case TipoGrupo::Panel:
+            motivo = QCoreApplication::translate("Frases", "el %1 se repite en el panel %2").arg(digito, Panel(leido.grupo.numero));
+            break;
+        }
+        break;
+    }
+    case Rechazo::SinSolucion: motivo = QCoreApplication::translate("Frases", "no tiene solución"); break;
+    case Rechazo::VariasSoluciones: motivo = QCoreApplication::translate("Frases", "tiene más de una solución"); break;
+    case Rechazo::Inabarcable:
+        motivo = QCoreApplication::translate("Frases", "no se ha podido comprobar que tenga una sola solución");
+        break;
+    }
+    return QCoreApplication::translate("Frases", "Sudoku rechazado: %1").arg(motivo);
+}
+
+QString TableroCopiado() { return QCoreApplication::translate("Frases", "Tablero copiado"); }
+
 QString Menu(const QString& nombre, qsizetype opciones)
 {
     return QCoreApplication::translate("Frases", "Menú %1, %2 opciones").arg(nombre, QString::number(opciones));
@@ -326,6 +365,12 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
         QT_TRANSLATE_NOOP("Frases", "  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para"),
         QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar."),
+        QT_TRANSLATE_NOOP("Frases", "  I: juega el sudoku copiado en el portapapeles en lugar del juego actual: 81 casillas,"),
+        QT_TRANSLATE_NOOP("Frases", "los números del 1 al 9 como datos y 0 o punto para las vacías; lo demás no cuenta."),
+        QT_TRANSLATE_NOOP("Frases", "Si no vale, dice por qué y el juego actual sigue."),
+        QT_TRANSLATE_NOOP("Frases", "  X: copia el tablero en el portapapeles, en una línea de 81 caracteres: el número de"),
+        QT_TRANSLATE_NOOP("Frases", "cada casilla que tiene uno y un punto en las demás."),
+        QT_TRANSLATE_NOOP("Frases", "  Desde la terminal, novaro --sudoku seguido del sudoku empieza con ese sudoku."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };

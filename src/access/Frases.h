@@ -7,9 +7,10 @@
 #include <vector>
 #include "Calificacion.h"
 #include "Consultas.h"
+#include "Importar.h"
 #include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -35,6 +36,13 @@ QString SolucionUnica(bool activado);
 QString Explicacion(const Pista& pista);
 // G: how hard the puzzle is, one utterance.
 QString Dificultad(Calificacion calificacion);
+// I: a puzzle taken, with its number of givens and how hard it is (a phrase of
+// its own, which may be empty).
+QString SudokuImportado(int dados, const QString& dificultad);
+// I and --sudoku: why a puzzle is not taken.
+QString SudokuRechazado(const SudokuLeido& leido);
+// X.
+QString TableroCopiado();
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
 // The help section for these keys and the licence, lines ending in CR LF.

@@ -15,6 +15,8 @@ const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_U, &DetectorTeclas::CambiarSolucionUnica},
     {VK_H, &DetectorTeclas::DarPista},
     {VK_G, &DetectorTeclas::DecirDificultad},
+    {VK_I, &DetectorTeclas::ImportarSudoku},
+    {VK_X, &DetectorTeclas::CopiarTablero},
 };
 
 void DetectorTeclas::TeclaAnadida(int codigo)

@@ -32,7 +32,46 @@ QAccessibleInterface* FabricaAviso(const QString& clase, QObject* objeto)
     return nullptr;
 }
 
+// What TableroEntero hands the events it lets through to; none: Qt's own bridge.
+QAccessible::UpdateHandler manejadorAnterior = nullptr;
+int tablerosEnteros = 0;
+
+bool TextoLejosDelFoco(const QAccessibleEvent* evento)
+{
+    switch (evento->type()) {
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        return evento->object() != QApplication::focusWidget();
+    default:
+        return false;
+    }
+}
+
+void SinTextosLejos(QAccessibleEvent* evento)
+{
+    if (TextoLejosDelFoco(evento))
+        return;
+    QAccessible::installUpdateHandler(manejadorAnterior);
+    Voz::Publicar(evento);
+    QAccessible::installUpdateHandler(SinTextosLejos);
+}
+
 } // namespace
+
+Voz::TableroEntero::TableroEntero()
+{
+    if (tablerosEnteros++ == 0)
+        manejadorAnterior = QAccessible::installUpdateHandler(SinTextosLejos);
+}
+
+Voz::TableroEntero::~TableroEntero()
+{
+    if (--tablerosEnteros == 0)
+        QAccessible::installUpdateHandler(manejadorAnterior);
+}
 
 EtiquetaAviso::EtiquetaAviso(QWidget* padre) : QLabel(padre) {}
 

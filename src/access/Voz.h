@@ -42,6 +42,19 @@ public:
     // is active, so tests put an observer here.
     static inline QAccessible::UpdateHandler Publicar = QAccessible::updateAccessibility;
 
+    // While one lives, text changes of controls away from the focus are kept from
+    // the screen reader. A board rewritten at once makes three events a cell, and
+    // Orca 43, flooded past a hundred, drops the one utterance that says what
+    // happened. A cell's text is read anew when it takes the focus, and its other
+    // events (the "vacía" description, which clients cache) still go out.
+    class TableroEntero {
+    public:
+        TableroEntero();
+        ~TableroEntero();
+        TableroEntero(const TableroEntero&) = delete;
+        TableroEntero& operator=(const TableroEntero&) = delete;
+    };
+
 signals:
     void Hablado(const QString& texto);
 

@@ -5,6 +5,33 @@
 
 namespace {
 
+// Every game starts from an empty board with nothing of the last one left: no
+// text, mark, lock or change to undo.
+void VaciarPartida(EstadoJuego& e, Casillas& casillas)
+{
+    e.Cambios.Olvidar();
+    for (int i = 0; i < 81; ++i) {
+        casillas.PonerTexto(static_cast<int16_t>(i), "-");
+        e.Provisionales[i] = false;
+        e.Originales[i] = false;
+        casillas.Bloquear(static_cast<int16_t>(i), false);
+    }
+}
+
+void PonerDado(EstadoJuego& e, Casillas& casillas, int i, int digito)
+{
+    const auto idx = static_cast<int16_t>(i);
+    casillas.PonerTexto(idx, std::string(1, static_cast<char>('0' + digito)));
+    casillas.Bloquear(idx, true);
+    casillas.PonerColorTexto(idx, Rojo);
+    e.Originales[i] = true;
+}
+
+void PintarSinCursor(Casillas& casillas)
+{
+    for (int i = 0; i < 81; ++i) casillas.SeleccionarCasilla(static_cast<int16_t>(i), false);
+}
+
 struct Carving {
     EstadoJuego& e;
     Casillas& casillas;
@@ -26,11 +53,7 @@ struct Carving {
 
     void Colocar(int i, bool primeraPasada)
     {
-        const auto idx = static_cast<int16_t>(i);
-        casillas.PonerTexto(idx, std::string(1, static_cast<char>('0' + Digito(i))));
-        casillas.Bloquear(idx, true);
-        casillas.PonerColorTexto(idx, Rojo);
-        e.Originales[i] = true;
+        PonerDado(e, casillas, i, Digito(i));
         if (primeraPasada) ++usosDigito[Digito(i)];
     }
 
@@ -100,14 +123,7 @@ struct Carving {
 
     void Ejecutar()
     {
-        e.Cambios.Olvidar();
-        for (int i = 0; i < 81; ++i) {
-            casillas.PonerTexto(static_cast<int16_t>(i), "-");
-            e.Provisionales[i] = false;
-            e.Originales[i] = false;
-            casillas.Bloquear(static_cast<int16_t>(i), false);
-        }
-
+        VaciarPartida(e, casillas);
         PrimeraPasada();
 
         for (int c = 0; c < 9; ++c) {
@@ -133,8 +149,7 @@ struct Carving {
             Colocar(y * 9 + x, false);
         }
         if (e.SolucionUnica) DejarUnaSolucion();
-
-        for (int i = 0; i < 81; ++i) casillas.SeleccionarCasilla(static_cast<int16_t>(i), false);
+        PintarSinCursor(casillas);
     }
 };
 
@@ -150,4 +165,14 @@ void NuevaPartida(EstadoJuego& e, Casillas& casillas, FuenteAzar& azar)
     GenerarSolucion(e, azar);
     Barajar(e, azar);
     CrearPartida(e, casillas, azar);
+}
+
+void EmpezarPartida(EstadoJuego& e, Casillas& casillas, const Digitos& dados, const Digitos& solucion)
+{
+    for (int i = 0; i < 81; ++i) e.Solucion[i / 9][i % 9] = solucion[i];
+    e.ColumnaActual = e.FilaActual = e.CasillaActual = 0;
+    VaciarPartida(e, casillas);
+    for (int i = 0; i < 81; ++i)
+        if (dados[i]) PonerDado(e, casillas, i, dados[i]);
+    PintarSinCursor(casillas);
 }

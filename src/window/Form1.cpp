@@ -61,7 +61,8 @@ uint64_t SemillaDelReloj(const QTime& hora)
 
 Form1::Form1(Opciones opciones)
     : azar_(std::move(opciones.azar)), reproductor_(std::move(opciones.reproductor)),
-      lugares_(opciones.directorio.isEmpty() ? LugaresDelPrograma() : LugaresPortatiles(opciones.directorio))
+      lugares_(opciones.directorio.isEmpty() ? LugaresDelPrograma() : LugaresPortatiles(opciones.directorio)),
+      sudokuInicial_(std::move(opciones.sudoku))
 {
     if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>(lugares_.bibliotecas);
 
@@ -78,7 +79,11 @@ Form1::Form1(Opciones opciones)
     ConstruirMenus();
     voz_ = new Voz(this);
     detector_ = std::make_unique<DetectorTeclas>(Estado, *this, *TbPorta, *reproductor_, *voz_,
-                                                 [this] { MostrarBotonera(); });
+                                                 [this] { MostrarBotonera(); },
+                                                 [this] {
+                                                     Command1->setEnabled(true);
+                                                     Command4->setEnabled(true);
+                                                 });
     Picture1->PonerDetector(detector_.get());
     Form_Load();
 }
@@ -100,7 +105,9 @@ void Form1::Form_Load()
     reproductor_->PonerArchivo(ruta);
     Estado.SonidoActivo = true;
     CrearCasillas();
-    NuevaPartida(Estado, *this, *azar_);   // silent: the window is not shown yet
+    // Silent: the window is not shown yet.
+    if (sudokuInicial_) EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
+    else NuevaPartida(Estado, *this, *azar_);
     Picture1->setFocus();
 }
 

@@ -5,11 +5,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include "Azar.h"
 #include "Casillas.h"
 #include "DetectorTeclas.h"
 #include "Reproductor.h"
 #include "Estado.h"
+#include "Importar.h"
 #include "Lugares.h"
 
 class CajaTeclas;
@@ -30,11 +32,13 @@ class Form1 : public QMainWindow, public Casillas {
 public:
     // Tests hand in a fixed random source, a recording sound player and a
     // private folder that holds everything, as a portable copy does; the game
-    // itself uses the defaults.
+    // itself uses the defaults. A puzzle the command line brought, already taken,
+    // is the first game instead of a dealt one.
     struct Opciones {
         std::unique_ptr<FuenteAzar> azar;
         std::unique_ptr<Reproductor> reproductor;
         QString directorio;
+        std::optional<SudokuLeido> sudoku;
     };
     explicit Form1(Opciones opciones = {});
     ~Form1() override;
@@ -109,5 +113,6 @@ private:
     std::unique_ptr<DetectorTeclas> detector_;
     Voz* voz_ = nullptr;
     Lugares lugares_;
+    std::optional<SudokuLeido> sudokuInicial_;
     std::array<bool, 81> seleccionadas_{};
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Contador.h"
+#include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
+#include <QClipboard>
+#include <QMimeData>
 
 namespace {
 
@@ -44,6 +47,10 @@ private slots:
     void saltos();
     void dificultad_data();
     void dificultad();
+    void importar_data();
+    void importar();
+    void copiar();
+    void copiadoYPegadoDaLosMismosDados();
     void foco();
     void caracteresDeControlNuncaLleganALaCelda();
 };
@@ -352,6 +359,8 @@ void TestTeclado::interruptores_data()
     QTest::newRow("G on a board of one given") << "dado" << false << Teclas({Qt::Key_G})
         << QStringList{"Dificultad: tiene más de una solución, no se resuelve solo razonando"} << 0 << false;
     QTest::newRow("G in write mode is typed") << "-" << true << Teclas({Qt::Key_G}) << QStringList{"12g"} << 0 << false;
+    QTest::newRow("I and X in write mode are typed") << "-" << true << Teclas({Qt::Key_I, Qt::Key_X})
+        << QStringList{"12i", "12ix"} << 0 << false;
 }
 
 void TestTeclado::interruptores()
@@ -513,6 +522,143 @@ void TestTeclado::dificultad()
     QTest::keyClick(v.f->Picture1, Qt::Key_G);
     QCOMPARE(v.dichos, QStringList{dicho});
     QCOMPARE(v.EnCursor(), 40);
+}
+
+void TestTeclado::importar_data()
+{
+    QTest::addColumn<QString>("portapapeles");
+    QTest::addColumn<QByteArray>("binario");   // put on the clipboard as data, with no text
+    QTest::addColumn<QString>("dicho");
+
+    const QString facil = SudokuFacil;
+    QTest::newRow("one line of 81") << facil << QByteArray()
+        << "Sudoku importado, 30 números dados. Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
+    QString marco;
+    for (int f = 0; f < 9; ++f) marco += "| " + QString(facil.mid(f * 9, 9)).replace('.', '0') + " |\n";
+    QTest::newRow("nine lines in a frame") << marco << QByteArray()
+        << "Sudoku importado, 30 números dados. Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
+    QTest::newRow("17 givens") << QString(Sudoku17) << QByteArray()
+        << "Sudoku importado, 17 números dados. Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
+    QTest::newRow("one that needs a guess") << QString(SudokuConTanteo) << QByteArray()
+        << "Sudoku importado, 21 números dados. Dificultad: no se resuelve solo razonando";
+    QTest::newRow("empty clipboard") << "" << QByteArray() << "Sudoku rechazado: no hay ninguna casilla";
+    QTest::newRow("one cell") << "5" << QByteArray() << "Sudoku rechazado: hay una sola casilla y hacen falta 81";
+    QTest::newRow("a row short") << facil.left(72) << QByteArray() << "Sudoku rechazado: hay 72 casillas y hacen falta 81";
+    QTest::newRow("a megabyte") << QString(1 << 20, '4') << QByteArray() << "Sudoku rechazado: hay más de 81 casillas";
+    QTest::newRow("binary data") << "" << QByteArray(1 << 20, '\x07') << "Sudoku rechazado: no hay ninguna casilla";
+    auto con = [&facil](int celda, char digito) {
+        QString t = facil;
+        t[celda] = QLatin1Char(digito);
+        return t;
+    };
+    QTest::newRow("a row repeats") << con(2, '5') << QByteArray() << "Sudoku rechazado: el 5 se repite en la fila 1";
+    QTest::newRow("a column repeats") << con(54, '5') << QByteArray() << "Sudoku rechazado: el 5 se repite en la columna 1";
+    QTest::newRow("a panel repeats") << con(11, '3') << QByteArray()
+        << "Sudoku rechazado: el 3 se repite en el panel superior izquierdo";
+    QTest::newRow("no solution") << con(2, '1') << QByteArray() << "Sudoku rechazado: no tiene solución";
+    QTest::newRow("several solutions") << con(0, '.') .left(40) + QString(41, '.') << QByteArray()
+        << "Sudoku rechazado: tiene más de una solución";
+}
+
+// A game under way, its solution on show and a level chosen: a refused puzzle
+// leaves all of it; a taken one replaces the game and lifts the bar on checking.
+void TestTeclado::importar()
+{
+    QFETCH(QString, portapapeles);
+    QFETCH(QByteArray, binario);
+    QFETCH(QString, dicho);
+    VentanaPrueba v;
+    v.f->MnuN[3]->trigger();
+    v.f->Command3_Click();
+    const int escrita = int(std::find(v.f->Estado.Originales.begin(), v.f->Estado.Originales.end(), false)
+                            - v.f->Estado.Originales.begin());
+    v.Cursor(escrita / 9, escrita % 9);
+    QTestEventList escribir = Teclas({Qt::Key_Return, Qt::Key_1, Qt::Key_Space, Qt::Key_O, Qt::Key_Space, Qt::Key_2,
+                                      Qt::Key_Return, Qt::Key_Control, Qt::Key_Down});
+    escribir.simulate(v.f->Picture1);
+    const EstadoJuego antes = v.f->Estado;
+    QStringList textos;
+    for (Casilla* c : v.f->Text1) textos << c->text();
+    QVERIFY(antes.Cambios.Pasos() > 0);
+
+    if (binario.isEmpty()) {
+        QGuiApplication::clipboard()->setText(portapapeles);
+    } else {
+        auto* datos = new QMimeData;
+        datos->setData("application/octet-stream", binario);
+        QGuiApplication::clipboard()->setMimeData(datos);
+    }
+    v.dichos.clear();
+    QTest::keyClick(v.f->Picture1, Qt::Key_I);
+    QCOMPARE(v.dichos, QStringList{dicho});
+    QCOMPARE(v.f->Estado.Nivel, int16_t(3));
+
+    if (!dicho.startsWith("Sudoku importado")) {
+        QStringList despues;
+        for (Casilla* c : v.f->Text1) despues << c->text();
+        QCOMPARE(despues, textos);
+        QCOMPARE(v.f->Estado.Solucion, antes.Solucion);
+        QCOMPARE(v.f->Estado.Originales, antes.Originales);
+        QCOMPARE(v.f->Estado.Provisionales, antes.Provisionales);
+        QCOMPARE(v.f->Estado.Cambios.Lista(), antes.Cambios.Lista());
+        QCOMPARE(v.EnCursor(), int(antes.CasillaActual));
+        QVERIFY(!v.f->Command1->isEnabled() && !v.f->Command4->isEnabled());
+        return;
+    }
+    const SudokuLeido leido = LeerSudoku(portapapeles.toStdString());
+    for (int i = 0; i < 81; ++i) {
+        const int d = leido.dados[i];
+        QCOMPARE(v.Celda(i), d ? QString::number(d) : QString("-"));
+        QCOMPARE(v.f->Estado.Originales[i], d != 0);
+        QCOMPARE(v.f->Text1[i]->isReadOnly(), d != 0);
+        QCOMPARE(v.ColorTexto(i), d ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        QVERIFY(!v.f->Estado.Provisionales[i]);
+        QVERIFY(!v.f->Seleccionada(i));
+        QCOMPARE(int(v.f->Estado.Solucion[i / 9][i % 9]), int(leido.solucion[i]));
+    }
+    QCOMPARE(v.EnCursor(), 0);
+    QCOMPARE(v.Linea(), dicho);
+    QVERIFY(v.f->Command1->isEnabled() && v.f->Command4->isEnabled());
+    QTest::keyClick(v.f->Picture1, Qt::Key_Z);   // nothing of the old game to undo
+    QCOMPARE(v.sonido->Pitidos(), 1);
+    QCOMPARE(v.Celda(0), leido.dados[0] ? QString::number(leido.dados[0]) : QString("-"));
+}
+
+// One line: the digit of every cell that holds exactly one, '.' for the rest.
+void TestTeclado::copiar()
+{
+    VentanaPrueba v;
+    v.Tablero(Con({{0, '5'}, {1, 'c'}, {9, '9'}, {80, 'a'}}));
+    v.f->Text1[2]->setText("1 o 2");
+    v.f->Text1[3]->setText(" 4 ");
+    v.f->Text1[4]->setText("0");
+    v.f->Estado.Provisionales[1] = true;
+    QGuiApplication::clipboard()->setText("lo que hubiera");
+    QTest::keyClick(v.f->Picture1, Qt::Key_X);
+    const QString esperada = "53.......9" + QString(70, '.') + "1";
+    QCOMPARE(QGuiApplication::clipboard()->text(), esperada);
+    QCOMPARE(v.dichos, QStringList{"Tablero copiado"});
+    QCOMPARE(v.Celda(2), QString("1 o 2"));
+    QVERIFY(v.f->Estado.Provisionales[1]);
+}
+
+void TestTeclado::copiadoYPegadoDaLosMismosDados()
+{
+    VentanaPrueba v(27);
+    v.f->Estado.SolucionUnica = true;
+    QTest::mouseClick(v.f->Command2, Qt::LeftButton);
+    const EstadoJuego dado = v.f->Estado;
+    QStringList textos;
+    for (Casilla* c : v.f->Text1) textos << c->text();
+    v.f->Picture1->setFocus();
+    QTest::keyClick(v.f->Picture1, Qt::Key_X);
+    QTest::keyClick(v.f->Picture1, Qt::Key_I);
+    QVERIFY2(v.dichos.last().startsWith("Sudoku importado, 34 números dados. "), qPrintable(v.dichos.last()));
+    QStringList despues;
+    for (Casilla* c : v.f->Text1) despues << c->text();
+    QCOMPARE(despues, textos);
+    QCOMPARE(v.f->Estado.Originales, dado.Originales);
+    QCOMPARE(v.f->Estado.Solucion, dado.Solucion);
 }
 
 void TestTeclado::foco()

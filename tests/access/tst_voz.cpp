@@ -58,6 +58,7 @@ private slots:
     void etiquetasSonNotificacionesConElTexto();
     void anuncioSaleDelFoco();
     void barraOcultaNoQuitaSitio();
+    void tableroEnteroCallaLosTextosLejosDelFoco();
     void pronunciar_data();
     void pronunciar();
 };
@@ -188,6 +189,48 @@ void TstVoz::barraOcultaNoQuitaSitio()
         QVERIFY(conVoz.statusBar()->findChild<EtiquetaAviso*>());
     }
     QCOMPARE(conVoz.centralWidget()->size(), sola.centralWidget()->size());
+}
+
+namespace {
+// What reaches the screen reader's bridge, past whatever stands in front of it.
+QList<QPair<QObject*, QAccessible::Event>> puentes;
+void AlPuente(QAccessibleEvent* evento) { puentes.append({evento->object(), evento->type()}); }
+} // namespace
+
+void TstVoz::tableroEnteroCallaLosTextosLejosDelFoco()
+{
+    QMainWindow ventana;
+    auto* centro = new QWidget(&ventana);
+    auto* enfocada = new QLineEdit(centro);
+    auto* lejos = new QLineEdit(centro);
+    ventana.setCentralWidget(centro);
+    ventana.show();
+    ventana.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&ventana));
+    enfocada->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), enfocada);
+    Voz::Publicar = AlPuente;
+    puentes.clear();
+    {
+        const Voz::TableroEntero tablero;
+        // No screen reader listens here, so the events are handed to what Qt calls.
+        const QAccessible::UpdateHandler filtro = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(filtro);
+        QVERIFY(filtro);
+        QAccessibleTextInsertEvent lejosEscrita(lejos, 0, "5");
+        QAccessibleTextRemoveEvent lejosBorrada(lejos, 0, "-");
+        QAccessibleTextCursorEvent lejosCursor(lejos, 1);
+        QAccessibleEvent lejosDescrita(lejos, QAccessible::DescriptionChanged);
+        QAccessibleTextInsertEvent enfocadaEscrita(enfocada, 0, "7");
+        for (QAccessibleEvent* e : std::initializer_list<QAccessibleEvent*>{&lejosEscrita, &lejosBorrada, &lejosCursor,
+                                                                           &lejosDescrita, &enfocadaEscrita})
+            filtro(e);
+        { const Voz::TableroEntero dentro; }   // one rewrite inside another keeps the outer one
+        QVERIFY(QAccessible::installUpdateHandler(filtro) == filtro);
+    }
+    QCOMPARE(puentes, (QList<QPair<QObject*, QAccessible::Event>>{{lejos, QAccessible::DescriptionChanged},
+                                                                   {enfocada, QAccessible::TextInserted}}));
+    QVERIFY(!QAccessible::installUpdateHandler(nullptr));   // Qt's own way again
 }
 
 void TstVoz::pronunciar_data()

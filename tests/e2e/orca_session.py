@@ -294,6 +294,34 @@ class OrcaSession:
         if said:
             raise SessionError("expected silence; Orca said: %r" % said)
 
+    # ---- the clipboard, as another program on the desktop sees it ---------------------
+
+    def set_clipboard(self, text, timeout=10.0):
+        """Copy `text` as another program would: xclip owns the X clipboard and serves
+        it until someone else takes the clipboard or the session ends."""
+        if shutil.which("xclip") is None:
+            raise MissingTool("missing: xclip")
+        self._check_program()
+        log = open(self._path("xclip.log"), "ab")
+        # -quiet keeps it in the foreground, a process of this session to stop.
+        proc = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-in"], env=self._env,
+                                stdin=subprocess.PIPE, stdout=log, stderr=log, start_new_session=True)
+        log.close()
+        self._procs.append(("xclip", proc))
+        proc.stdin.write(text.encode("utf-8"))
+        proc.stdin.close()
+        deadline = time.monotonic() + timeout
+        while self.clipboard() != text:
+            if time.monotonic() >= deadline:
+                raise SessionError("xclip did not take the clipboard within %.1f s" % timeout)
+            time.sleep(0.05)
+
+    def clipboard(self):
+        """The text on the X clipboard now, "" when it holds none."""
+        r = subprocess.run(["xclip", "-out", "-selection", "clipboard"], env=self._env,
+                           capture_output=True, timeout=10)
+        return r.stdout.decode("utf-8", errors="replace") if r.returncode == 0 else ""
+
     def program_output(self):
         path = os.path.join(self.work, "program.log")
         with open(path, encoding="utf-8", errors="replace") as f:
@@ -572,10 +600,12 @@ def _alive(pid):
         return False
 
 
-def run_scenario(body, program=None, **options):
+def run_scenario(body, program=None, args=(), **options):
     """Entry point for a scenario script: runs body(session) and exits with a code
-    from the table at the top. The program defaults to argv[1] or $NOVARO_BIN."""
+    from the table at the top. The program defaults to argv[1] or $NOVARO_BIN;
+    args go to it after its own."""
     program = program or sys.argv[1:] or [os.environ.get("NOVARO_BIN", "")]
+    program = list(program) + list(args)
     if not program[0]:
         print("usage: %s PROGRAM [ARGS...]  (or set NOVARO_BIN)" % sys.argv[0], file=sys.stderr)
         sys.exit(EXIT_FAILED)

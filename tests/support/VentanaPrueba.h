@@ -36,7 +36,8 @@ struct VentanaPrueba {
     QStringList menusMostrados;
     std::function<QAction*(QMenu*)> eleccion;   // which item the player picks in a popup
 
-    explicit VentanaPrueba(uint64_t semilla = 1)
+    // sudoku: a puzzle the command line brought, the first game instead of a dealt one.
+    explicit VentanaPrueba(uint64_t semilla = 1, std::optional<SudokuLeido> sudoku = std::nullopt)
     {
         auto r = std::make_unique<ReproductorPrueba>();
         sonido = r.get();
@@ -44,6 +45,7 @@ struct VentanaPrueba {
         o.azar = std::make_unique<Aleatorio>(semilla);
         o.reproductor = std::move(r);
         o.directorio = carpeta.path();
+        o.sudoku = std::move(sudoku);
         f = std::make_unique<Form1>(std::move(o));
         f->Mensaje = [this](const QString& t) { mensajes << t; };
         f->MostrarMenu = [this](QMenu* m) {

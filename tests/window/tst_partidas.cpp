@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lugares.h"
+#include "SudokusPrueba.h"
+#include <QClipboard>
 #include "VentanaPrueba.h"
 
 namespace {
@@ -44,6 +46,7 @@ class TestPartidas : public QObject {
     Q_OBJECT
 private slots:
     void idaYVuelta();
+    void sudokuImportado();
     void archivoEscritoAMano_data();
     void archivoEscritoAMano();
     void archivosDanados_data();
@@ -96,6 +99,30 @@ void TestPartidas::idaYVuelta()
         QCOMPARE(v.ColorTexto(i), estado.Originales[i] ? QColor(255, 0, 0)
                                   : estado.Provisionales[i] ? QColor(0, 255, 0) : QColor(0, 0, 0));
     }
+}
+
+// A puzzle from outside is a game like any other once taken.
+void TestPartidas::sudokuImportado()
+{
+    VentanaPrueba v;
+    QGuiApplication::clipboard()->setText(SudokuFacil);
+    QTest::keyClick(v.f->Picture1, Qt::Key_I);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Right);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Right);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+    QTest::keyClick(v.f->Picture1, Qt::Key_4);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+    const auto estado = v.f->Estado;
+    Guardar(v, 5);
+    QTest::mouseClick(v.f->Command2, Qt::LeftButton);
+    QVERIFY(v.f->Estado.Solucion != estado.Solucion);
+    Cargar(v, 5);
+    QVERIFY(v.mensajes.isEmpty());
+    QCOMPARE(v.f->Estado.Solucion, estado.Solucion);
+    QCOMPARE(v.f->Estado.Originales, estado.Originales);
+    QString tablero;
+    for (Casilla* c : v.f->Text1) tablero += c->text() == "-" ? "." : c->text();
+    QCOMPARE(tablero, QString(SudokuFacil).replace(2, 1, "4"));
 }
 
 void TestPartidas::archivoEscritoAMano_data()

@@ -8,8 +8,10 @@
 // NOVARO_SEMILLA_TORMENTA replays a storm; NOVARO_EVENTOS_TORMENTA sets its length.
 #include "Dialog.h"
 #include "RegistroPartida.h"
+#include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
 #include "Windows1252.h"
+#include <QClipboard>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -26,6 +28,7 @@ const Qt::Key teclasDetector[] = {
     Qt::Key_PageDown, Qt::Key_A, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_C, Qt::Key_F, Qt::Key_T,
     Qt::Key_P, Qt::Key_V, Qt::Key_O, Qt::Key_Control, Qt::Key_F8, Qt::Key_F9, Qt::Key_Menu,
     Qt::Key_D, Qt::Key_Q, Qt::Key_N, Qt::Key_S, Qt::Key_Z, Qt::Key_R, Qt::Key_E,
+    Qt::Key_I, Qt::Key_X,
 };
 const Qt::Key teclasOtras[] = {
     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab,
@@ -65,6 +68,9 @@ public:
         QObject::connect(v.f->MnuB[5], &QAction::triggered, [this] { salio = true; });
         for (int i = 0; i < 9; ++i)
             QObject::connect(v.f->MnuP[i], &QAction::triggered, [this, i] { Ranura(i + 1); });
+        QObject::connect(&v.f->Habla(), &Voz::Hablado, [this](const QString& dicho) {
+            if (dicho.startsWith(QStringLiteral("Sudoku importado, "))) SudokuImportado();
+        });
     }
 
     int Uno(int n) { return std::uniform_int_distribution<int>(0, n - 1)(azar); }
@@ -78,7 +84,8 @@ public:
         if (tipo < 55) return Tecla(teclasOtras[Uno(std::size(teclasOtras))]);
         if (tipo < 65) return Tecla(Qt::Key(Qt::Key_0 + Uno(10)));
         if (tipo < 70) return Tecla(Qt::Key(Qt::Key_A + Uno(26)));
-        if (tipo < 77) return Caracteres();
+        if (tipo < 75) return Caracteres();
+        if (tipo < 77) return Portapapeles();
         if (tipo < 86) return ClicEnCasilla();
         if (tipo < 91) return ClicEnBoton();
         if (tipo < 96) return MenuDeLaBarra();
@@ -154,7 +161,7 @@ public:
     }
 
     std::deque<QString> historia;
-    int nuevas = 0, guardadas = 0, cargadas = 0, ayudas = 0, salidas = 0;
+    int nuevas = 0, guardadas = 0, cargadas = 0, ayudas = 0, salidas = 0, importadas = 0;
 
 private:
     void NuevaPartida()
@@ -170,6 +177,35 @@ private:
                 fallos << QStringLiteral("a new game left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
         if (!v.f->Command1->isEnabled() || !v.f->Command4->isEnabled())
             fallos << QStringLiteral("a new game left checking or saving barred");
+    }
+
+    // A puzzle from outside was taken: a new game, with the givens it brought.
+    void SudokuImportado()
+    {
+        ++importadas;
+        cambioDePartida = true;
+        const EstadoJuego& e = v.f->Estado;
+        for (int i = 0; i < 81; ++i)
+            if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i]))
+                fallos << QStringLiteral("an imported game left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
+        if (e.Cambios.Pasos() != 0) fallos << QStringLiteral("an imported game kept changes to undo");
+        if (e.CasillaActual != 0) fallos << QStringLiteral("an imported game left the cursor on %1").arg(e.CasillaActual);
+        if (!v.f->Command1->isEnabled() || !v.f->Command4->isEnabled())
+            fallos << QStringLiteral("an imported game left checking or saving barred");
+    }
+
+    // Something lands on the clipboard, as if copied elsewhere: a good puzzle, or anything.
+    QString Portapapeles()
+    {
+        QString texto;
+        if (Probable(0.5)) {
+            texto = QString::fromLatin1(SudokuFacil);
+        } else {
+            const int n = Uno(200);
+            for (int k = 0; k < n; ++k) texto += QChar(char16_t(Probable(0.5) ? 32 + Uno(95) : Uno(0x10000)));
+        }
+        QGuiApplication::clipboard()->setText(texto);
+        return QStringLiteral("clipboard: %1 characters").arg(texto.size());
     }
 
     // A slot item was chosen: the save is remembered as the game stood; a load must bring it back.
@@ -399,8 +435,9 @@ void TestTormenta::tormenta()
         if (v.dichos.size() > 1000) v.dichos.clear();
         if (v.sonido->llamadas.size() > 1000) v.sonido->llamadas.clear();
     }
-    qInfo("%d events in %lld ms: %d new games, %d saves, %d loads, %d help dialogs, %d quits, %d access keys", eventos,
-          static_cast<long long>(reloj.elapsed()), t.nuevas, t.guardadas, t.cargadas, t.ayudas, t.salidas, esperas);
+    qInfo("%d events in %lld ms: %d new games, %d imported, %d saves, %d loads, %d help dialogs, %d quits, %d access keys",
+          eventos, static_cast<long long>(reloj.elapsed()), t.nuevas, t.importadas, t.guardadas, t.cargadas, t.ayudas,
+          t.salidas, esperas);
 }
 
 QTEST_MAIN(TestTormenta)

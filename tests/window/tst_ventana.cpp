@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
 #include "BotonVariasLineas.h"
 #include <QAccessible>
@@ -9,6 +10,7 @@ class TestVentana : public QObject {
     Q_OBJECT
 private slots:
     void arranque();
+    void arranqueConUnSudoku();
     void semillaDelReloj_data();
     void semillaDelReloj();
     void posicionesDeLasCasillas_data();
@@ -46,6 +48,27 @@ void TestVentana::arranque()
     // Naming the sound file at start-up plays nothing.
     VentanaPrueba otra;
     QVERIFY(otra.sonido->llamadas.isEmpty());
+}
+
+// novaro --sudoku: the window opens on that puzzle, as quietly as on a dealt one.
+void TestVentana::arranqueConUnSudoku()
+{
+    VentanaPrueba v(1, LeerSudoku(Sudoku17));
+    QCOMPARE(v.f->Estado.Nivel, int16_t(7));
+    QCOMPARE(v.EnCursor(), 0);
+    QCOMPARE(v.Linea(), QString("Pulse F1 para ayuda"));
+    QVERIFY(v.dichos.isEmpty());
+    for (int i = 0; i < 81; ++i) {
+        const bool dado = Sudoku17[i] != '.';
+        QCOMPARE(v.Celda(i), dado ? QString(QChar(Sudoku17[i])) : QString("-"));
+        QCOMPARE(v.f->Estado.Originales[i], dado);
+        QCOMPARE(v.f->Text1[i]->isReadOnly(), dado);
+        if (dado) QCOMPARE(int(v.f->Estado.Solucion[i / 9][i % 9]), Sudoku17[i] - '0');
+    }
+    // Its one solution is the one the reveal shows.
+    v.f->Command3_Click();
+    QTest::keyClick(v.f->Picture1, Qt::Key_H);
+    QCOMPARE(v.dichos.last(), QString("No queda nada por hacer"));
 }
 
 void TestVentana::semillaDelReloj_data()

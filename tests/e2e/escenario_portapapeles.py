@@ -1,0 +1,47 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Sudokus from outside by ear: the game started with --sudoku shows that one; a
+sudoku another program put on the clipboard is taken with I, heard as one utterance
+with its number of givens (and refused, with the reason, when it will not do); X
+then leaves the board on the clipboard as one line of 81.
+usage: escenario_portapapeles.py PATH/TO/novaro"""
+import re
+
+from jugar_de_oido import decir, leer_tablero
+from orca_session import run_scenario
+
+FACIL = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
+DIECISIETE = ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
+IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\b")
+
+
+def digitos(linea):
+    return [0 if c == "." else int(c) for c in linea]
+
+
+def nueve_lineas(linea):
+    """As a friend would type it in a message: nine rows of nine, 0 for empty."""
+    return "".join(linea[f * 9:f * 9 + 9].replace(".", "0") + "\n" for f in range(9))
+
+
+def cuerpo(s):
+    assert leer_tablero(s) == digitos(FACIL)
+
+    s.set_clipboard("hola")
+    decir(s, "i", "Sudoku rechazado: no hay ninguna casilla")
+
+    s.set_clipboard(nueve_lineas(DIECISIETE))
+    s.wait_quiet(quiet=0.5)   # whatever a screen reader says of another program's copy
+    m = s.mark()
+    s.press("i")
+    s.wait_for(IMPORTADO, since=m)
+    s.wait_quiet(quiet=0.8)
+    tras = s.spoken(m)
+    assert len(tras) == 1 and IMPORTADO.match(tras[0]), tras
+    assert leer_tablero(s) == digitos(DIECISIETE)
+
+    decir(s, "x", "Tablero copiado")
+    assert s.clipboard() == DIECISIETE, s.clipboard()
+
+
+run_scenario(cuerpo, args=["--sudoku", FACIL], faketime="2024-05-01 10:20:30")
