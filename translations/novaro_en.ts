@@ -93,14 +93,6 @@
         <source>Modo escritura desactivado </source>
         <translation>Write mode off </translation>
     </message>
-    <message>
-        <source>Se resuelve razonando</source>
-        <translation>Reasoning solves it</translation>
-    </message>
-    <message>
-        <source>No se resuelve solo razonando</source>
-        <translation>Reasoning alone does not solve it</translation>
-    </message>
 </context>
 <context>
     <name>Dialog</name>
@@ -671,8 +663,6 @@
         <translation>  G: says how hard the sudoku is: the hardest technique the hint needs to solve it</translation>
     </message>
     <message>
-        <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
-        <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
         <source>Sudoku importado, %1 números dados</source>
         <translation>Sudoku imported, %1 given numbers</translation>
     </message>
@@ -747,6 +737,10 @@
     <message>
         <source>  Desde la terminal, novaro --sudoku seguido del sudoku empieza con ese sudoku.</source>
         <translation>  From a terminal, novaro --sudoku followed by a sudoku starts with that sudoku.</translation>
+    </message>
+    <message>
+        <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
+        <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
     </message>
 </context>
 <context>

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Sudokus from outside by ear: the game started with --sudoku shows that one; a
 sudoku another program put on the clipboard is taken with I, heard as one utterance
-with its number of givens (and refused, with the reason, when it will not do); X
-then leaves the board on the clipboard as one line of 81.
+with its number of givens and its difficulty (and refused, with the reason, when it
+will not do); G then says the difficulty again; X leaves the board on the clipboard as one line of 81.
 usage: escenario_portapapeles.py PATH/TO/novaro"""
 import re
 
@@ -12,7 +12,9 @@ from orca_session import run_scenario
 
 FACIL = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
 DIECISIETE = ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
-IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\b")
+FACIL_DICHO = ("Dificultad: fácil, basta con mirar qué cabe en cada casilla"
+               " y dónde puede ir cada número")
+IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\. " + re.escape(FACIL_DICHO))
 
 
 def digitos(linea):
@@ -39,6 +41,7 @@ def cuerpo(s):
     tras = s.spoken(m)
     assert len(tras) == 1 and IMPORTADO.match(tras[0]), tras
     assert leer_tablero(s) == digitos(DIECISIETE)
+    decir(s, "g", FACIL_DICHO)
 
     decir(s, "x", "Tablero copiado")
     assert s.clipboard() == DIECISIETE, s.clipboard()
