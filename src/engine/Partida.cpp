@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Partida.h"
 #include "Generador.h"
+#include "Notas.h"
 #include "Unica.h"
 
 namespace {
@@ -100,14 +101,7 @@ struct Carving {
 
     void Ejecutar()
     {
-        e.Cambios.Olvidar();
-        for (int i = 0; i < 81; ++i) {
-            casillas.PonerTexto(static_cast<int16_t>(i), "-");
-            e.Provisionales[i] = false;
-            e.Originales[i] = false;
-            casillas.Bloquear(static_cast<int16_t>(i), false);
-        }
-
+        VaciarTablero(e, casillas);
         PrimeraPasada();
 
         for (int c = 0; c < 9; ++c) {
@@ -139,6 +133,18 @@ struct Carving {
 };
 
 } // namespace
+
+void VaciarTablero(EstadoJuego& e, Casillas& casillas)
+{
+    e.Cambios.Olvidar();
+    OlvidarNotas(e, casillas);
+    for (int16_t i = 0; i < 81; ++i) {
+        casillas.PonerTexto(i, "-");
+        e.Provisionales[i] = false;
+        e.Originales[i] = false;
+        casillas.Bloquear(i, false);
+    }
+}
 
 void CrearPartida(EstadoJuego& e, Casillas& casillas, FuenteAzar& azar)
 {
