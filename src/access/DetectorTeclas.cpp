@@ -5,6 +5,7 @@
 #include "Coordenadas.h"
 #include "Frases.h"
 #include "Historial.h"
+#include "Notas.h"
 #include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
@@ -82,8 +83,9 @@ void DetectorTeclas::Picture1_GotFocus()
     }
 }
 
-void DetectorTeclas::Picture1_KeyDown(int codigo)
+void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
+    if (digitoTeclado != 0 && e_.ModoNotas && !e_.ModoEscritura) codigo = VK_NUMPAD0 + digitoTeclado;
     dicho_.clear();
     tecleado_ = false;
     if (!e_.ModoEscritura) PonerLinea(QString());
@@ -148,6 +150,14 @@ void DetectorTeclas::AnunciarCasilla()
         PonerLinea(Linea() + QStringLiteral(" P "));
         dicho_ += QStringLiteral(" P ");
     }
+    dicho_ = ConNotas(dicho_, i);
+}
+
+// A cell with notes is heard with them, in the same breath; the line keeps its designed text.
+QString DetectorTeclas::ConNotas(const QString& oido, int indice) const
+{
+    if (e_.Notas[indice] == 0) return oido;
+    return SinBlancos(oido) + QStringLiteral(", ") + Frases::Notas(DigitosDe(e_.Notas[indice]));
 }
 
 void DetectorTeclas::Refrescar()
@@ -156,7 +166,7 @@ void DetectorTeclas::Refrescar()
     casillas_.SeleccionarCasilla(e_.CasillaActual, true);
     const QString t = Texto(e_.CasillaActual);
     if (SinBlancos(t).size() > 1) PonerLinea(t);
-    dicho_ = SinBlancos(t).size() > 1 ? t : SinBlancos(t);
+    dicho_ = ConNotas(SinBlancos(t).size() > 1 ? t : SinBlancos(t), e_.CasillaActual);
 }
 
 void DetectorTeclas::Borrar()
@@ -167,7 +177,7 @@ void DetectorTeclas::Borrar()
     } else if (e_.Originales[i]) {
         Decir(QCoreApplication::translate("DetectorTeclas", "Imposible borrar ese número. Pertenece a los datos originales."));
     } else {
-        CambiarCasilla(e_, casillas_, e_.CasillaActual, "-", false);
+        BorrarCasilla(e_, casillas_, e_.CasillaActual);
         dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
     }
 }
@@ -259,7 +269,7 @@ QString DetectorTeclas::CeldaOida(int indice) const
 {
     QString t = SinBlancos(Texto(indice));
     if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
-    return t;
+    return ConNotas(t, indice);
 }
 
 void DetectorTeclas::DecirPosicion()
@@ -323,6 +333,38 @@ void DetectorTeclas::DarPista()
     const Pista pista = CalcularPista(e_, casillas_);
     if (pista.Destino() >= 0) IrA(pista.Destino());
     Decir(Frases::Explicacion(pista));
+}
+
+void DetectorTeclas::CambiarModoNotas()
+{
+    e_.ModoNotas = !e_.ModoNotas;
+    Decir(Frases::ModoNotas(e_.ModoNotas));
+}
+
+void DetectorTeclas::LlenarNotasTablero()
+{
+    Decir(Frases::NotasLlenas(LlenarNotas(e_, casillas_, e_.CasillaActual)));
+}
+
+// Outside notes mode a digit does what the design gives it: nothing.
+void DetectorTeclas::TeclaNota(int16_t digito)
+{
+    if (!e_.ModoNotas) return;
+    const int i = e_.CasillaActual;
+    switch (CambiarNota(e_, casillas_, e_.CasillaActual, digito)) {
+    case ResultadoNota::EnOriginal:
+        reproductor_.Pitar();
+        Decir(Frases::NumeroOriginal());
+        return;
+    case ResultadoNota::EnEscrita:
+        reproductor_.Pitar();
+        Decir(Frases::CasillaOcupada());
+        return;
+    case ResultadoNota::Puesta:
+    case ResultadoNota::Quitada:
+        Decir(Frases::NotaCambiada(e_.Notas[i] & BitNota(digito), digito, DigitosDe(e_.Notas[i])));
+        return;
+    }
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

@@ -8,7 +8,7 @@
 #include "Consultas.h"
 #include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, L, M, the digits of notes mode), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -32,6 +32,15 @@ QString Repeticiones(const Repeticion& donde);
 QString SolucionUnica(bool activado);
 // H: the hint in words, one utterance.
 QString Explicacion(const Pista& pista);
+// A cell's notes, as they follow what is heard of it: "notas 3 y 5", "nota 3", "sin notas".
+QString Notas(const std::vector<int16_t>& digitos);
+// L.
+QString ModoNotas(bool activado);
+// A digit in notes mode: what it did and the notes now.
+QString NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>& notas);
+QString CasillaOcupada();
+// M: how many cells hold notes now.
+QString NotasLlenas(int16_t casillas);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
 // The help section for these keys and the licence, lines ending in CR LF.
