@@ -4,7 +4,9 @@
 #include <set>
 #include "CasillasPrueba.h"
 #include "Consultas.h"
+#include "Comprobador.h"
 #include "Historial.h"
+#include "Notas.h"
 #include "Partida.h"
 #include "Pista.h"
 
@@ -227,7 +229,16 @@ void TestPartida::pistasHastaElFinal()
         r.Repartir();
         for (int vacias = 81 - (nivel + 27); vacias >= 0; --vacias) {
             const auto antes = r.casillas.textos;
+            // Notes in every empty cell, as M leaves them, change nothing the hint or the checker says.
+            EstadoJuego sinNotas = r.e;
+            LlenarNotas(r.e, r.casillas, r.e.CasillaActual);
+            QCOMPARE(Comprobar(r.e, r.casillas), Comprobar(sinNotas, r.casillas));
             const Pista p = CalcularPista(r.e, r.casillas);
+            const Pista q = CalcularPista(sinNotas, r.casillas);
+            QCOMPARE(int(p.tipo), int(q.tipo));
+            QCOMPARE(p.paso.celda, q.paso.celda);
+            QCOMPARE(p.paso.digito, q.paso.digito);
+            QCOMPARE(p.celda, q.celda);
             QCOMPARE(r.casillas.textos, antes);
             std::array<int, 81> t{};
             for (int i = 0; i < 81; ++i) t[i] = antes[i] == "-" ? 0 : antes[i][0] - '0';
@@ -253,6 +264,7 @@ void TestPartida::pistasHastaElFinal()
             const int i = p.paso.celda;
             QCOMPARE(t[i], 0);
             if (unica) QCOMPARE(int(p.paso.digito), int(r.e.Solucion[i / 9][i % 9]));
+            QVERIFY(r.e.Notas[i] & BitNota(p.paso.digito));   // M never leaves out a forced digit
             // Forced in every solution: the other digits leave none.
             for (int d = 1; d <= 9; ++d) {
                 if (d == p.paso.digito || !Cabe(t, i, d)) continue;
@@ -310,6 +322,7 @@ void TestPartida::sinSolucion()
             celdas.push_back(i);
             CambiarCasilla(r.e, r.casillas, i, std::to_string(d), false);
             if (tipo == "x") QVERIFY(Repetido(r.casillas, i).fila);
+            LlenarNotas(r.e, r.casillas, i);   // notes in the history between the digits name nothing
         }
         QCOMPARE(int(celdas.size()), int(tipos.size()));
         const Pista p = CalcularPista(r.e, r.casillas);
