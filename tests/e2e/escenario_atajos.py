@@ -6,11 +6,9 @@ that fit it, Z takes back an entry, and with E on a repeated digit says where.
 usage: escenario_atajos.py PATH/TO/novaro"""
 import re
 
-from jugar_de_oido import candidatos, columna, decir, leer_tablero, panel
+from jugar_de_oido import candidatos, columna, decir, leer_tablero, panel, posicion
 from orca_session import run_scenario
 
-PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
-           "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 CABEN = re.compile(r"^(?:Caben? |No cabe)")
 PISTA = re.compile(r"^(?:Fila (?P<f1>\d), columna (?P<c1>\d): solo cabe el (?P<d1>\d)"
                    r"|En la fila (?P<f2>\d), el (?P<d2>\d) solo puede ir en la columna (?P<c2>\d)"
@@ -23,11 +21,6 @@ def pista(oido):
     m = PISTA.match(oido)
     k = next(n for n in "1234" if m.group("f" + n))
     return (int(m.group("f" + k)) - 1) * 9 + int(m.group("c" + k)) - 1, int(m.group("d" + k))
-
-
-def posicion(i):
-    f, c = divmod(i, 9)
-    return "Fila %d, columna %d, panel %s" % (f + 1, c + 1, PANELES[f // 3 * 3 + c // 3])
 
 
 def cuerpo(s):
