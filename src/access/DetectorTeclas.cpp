@@ -85,6 +85,7 @@ void DetectorTeclas::Picture1_GotFocus()
 
 void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
+    // In notes mode the keypad notes its digits, also where NumLock off makes them movements.
     if (digitoTeclado != 0 && e_.ModoNotas && !e_.ModoEscritura) codigo = VK_NUMPAD0 + digitoTeclado;
     dicho_.clear();
     tecleado_ = false;
@@ -350,8 +351,8 @@ void DetectorTeclas::LlenarNotasTablero()
 void DetectorTeclas::TeclaNota(int16_t digito)
 {
     if (!e_.ModoNotas) return;
-    const int i = e_.CasillaActual;
-    switch (CambiarNota(e_, casillas_, e_.CasillaActual, digito)) {
+    const ResultadoNota resultado = CambiarNota(e_, casillas_, e_.CasillaActual, digito);
+    switch (resultado) {
     case ResultadoNota::EnOriginal:
         reproductor_.Pitar();
         Decir(Frases::NumeroOriginal());
@@ -362,7 +363,7 @@ void DetectorTeclas::TeclaNota(int16_t digito)
         return;
     case ResultadoNota::Puesta:
     case ResultadoNota::Quitada:
-        Decir(Frases::NotaCambiada(e_.Notas[i] & BitNota(digito), digito, DigitosDe(e_.Notas[i])));
+        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosDe(e_.Notas[e_.CasillaActual])));
         return;
     }
 }
