@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Casilla.h"
+#include "Frases.h"
+#include "Notas.h"
 #include "Voz.h"
 #include "CodigosTecla.h"
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -17,18 +19,28 @@ Casilla::Casilla(int indice, QWidget* padre) : QLineEdit(padre), indice_(indice)
     setAccessibleName(tr("Fila %1, columna %2").arg(fila).arg(columna));
     // Qt tells an edit before the change of text it makes, so texto_ still holds the old one.
     connect(this, &QLineEdit::textEdited, this, [this](const QString&) { emit Editada(indice_, texto_); });
-    // "-" alone may not be spoken at low punctuation levels; the description always is.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& texto) {
         texto_ = texto;
-        const QString descripcion = texto == QLatin1String("-") ? Voz::Vacia() : QString();
-        if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
+        Describir();
     });
+}
+
+// "-" alone may not be spoken at low punctuation levels; the description always is,
+// and it carries the notes, as the key detector says them.
+void Casilla::Describir()
+{
+    QStringList piezas;
+    if (texto_ == QLatin1String("-")) piezas << Voz::Vacia();
+    if (notas_ != 0) piezas << Frases::Notas(DigitosDe(notas_));
+    const QString descripcion = piezas.join(QStringLiteral(", "));
+    if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
 }
 
 void Casilla::PonerNotas(uint16_t notas)
 {
     if (notas_ == notas) return;
     notas_ = notas;
+    Describir();
     update();
 }
 

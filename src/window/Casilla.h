@@ -30,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
+    void Describir();
+
     int indice_;
     uint16_t notas_ = 0;
     QString texto_;   // the text before the player's edit, which Qt has already replaced

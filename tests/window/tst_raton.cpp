@@ -118,6 +118,10 @@ void TestRaton::nombresAccesibles()
     QCOMPARE(v.f->Text1[30]->accessibleDescription(), QString("vacía"));
     v.f->Text1[30]->setText("5");
     QVERIFY(v.f->Text1[30]->accessibleDescription().isEmpty());
+    // A cell with notes is described with them, as the key detector says them.
+    v.f->Text1[30]->setText("-");
+    v.f->Text1[30]->PonerNotas(BitNota(3) | BitNota(5));
+    QCOMPARE(v.f->Text1[30]->accessibleDescription(), QString("vacía, notas 3 y 5"));
 }
 
 // A digit typed straight into a field does to the notes what write mode does, and Z takes
