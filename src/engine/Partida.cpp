@@ -6,6 +6,20 @@
 
 namespace {
 
+// Every game starts from an empty board with nothing of the last one left: no
+// text, mark, lock, note or change to undo. Whatever deals a game begins here.
+void VaciarPartida(EstadoJuego& e, Casillas& casillas)
+{
+    e.Cambios.Olvidar();
+    OlvidarNotas(e, casillas);
+    for (int i = 0; i < 81; ++i) {
+        casillas.PonerTexto(static_cast<int16_t>(i), "-");
+        e.Provisionales[i] = false;
+        e.Originales[i] = false;
+        casillas.Bloquear(static_cast<int16_t>(i), false);
+    }
+}
+
 struct Carving {
     EstadoJuego& e;
     Casillas& casillas;
@@ -101,7 +115,7 @@ struct Carving {
 
     void Ejecutar()
     {
-        VaciarTablero(e, casillas);
+        VaciarPartida(e, casillas);
         PrimeraPasada();
 
         for (int c = 0; c < 9; ++c) {
@@ -133,18 +147,6 @@ struct Carving {
 };
 
 } // namespace
-
-void VaciarTablero(EstadoJuego& e, Casillas& casillas)
-{
-    e.Cambios.Olvidar();
-    OlvidarNotas(e, casillas);
-    for (int16_t i = 0; i < 81; ++i) {
-        casillas.PonerTexto(i, "-");
-        e.Provisionales[i] = false;
-        e.Originales[i] = false;
-        casillas.Bloquear(i, false);
-    }
-}
 
 void CrearPartida(EstadoJuego& e, Casillas& casillas, FuenteAzar& azar)
 {

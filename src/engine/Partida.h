@@ -4,10 +4,6 @@
 #include "Casillas.h"
 #include "Estado.h"
 
-// Where every new game starts: each cell "-", unlocked, neither given nor marked,
-// without notes, and no change left to undo. Whatever deals a game begins here.
-void VaciarTablero(EstadoJuego& e, Casillas& casillas);
-
 // Carves the puzzle for level e.Nivel out of e.Solucion into the cells.
 void CrearPartida(EstadoJuego& e, Casillas& casillas, FuenteAzar& azar);
 
