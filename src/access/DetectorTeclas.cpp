@@ -158,7 +158,7 @@ void DetectorTeclas::AnunciarCasilla()
 QString DetectorTeclas::ConNotas(const QString& oido, int indice) const
 {
     if (e_.Notas[indice] == 0) return oido;
-    return SinBlancos(oido) + QStringLiteral(", ") + Frases::Notas(DigitosDe(e_.Notas[indice]));
+    return SinBlancos(oido) + QStringLiteral(", ") + Frases::Notas(DigitosNotados(e_.Notas[indice]));
 }
 
 void DetectorTeclas::Refrescar()
@@ -363,7 +363,7 @@ void DetectorTeclas::TeclaNota(int16_t digito)
         return;
     case ResultadoNota::Puesta:
     case ResultadoNota::Quitada:
-        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosDe(e_.Notas[e_.CasillaActual])));
+        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual])));
         return;
     }
 }

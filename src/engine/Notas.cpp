@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Notas.h"
-#include "Consultas.h"
 #include "Coordenadas.h"
+#include "Pista.h"
+#include "Razonamiento.h"
 
-std::vector<int16_t> DigitosDe(uint16_t notas)
+std::vector<int16_t> DigitosNotados(uint16_t notas)
 {
     std::vector<int16_t> digitos;
     for (int16_t d = 1; d <= 9; ++d)
@@ -65,13 +66,13 @@ ResultadoNota CambiarNota(EstadoJuego& e, Casillas& casillas, int16_t indice, in
 int16_t LlenarNotas(EstadoJuego& e, Casillas& casillas, int16_t desde)
 {
     Cambio cambio{desde, casillas.Texto(desde), e.Provisionales[desde], {}};
+    // The board read once: the masks of what fits are the notes' own kind.
+    const Mascaras caben = MascarasDe(DigitosDe(casillas));
     int16_t conNotas = 0;
     for (int16_t i = 0; i < 81; ++i) {
         if (!AdmiteNotas(e, casillas, i)) continue;
-        uint16_t caben = 0;
-        for (int16_t d : Candidatos(casillas, i)) caben |= BitNota(d);
-        PonerNotas(e, casillas, i, caben, cambio.notas);
-        conNotas += caben != 0 ? 1 : 0;
+        PonerNotas(e, casillas, i, caben[i], cambio.notas);
+        conNotas += caben[i] != 0 ? 1 : 0;
     }
     if (!cambio.notas.empty()) e.Cambios.Anotar(std::move(cambio));
     return conNotas;

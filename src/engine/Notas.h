@@ -13,7 +13,7 @@ inline constexpr uint16_t TodasLasNotas = 0x1FF;
 inline constexpr uint16_t BitNota(int16_t digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
 
 // The digits of a mask, in order.
-std::vector<int16_t> DigitosDe(uint16_t notas);
+std::vector<int16_t> DigitosNotados(uint16_t notas);
 
 // Only a cell the player has not filled takes notes: not a given, and its text
 // "-" or nothing at all, blanks aside.

@@ -31,7 +31,7 @@ void Casilla::Describir()
 {
     QStringList piezas;
     if (texto_ == QLatin1String("-")) piezas << Voz::Vacia();
-    if (notas_ != 0) piezas << Frases::Notas(DigitosDe(notas_));
+    if (notas_ != 0) piezas << Frases::Notas(DigitosNotados(notas_));
     const QString descripcion = piezas.join(QStringLiteral(", "));
     if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
 }
@@ -43,6 +43,30 @@ void Casilla::PonerNotas(uint16_t notas)
     Describir();
     update();
 }
+
+namespace {
+
+// As large as a digit's place allows, with a pixel to spare all round; only a digit's
+// own ink is centred (a digit has no descent). Every cell has the same size, so it is
+// found once.
+QFont FuenteNotas(const QSizeF& lugar)
+{
+    static QSizeF medido;
+    static QFont fuente;
+    if (lugar == medido) return fuente;
+    fuente = QFont(QStringLiteral("DejaVu Sans"));
+    fuente.setStyleHint(QFont::SansSerif);
+    fuente.setBold(true);
+    for (int tamano = qRound(lugar.height() * 1.5);; --tamano) {
+        fuente.setPixelSize(tamano);
+        const QRectF ocho = QFontMetricsF(fuente).tightBoundingRect(QStringLiteral("8"));
+        if (tamano <= 6 || (ocho.height() <= lugar.height() - 2 && ocho.width() <= lugar.width() - 1)) break;
+    }
+    medido = lugar;
+    return fuente;
+}
+
+} // namespace
 
 // Notes take the place of the "-", each digit always in its own place: 1 to 5 on
 // the top row, 6 to 9 centred below, in the cell's own text colour. A cell is half
@@ -61,17 +85,7 @@ void Casilla::paintEvent(QPaintEvent* evento)
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &opcion, &p, this);
     const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
     const qreal ancho = area.width() / 5, alto = area.height() / 2;
-    // Only a digit's own ink is centred (a digit has no descent), as large as its
-    // place allows with a pixel to spare all round.
-    QFont fuente(QStringLiteral("DejaVu Sans"));
-    fuente.setStyleHint(QFont::SansSerif);
-    fuente.setBold(true);
-    int tamano = qRound(alto * 1.5);
-    for (;; --tamano) {
-        fuente.setPixelSize(tamano);
-        const QRectF ocho = QFontMetricsF(fuente).tightBoundingRect(QStringLiteral("8"));
-        if (tamano <= 6 || (ocho.height() <= alto - 2 && ocho.width() <= ancho - 1)) break;
-    }
+    const QFont fuente = FuenteNotas(QSizeF(ancho, alto));
     p.setFont(fuente);
     p.setPen(palette().color(QPalette::Text));
     const QFontMetricsF medidas(fuente);

@@ -76,7 +76,7 @@ void TestConsultas::consultas()
     // M notes in an empty cell exactly what N says fits it, and nothing in a filled one.
     LlenarNotas(e, c, i);
     QString notas;
-    for (int16_t d : DigitosDe(e.Notas[i])) notas += QString::number(d);
+    for (int16_t d : DigitosNotados(e.Notas[i])) notas += QString::number(d);
     QCOMPARE(notas, AdmiteNotas(e, c, i) ? respuestas.section(" | ", 0, 0) : QString());
 }
 
@@ -124,7 +124,7 @@ void TestConsultas::deshacer()
     c.textos[2] = "9";
     auto digitos = [&](int i) {
         QString t;
-        for (int16_t d : DigitosDe(e.Notas[i])) t += QString::number(d);
+        for (int16_t d : DigitosNotados(e.Notas[i])) t += QString::number(d);
         return t;
     };
     QStringList oidos;
