@@ -6,6 +6,8 @@
 #include "CasillasPlano.h"
 #include "Comprobador.h"
 #include "Generador.h"
+#include "Historial.h"
+#include "Notas.h"
 #include "Partida.h"
 #include <algorithm>
 #include <array>
@@ -180,5 +182,40 @@ void BM_ValorCasilla(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(ValorCasilla(texto));
 }
 BENCHMARK(BM_ValorCasilla);
+
+// M on a freshly dealt board: every empty cell gets its candidates, one change of the
+// history. Each fill is timed alone; the notes and history are cleared untimed.
+void BM_LlenarNotas(benchmark::State& state)
+{
+    Tableros t;
+    for (auto _ : state) {
+        const auto antes = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(LlenarNotas(t.e, t.puzzle, 0));
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - antes).count());
+        OlvidarNotas(t.e, t.puzzle);
+        t.e.Cambios.Olvidar();
+    }
+}
+BENCHMARK(BM_LlenarNotas)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A digit written into an empty cell whose row, column and panel hold notes (after M):
+// the cell's notes cleared and the digit taken out of its 20 neighbours', one change.
+// Undone untimed after each.
+void BM_EscribirConNotas(benchmark::State& state)
+{
+    Tableros t;
+    int16_t vacia = 0;
+    while (t.e.Originales[vacia]) ++vacia;
+    const std::string digito(1, static_cast<char>('0' + t.e.Solucion[vacia / 9][vacia % 9]));
+    LlenarNotas(t.e, t.puzzle, vacia);
+    for (auto _ : state) {
+        const auto antes = std::chrono::steady_clock::now();
+        CambiarCasilla(t.e, t.puzzle, vacia, digito, false);
+        benchmark::ClobberMemory();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - antes).count());
+        Deshacer(t.e, t.puzzle);
+    }
+}
+BENCHMARK(BM_EscribirConNotas)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -171,4 +171,43 @@ void BM_Tecla_Escritura(benchmark::State& state)
 }
 BENCHMARK(BM_Tecla_Escritura)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
 
+// M fills the notes of every empty cell of a dealt board and says how many; Z
+// (untimed) takes them away again, so every timed M fills them all.
+void BM_Tecla_M(benchmark::State& state)
+{
+    VentanaBanco v;
+    MedirTeclas(
+        state, v, [](int64_t) { return Pulsacion{Qt::Key_M, QStringLiteral("m")}; },
+        [&v](int64_t) {
+            QTest::keyClick(v.f->Picture1, Qt::Key_Z);
+            QCoreApplication::processEvents();
+        });
+}
+BENCHMARK(BM_Tecla_M)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// With notes everywhere (M), the Enter that stores a digit typed in write mode: the
+// cell's notes go and the digit leaves its row, column and panel, repainted. Untimed
+// around it: Z brings the notes back, then Enter and the digit again.
+void BM_Tecla_EscrituraConNotas(benchmark::State& state)
+{
+    VentanaBanco v;
+    const int vacia = PrimeraVacia(v);
+    v.Cursor(vacia / 9, vacia % 9);
+    const auto digito = static_cast<Qt::Key>(Qt::Key_0 + v.f->Estado.Solucion[vacia / 9][vacia % 9]);
+    const auto preparar = [&v, digito] {
+        QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+        QTest::keyClick(v.f->Picture1, digito);
+        QCoreApplication::processEvents();
+    };
+    QTest::keyClick(v.f->Picture1, Qt::Key_M);
+    preparar();
+    MedirTeclas(
+        state, v, [](int64_t) { return Pulsacion{Qt::Key_Return, QStringLiteral("\r")}; },
+        [&v, &preparar](int64_t) {
+            QTest::keyClick(v.f->Picture1, Qt::Key_Z);
+            preparar();
+        });
+}
+BENCHMARK(BM_Tecla_EscrituraConNotas)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
 } // namespace

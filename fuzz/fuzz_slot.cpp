@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the slot reader. Beyond not crashing, a file it
-// accepts must hold digits 1 to 9 only, and must survive being written and read again.
+// accepts must hold digits 1 to 9 only, notes of those digits only, and must survive
+// being written and read again.
 #include <cstdint>
 #include <cstdlib>
 #include "FormatoPartida.h"
@@ -15,6 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
         std::abort();
     for (int16_t digito : lectura.registro.Solucion) {
         if (digito < 1 || digito > 9)
+            std::abort();
+    }
+    // Notes hold the nine digits at most, and damaged ones are dropped whole.
+    for (uint16_t notas : lectura.registro.Notas) {
+        if (notas > 0x1FF || (lectura.notasDanadas && notas != 0))
             std::abort();
     }
     const QByteArray escrito = CodificarPartida(lectura.registro);

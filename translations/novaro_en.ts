@@ -223,6 +223,10 @@
         <source>Partida cargada del lugar %1</source>
         <translation>Game loaded from slot %1</translation>
     </message>
+    <message>
+        <source>Las notas de la partida del lugar %1 estaban dañadas. La partida se ha cargado sin notas.</source>
+        <translation>The notes of the game in place %1 were damaged. The game has been loaded without notes.</translation>
+    </message>
 </context>
 <context>
     <name>Frases</name>
@@ -737,6 +741,74 @@
     <message>
         <source>  Desde la terminal, novaro --sudoku seguido del sudoku empieza con ese sudoku.</source>
         <translation>  From a terminal, novaro --sudoku followed by a sudoku starts with that sudoku.</translation>
+    </message>
+    <message>
+        <source>sin notas</source>
+        <translation>no notes</translation>
+    </message>
+    <message>
+        <source>nota %1</source>
+        <translation>note %1</translation>
+    </message>
+    <message>
+        <source>notas %1</source>
+        <translation>notes %1</translation>
+    </message>
+    <message>
+        <source>Notas activadas</source>
+        <translation>Notes on</translation>
+    </message>
+    <message>
+        <source>Notas desactivadas</source>
+        <translation>Notes off</translation>
+    </message>
+    <message>
+        <source>Añadido el %1: %2</source>
+        <translation>Added %1: %2</translation>
+    </message>
+    <message>
+        <source>Quitado el %1: %2</source>
+        <translation>Removed %1: %2</translation>
+    </message>
+    <message>
+        <source>Casilla ocupada</source>
+        <translation>Cell already filled</translation>
+    </message>
+    <message>
+        <source>Notas en ninguna casilla</source>
+        <translation>Notes in no cell</translation>
+    </message>
+    <message>
+        <source>Notas en 1 casilla</source>
+        <translation>Notes in 1 cell</translation>
+    </message>
+    <message>
+        <source>Notas en %1 casillas</source>
+        <translation>Notes in %1 cells</translation>
+    </message>
+    <message>
+        <source>  L: activa y desactiva el modo notas, para apuntar en cada casilla vacía los números</source>
+        <translation>  L: switches notes mode on and off, to note in each empty cell the numbers</translation>
+    </message>
+    <message>
+        <source>que podrían ir en ella. Al llegar a una casilla con notas se oyen detrás de la casilla.</source>
+        <translation>that could go there. Arriving at a cell with notes, they are heard after the cell.</translation>
+    </message>
+    <message>
+        <source>  1 a 9 (fila de arriba o teclado numérico), con el modo notas activado: apunta ese</source>
+        <translation>  1 to 9 (top row or numeric keypad), with notes mode on: notes that</translation>
+    </message>
+    <message>
+        <source>número en la casilla, o lo quita si ya estaba. Escribir un número en una casilla borra</source>
+        <translation>number in the cell, or takes it away if it was there. Writing a number into a cell clears</translation>
+    </message>
+    <message>
+        <source>sus notas y lo quita de las notas de su fila, su columna y su panel; Z deshace las notas.</source>
+        <translation>its notes and takes it out of the notes of its row, column and panel; Z undoes notes too.</translation>
+    </message>
+    <message>
+        <source>  M: pone en cada casilla vacía las notas de los números que caben en ella.</source>
+        <translation>  M: puts into every empty cell the notes of the numbers that fit there.</translation>
     </message>
     <message>
         <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>

@@ -21,7 +21,7 @@ void CajaTeclas::paintEvent(QPaintEvent*)
 void CajaTeclas::keyPressEvent(QKeyEvent* evento)
 {
     if (!detector_) return;
-    detector_->Picture1_KeyDown(CodigoTecla(evento->key()));
+    detector_->Picture1_KeyDown(CodigoTecla(*evento), DigitoDelTeclado(*evento));
     for (int k : CodigosCaracter(*evento)) detector_->Picture1_KeyPress(k);
     detector_->Publicar();
 }

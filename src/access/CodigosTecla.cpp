@@ -38,6 +38,27 @@ int CodigoTecla(int teclaQt)
     }
 }
 
+int CodigoTecla(const QKeyEvent& evento)
+{
+    const int tecla = evento.key();
+    if ((evento.modifiers() & Qt::KeypadModifier) && tecla >= Qt::Key_0 && tecla <= Qt::Key_9)
+        return VK_NUMPAD0 + (tecla - Qt::Key_0);
+    return CodigoTecla(tecla);
+}
+
+int DigitoDelTeclado(const QKeyEvent& evento)
+{
+    if (!(evento.modifiers() & Qt::KeypadModifier)) return 0;
+    const int tecla = evento.key();
+    if (tecla >= Qt::Key_1 && tecla <= Qt::Key_9) return tecla - Qt::Key_0;
+    // Without NumLock, in the order of the digits the keys carry.
+    static constexpr int sinBloqueo[9] = {Qt::Key_End, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Clear,
+                                          Qt::Key_Right, Qt::Key_Home, Qt::Key_Up, Qt::Key_PageUp};
+    for (int d = 1; d <= 9; ++d)
+        if (sinBloqueo[d - 1] == tecla) return d;
+    return 0;
+}
+
 QList<int> CodigosCaracter(const QKeyEvent& evento)
 {
     QList<int> codigos;

@@ -17,9 +17,11 @@ inline constexpr int VK_RIGHT = 39;
 inline constexpr int VK_DOWN = 40;
 inline constexpr int VK_DELETE = 46;
 inline constexpr int VK_APPS = 93;    // the context-menu key
+inline constexpr int VK_NUMPAD0 = 96;  // the keypad's digits with NumLock on: VK_NUMPAD0 + digit
 inline constexpr int VK_F8 = 119;
 inline constexpr int VK_F9 = 120;
-// A letter's code is its capital's.
+// A digit of the main row, or a letter: its character's code (a letter's capital's).
+inline constexpr int VK_0 = '0';
 inline constexpr int VK_A = 'A';
 inline constexpr int VK_C = 'C';
 inline constexpr int VK_D = 'D';
@@ -28,6 +30,8 @@ inline constexpr int VK_F = 'F';
 inline constexpr int VK_G = 'G';
 inline constexpr int VK_H = 'H';
 inline constexpr int VK_I = 'I';
+inline constexpr int VK_L = 'L';
+inline constexpr int VK_M = 'M';
 inline constexpr int VK_N = 'N';
 inline constexpr int VK_O = 'O';
 inline constexpr int VK_P = 'P';
@@ -42,6 +46,14 @@ inline constexpr int VK_Z = 'Z';
 
 // Virtual-key codes the dispatcher speaks (37 Left, 112 F1, 93 Applications...).
 int CodigoTecla(int teclaQt);
+// The same for a whole keystroke, which also tells a keypad digit (VK_NUMPAD0 + digit)
+// from the main row's.
+int CodigoTecla(const QKeyEvent& evento);
+
+// The digit printed on a keypad key, 1 to 9, whether NumLock made it a digit or a
+// movement (End, Down, Page Down, Left, the middle key, Right, Home, Up, Page Up); 0
+// for any other key.
+int DigitoDelTeclado(const QKeyEvent& evento);
 
 // Character codes a keystroke delivers to the key detector: Enter 13, Space 32,
 // Backspace 8 and printable characters. Escape, Tab and other control codes give

@@ -8,6 +8,7 @@
 #include "Historial.h"
 #include "Importar.h"
 #include "Partida.h"
+#include "Notas.h"
 #include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
@@ -88,8 +89,10 @@ void DetectorTeclas::Picture1_GotFocus()
     }
 }
 
-void DetectorTeclas::Picture1_KeyDown(int codigo)
+void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
+    // In notes mode the keypad notes its digits, also where NumLock off makes them movements.
+    if (digitoTeclado != 0 && e_.ModoNotas && !e_.ModoEscritura) codigo = VK_NUMPAD0 + digitoTeclado;
     dicho_.clear();
     tecleado_ = false;
     if (!e_.ModoEscritura) PonerLinea(QString());
@@ -154,6 +157,14 @@ void DetectorTeclas::AnunciarCasilla()
         PonerLinea(Linea() + QStringLiteral(" P "));
         dicho_ += QStringLiteral(" P ");
     }
+    dicho_ = ConNotas(dicho_, i);
+}
+
+// A cell with notes is heard with them, in the same breath; the line keeps its designed text.
+QString DetectorTeclas::ConNotas(const QString& oido, int indice) const
+{
+    if (e_.Notas[indice] == 0) return oido;
+    return SinBlancos(oido) + QStringLiteral(", ") + Frases::Notas(DigitosNotados(e_.Notas[indice]));
 }
 
 void DetectorTeclas::Refrescar()
@@ -162,7 +173,7 @@ void DetectorTeclas::Refrescar()
     casillas_.SeleccionarCasilla(e_.CasillaActual, true);
     const QString t = Texto(e_.CasillaActual);
     if (SinBlancos(t).size() > 1) PonerLinea(t);
-    dicho_ = SinBlancos(t).size() > 1 ? t : SinBlancos(t);
+    dicho_ = ConNotas(SinBlancos(t).size() > 1 ? t : SinBlancos(t), e_.CasillaActual);
 }
 
 void DetectorTeclas::Borrar()
@@ -173,7 +184,7 @@ void DetectorTeclas::Borrar()
     } else if (e_.Originales[i]) {
         Decir(QCoreApplication::translate("DetectorTeclas", "Imposible borrar ese número. Pertenece a los datos originales."));
     } else {
-        CambiarCasilla(e_, casillas_, e_.CasillaActual, "-", false);
+        BorrarCasilla(e_, casillas_, e_.CasillaActual);
         dicho_ = QStringLiteral("-");   // the line stays empty; the player still hears the cell emptied
     }
 }
@@ -265,7 +276,7 @@ QString DetectorTeclas::CeldaOida(int indice) const
 {
     QString t = SinBlancos(Texto(indice));
     if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
-    return t;
+    return ConNotas(t, indice);
 }
 
 void DetectorTeclas::DecirPosicion()
@@ -360,6 +371,38 @@ void DetectorTeclas::CopiarTablero()
     for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
     QGuiApplication::clipboard()->setText(linea);
     Decir(Frases::TableroCopiado());
+}
+
+void DetectorTeclas::CambiarModoNotas()
+{
+    e_.ModoNotas = !e_.ModoNotas;
+    Decir(Frases::ModoNotas(e_.ModoNotas));
+}
+
+void DetectorTeclas::LlenarNotasTablero()
+{
+    Decir(Frases::NotasLlenas(LlenarNotas(e_, casillas_, e_.CasillaActual)));
+}
+
+// Outside notes mode a digit does what the design gives it: nothing.
+void DetectorTeclas::TeclaNota(int16_t digito)
+{
+    if (!e_.ModoNotas) return;
+    const ResultadoNota resultado = CambiarNota(e_, casillas_, e_.CasillaActual, digito);
+    switch (resultado) {
+    case ResultadoNota::EnOriginal:
+        reproductor_.Pitar();
+        Decir(Frases::NumeroOriginal());
+        return;
+    case ResultadoNota::EnEscrita:
+        reproductor_.Pitar();
+        Decir(Frases::CasillaOcupada());
+        return;
+    case ResultadoNota::Puesta:
+    case ResultadoNota::Quitada:
+        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual])));
+        return;
+    }
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.

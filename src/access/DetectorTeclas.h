@@ -24,7 +24,9 @@ public:
                    std::function<void()> PartidaEmpezada);
 
     void Picture1_GotFocus();
-    void Picture1_KeyDown(int codigo);
+    // digitoTeclado: the digit printed on a keypad key (DigitoDelTeclado), 0 for other
+    // keys; in notes mode the keypad notes it even where NumLock makes it a movement.
+    void Picture1_KeyDown(int codigo, int digitoTeclado = 0);
     void Picture1_KeyPress(int caracter);
     // Speaks what this keystroke left for the player, once.
     void Publicar();
@@ -69,7 +71,13 @@ private:
     void DecirDificultad();
     void ImportarSudoku();
     void CopiarTablero();
+    void CambiarModoNotas();
+    void LlenarNotasTablero();
+    void TeclaNota(int16_t digito);
+    template <int16_t digito>
+    void Nota() { TeclaNota(digito); }
     QString CeldaOida(int indice) const;
+    QString ConNotas(const QString& oido, int indice) const;
 
     void AnexarCasilla(QString& linea, int indice) const;
     void Decir(const QString& texto);

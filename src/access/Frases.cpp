@@ -335,6 +335,34 @@ QString SudokuRechazado(const SudokuLeido& leido)
 }
 
 QString TableroCopiado() { return QCoreApplication::translate("Frases", "Tablero copiado"); }
+QString Notas(const std::vector<int16_t>& digitos)
+{
+    if (digitos.empty()) return QCoreApplication::translate("Frases", "sin notas");
+    QStringList piezas;
+    for (int16_t d : digitos) piezas << QString::number(d);
+    return (digitos.size() == 1 ? QCoreApplication::translate("Frases", "nota %1") : QCoreApplication::translate("Frases", "notas %1"))
+        .arg(Enumerar(piezas));
+}
+
+QString ModoNotas(bool activado)
+{
+    return activado ? QCoreApplication::translate("Frases", "Notas activadas") : QCoreApplication::translate("Frases", "Notas desactivadas");
+}
+
+QString NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>& notas)
+{
+    return (puesta ? QCoreApplication::translate("Frases", "Añadido el %1: %2") : QCoreApplication::translate("Frases", "Quitado el %1: %2"))
+        .arg(QString::number(digito), Notas(notas));
+}
+
+QString CasillaOcupada() { return QCoreApplication::translate("Frases", "Casilla ocupada"); }
+
+QString NotasLlenas(int16_t casillas)
+{
+    if (casillas == 0) return QCoreApplication::translate("Frases", "Notas en ninguna casilla");
+    if (casillas == 1) return QCoreApplication::translate("Frases", "Notas en 1 casilla");
+    return QCoreApplication::translate("Frases", "Notas en %1 casillas").arg(casillas);
+}
 
 QString Menu(const QString& nombre, qsizetype opciones)
 {
@@ -371,6 +399,12 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "  X: copia el tablero en el portapapeles, en una línea de 81 caracteres: el número de"),
         QT_TRANSLATE_NOOP("Frases", "cada casilla que tiene uno y un punto en las demás."),
         QT_TRANSLATE_NOOP("Frases", "  Desde la terminal, novaro --sudoku seguido del sudoku empieza con ese sudoku."),
+        QT_TRANSLATE_NOOP("Frases", "  L: activa y desactiva el modo notas, para apuntar en cada casilla vacía los números"),
+        QT_TRANSLATE_NOOP("Frases", "que podrían ir en ella. Al llegar a una casilla con notas se oyen detrás de la casilla."),
+        QT_TRANSLATE_NOOP("Frases", "  1 a 9 (fila de arriba o teclado numérico), con el modo notas activado: apunta ese"),
+        QT_TRANSLATE_NOOP("Frases", "número en la casilla, o lo quita si ya estaba. Escribir un número en una casilla borra"),
+        QT_TRANSLATE_NOOP("Frases", "sus notas y lo quita de las notas de su fila, su columna y su panel; Z deshace las notas."),
+        QT_TRANSLATE_NOOP("Frases", "  M: pone en cada casilla vacía las notas de los números que caben en ella."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };

@@ -10,7 +10,8 @@
 #include "Importar.h"
 #include "Pista.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X, L, M, the digits of
+// notes mode), the popup's announcement
 // and their lines of help, composed here and nowhere else.
 namespace Frases {
 
@@ -43,6 +44,15 @@ QString SudokuImportado(int dados, const QString& dificultad);
 QString SudokuRechazado(const SudokuLeido& leido);
 // X.
 QString TableroCopiado();
+// A cell's notes, as they follow what is heard of it: "notas 3 y 5", "nota 3", "sin notas".
+QString Notas(const std::vector<int16_t>& digitos);
+// L.
+QString ModoNotas(bool activado);
+// A digit in notes mode: what it did and the notes now.
+QString NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>& notas);
+QString CasillaOcupada();
+// M: how many cells hold notes now.
+QString NotasLlenas(int16_t casillas);
 // The Applications key's popup, as it opens.
 QString Menu(const QString& nombre, qsizetype opciones);
 // The help section for these keys and the licence, lines ending in CR LF.

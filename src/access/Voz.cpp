@@ -147,14 +147,15 @@ QString Voz::Vacia() { return tr("vacía"); }
 QString Voz::Pronunciar(const QString& linea)
 {
     // An empty cell shows "-": the speech server drops it at the lower punctuation
-    // levels and says "guion" at the higher ones, so it is spoken as a word.
+    // levels and says "guion" at the higher ones, so it is spoken as a word, also
+    // before the full stop of a panel row or the comma that leads to its notes.
     const QString vacia = Vacia();
     QStringList piezas = linea.split(QLatin1Char(' '));
     for (QString& pieza : piezas) {
         if (pieza == QLatin1String("-"))
             pieza = vacia;
-        else if (pieza == QLatin1String("-."))
-            pieza = vacia + QLatin1Char('.');
+        else if (pieza == QLatin1String("-.") || pieza == QLatin1String("-,"))
+            pieza = vacia + pieza.back();
     }
     return piezas.join(QLatin1Char(' '));
 }

@@ -14,4 +14,6 @@ public:
     virtual void Bloquear(int16_t indice, bool bloqueada) = 0;
     virtual void PonerColorTexto(int16_t indice, Rgb color) = 0;
     virtual void SeleccionarCasilla(int16_t indice, bool seleccionada) = 0;
+    // Shows a cell's notes (nine-bit mask); cells that cannot show them ignore it.
+    virtual void PintarNotas(int16_t /*indice*/, uint16_t /*notas*/) {}
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Historial.h"
 #include "Casillas.h"
+#include "Consultas.h"
+#include "Notas.h"
 
 std::optional<Cambio> Historial::Sacar()
 {
@@ -10,14 +12,42 @@ std::optional<Cambio> Historial::Sacar()
     return ultimo;
 }
 
+namespace {
+
+// The text, mark and notes the cell takes, kept as one change. `antes` is what the
+// cell held; its field may already show `texto`.
+void Cambiar(EstadoJuego& e, Casillas& casillas, int16_t indice, const std::string& antes, const std::string& texto,
+             bool provisional, bool sinNotas)
+{
+    const bool escrita = antes != texto;
+    const bool quitaNotas = (escrita || sinNotas) && e.Notas[indice] != 0;
+    if (!escrita && !quitaNotas && e.Provisionales[indice] == provisional) return;
+    Cambio cambio{indice, antes, e.Provisionales[indice], {}};
+    if (casillas.Texto(indice) != texto) casillas.PonerTexto(indice, texto);
+    if (escrita) QuitarNotasAlEscribir(e, casillas, indice, DigitoDe(texto), cambio.notas);
+    else if (quitaNotas) PonerNotas(e, casillas, indice, 0, cambio.notas);
+    e.Provisionales[indice] = provisional;
+    e.Cambios.Anotar(std::move(cambio));
+}
+
+} // namespace
+
 void CambiarCasilla(EstadoJuego& e, Casillas& casillas, int16_t indice, const std::string& texto, bool provisional)
 {
     if (e.Originales[indice]) return;
-    std::string antes = casillas.Texto(indice);
-    if (antes == texto && e.Provisionales[indice] == provisional) return;
-    if (antes != texto) casillas.PonerTexto(indice, texto);
-    e.Cambios.Anotar({indice, std::move(antes), e.Provisionales[indice]});
-    e.Provisionales[indice] = provisional;
+    Cambiar(e, casillas, indice, casillas.Texto(indice), texto, provisional, false);
+}
+
+void BorrarCasilla(EstadoJuego& e, Casillas& casillas, int16_t indice)
+{
+    if (e.Originales[indice]) return;
+    Cambiar(e, casillas, indice, casillas.Texto(indice), "-", false, true);
+}
+
+void CasillaEditada(EstadoJuego& e, Casillas& casillas, int16_t indice, const std::string& antes)
+{
+    if (e.Originales[indice]) return;
+    Cambiar(e, casillas, indice, antes, casillas.Texto(indice), e.Provisionales[indice], false);
 }
 
 std::optional<int16_t> Deshacer(EstadoJuego& e, Casillas& casillas)
@@ -26,5 +56,6 @@ std::optional<int16_t> Deshacer(EstadoJuego& e, Casillas& casillas)
     if (!cambio) return std::nullopt;
     if (casillas.Texto(cambio->indice) != cambio->texto) casillas.PonerTexto(cambio->indice, cambio->texto);
     e.Provisionales[cambio->indice] = cambio->provisional;
+    for (const NotasAntes& n : cambio->notas) PonerNotas(e, casillas, n.indice, n.notas);
     return cambio->indice;
 }

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Partida.h"
 #include "Generador.h"
+#include "Notas.h"
 #include "Unica.h"
 
 namespace {
 
 // Every game starts from an empty board with nothing of the last one left: no
-// text, mark, lock or change to undo.
+// text, mark, lock, note or change to undo. Whatever deals a game begins here.
 void VaciarPartida(EstadoJuego& e, Casillas& casillas)
 {
     e.Cambios.Olvidar();
+    OlvidarNotas(e, casillas);
     for (int i = 0; i < 81; ++i) {
         casillas.PonerTexto(static_cast<int16_t>(i), "-");
         e.Provisionales[i] = false;

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormatoPartida.h"
+#include <QList>
+#include <algorithm>
+#include <array>
 #include <optional>
 #include "Windows1252.h"
 
@@ -63,15 +66,18 @@ public:
         return std::nullopt;
     }
 
-    // After the last item only blanks and line ends may follow (an editor may add or drop
-    // the final line end); a comma would start a 326th item.
-    bool SoloBlancosAlFinal() const
+    // What follows the last item: nothing but blanks and line ends (an editor may add or
+    // drop the final line end), or from a "#" on, the notes. A comma would start a 326th item.
+    std::optional<QByteArrayView> Cola() const
     {
-        for (qsizetype i = fin; i < d.size(); ++i) {
-            if (d[i] != ' ' && d[i] != '\t' && !EsFinDeLinea(d[i]))
-                return false;
-        }
-        return true;
+        qsizetype i = fin;
+        while (i < d.size() && (d[i] == ' ' || d[i] == '\t' || EsFinDeLinea(d[i])))
+            ++i;
+        if (i == d.size())
+            return QByteArrayView();
+        if (d[i] == '#' && i > fin && EsFinDeLinea(d[fin]))
+            return d.sliced(i);
+        return std::nullopt;
     }
 
 private:
@@ -102,6 +108,71 @@ private:
     qsizetype fin = 0;   // just past the last item read, before its separator
 };
 
+const char* const MarcaNotas = "#NOTAS#";
+
+QByteArrayView SinBlancos(QByteArrayView v)
+{
+    while (!v.isEmpty() && (v.front() == ' ' || v.front() == '\t'))
+        v = v.sliced(1);
+    while (!v.isEmpty() && (v.back() == ' ' || v.back() == '\t'))
+        v.chop(1);
+    return v;
+}
+
+void EscribirNotas(QByteArray& salida, const std::array<uint16_t, 81>& notas)
+{
+    salida += MarcaNotas;
+    salida += "\r\n";
+    for (int fila = 0; fila < 9; ++fila) {
+        for (int columna = 0; columna < 9; ++columna) {
+            if (columna > 0)
+                salida += ',';
+            for (int d = 1; d <= 9; ++d)
+                if (notas[fila * 9 + columna] & (1u << (d - 1)))
+                    salida += char('0' + d);
+        }
+        salida += "\r\n";
+    }
+}
+
+// The notes' lines, whatever their line ends; none when anything is out of place.
+std::optional<std::array<uint16_t, 81>> LeerNotas(QByteArrayView cola)
+{
+    QList<QByteArrayView> lineas;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i <= cola.size(); ++i) {
+        if (i < cola.size() && !EsFinDeLinea(cola[i]))
+            continue;
+        lineas.append(cola.sliced(inicio, i - inicio));
+        if (i + 1 < cola.size() && cola[i] == '\r' && cola[i + 1] == '\n')
+            ++i;
+        inicio = i + 1;
+    }
+    while (!lineas.isEmpty() && SinBlancos(lineas.back()).isEmpty())
+        lineas.removeLast();
+    if (lineas.size() != 10 || SinBlancos(lineas[0]) != QByteArrayView(MarcaNotas))
+        return std::nullopt;
+    std::array<uint16_t, 81> notas{};
+    for (int fila = 0; fila < 9; ++fila) {
+        const QByteArrayView linea = lineas[fila + 1];
+        int columna = 0;
+        for (qsizetype i = 0; i < linea.size(); ++i) {
+            const char c = linea[i];
+            if (c == ',') {
+                if (++columna > 8)
+                    return std::nullopt;
+            } else if (c >= '1' && c <= '9') {
+                notas[fila * 9 + columna] |= uint16_t(1u << (c - '1'));
+            } else if (c != ' ' && c != '\t') {
+                return std::nullopt;
+            }
+        }
+        if (columna != 8)
+            return std::nullopt;
+    }
+    return notas;
+}
+
 } // namespace
 
 QByteArray CodificarPartida(const RegistroPartida& registro)
@@ -125,6 +196,9 @@ QByteArray CodificarPartida(const RegistroPartida& registro)
             salida += "\r\n";
         }
     }
+    // A game without notes keeps exactly the designed 82 lines.
+    if (std::any_of(registro.Notas.begin(), registro.Notas.end(), [](uint16_t n) { return n != 0; }))
+        EscribirNotas(salida, registro.Notas);
     return salida;
 }
 
@@ -158,8 +232,15 @@ LecturaPartida DecodificarPartida(QByteArrayView bytes)
             registro.Textos[k] = De1252(*texto);
         }
     }
-    if (!lector.SoloBlancosAlFinal())
+    const std::optional<QByteArrayView> cola = lector.Cola();
+    if (!cola)
         return lectura;
+    if (!cola->isEmpty()) {
+        const std::optional<std::array<uint16_t, 81>> notas = LeerNotas(*cola);
+        lectura.notasDanadas = !notas;
+        if (notas)
+            registro.Notas = *notas;
+    }
 
     lectura.ok = true;
     lectura.registro = registro;

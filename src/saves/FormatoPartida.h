@@ -11,18 +11,26 @@
 // main diagonal (row k % 9, column k / 9), so the solution runs column by column.
 // A double quote inside a text is written doubled; a file whose texts hold no
 // quote is byte for byte what the game has always written.
+// A game with notes has ten more lines after those 82, which a reader of the 82
+// alone never looks at: "#NOTAS#", then one line per row, top to bottom, of nine
+// items separated by commas, each the digits noted in a cell in increasing order,
+// nothing for a cell without notes ("35,,,,1289,,,,").
 QByteArray CodificarPartida(const RegistroPartida& registro);
 
 struct LecturaPartida {
     bool ok = false;
     bool sonidoLeido = false;   // line 1 was a proper flag, even if a later item was not
     bool sonido = false;
+    bool notasDanadas = false;  // the board was read, its notes could not be: dropped
     RegistroPartida registro;   // only meaningful when ok
 };
 
 // Reads the 325 items in order; a comma and a line end (CRLF, LF or CR) both end an item.
 // Refused as damaged: a letter that is not exactly one of B to J, a flag other than
 // #TRUE#/#FALSE#, a text without its quotes or with a stray quote, fewer items,
-// and anything but blanks and line ends after the last item.
+// and after the last item anything but blanks and line ends, unless it starts with
+// the notes' "#". The notes never cost the board: read leniently (any line ends,
+// blanks around an item, digits in any order), and when they are cut or hold anything
+// else the game is read without them and notasDanadas says so.
 // The solution is taken as written: it need not be a solved board.
 LecturaPartida DecodificarPartida(QByteArrayView bytes);

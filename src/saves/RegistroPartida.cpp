@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RegistroPartida.h"
+#include "Notas.h"
 
 RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)
 {
@@ -10,6 +11,7 @@ RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)
         registro.Originales[i] = estado.Originales[i];
         registro.Provisionales[i] = estado.Provisionales[i];
         registro.Textos[i] = QString::fromStdString(casillas.Texto(i));
+        registro.Notas[i] = estado.Notas[i];
     }
     return registro;
 }
@@ -24,4 +26,7 @@ void AplicarRegistro(const RegistroPartida& registro, EstadoJuego& estado, Casil
         estado.Provisionales[i] = registro.Provisionales[i];
         casillas.PonerTexto(i, registro.Textos[i].toStdString());
     }
+    // A note on a given or a filled cell is a hand-made slot's: it is not the player's.
+    for (int16_t i = 0; i < 81; ++i)
+        PonerNotas(estado, casillas, i, AdmiteNotas(estado, casillas, i) ? registro.Notas[i] & TodasLasNotas : 0);
 }

@@ -14,6 +14,7 @@ struct RegistroPartida {
     std::array<bool, 81> Originales{};
     std::array<bool, 81> Provisionales{};
     std::array<QString, 81> Textos;
+    std::array<uint16_t, 81> Notas{};   // nine-bit masks, as the game state keeps them
 
     bool operator==(const RegistroPartida&) const = default;
 };

@@ -8,12 +8,17 @@ class Casilla : public QLineEdit {
 public:
     Casilla(int indice, QWidget* padre);
     int indice() const { return indice_; }
+    // The notes it shows, in small digits, while it is not being edited.
+    void PonerNotas(uint16_t notas);
+    uint16_t Notas() const { return notas_; }
 
 signals:
     void GotFocus(int indice);
     void KeyDown(int indice, int codigo);
     // Left button only; the handler decides what a click does.
     void MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardModifiers modificadores);
+    // The player typed into the field; `antes` is what it held.
+    void Editada(int indice, const QString& antes);
 
 protected:
     void focusInEvent(QFocusEvent* evento) override;
@@ -22,7 +27,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
+    void Describir();
+
     int indice_;
+    uint16_t notas_ = 0;
+    QString texto_;   // the text before the player's edit, which Qt has already replaced
 };

@@ -196,6 +196,7 @@ void Form1::CrearCasillas()
         connect(celda, &Casilla::GotFocus, this, &Form1::Text1_GotFocus);
         connect(celda, &Casilla::KeyDown, this, &Form1::Text1_KeyDown);
         connect(celda, &Casilla::MouseDown, this, &Form1::Text1_MouseDown);
+        connect(celda, &Casilla::Editada, this, &Form1::Text1_Change);
         Text1[i] = celda;
     }
     QWidget* anterior = Picture1;
@@ -257,6 +258,8 @@ void Form1::PonerTexto(int16_t indice, const std::string& texto)
     const QString nuevo = QString::fromStdString(texto);
     if (Text1[indice]->text() != nuevo) Text1[indice]->setText(nuevo);
 }
+
+void Form1::PintarNotas(int16_t indice, uint16_t notas) { Text1[indice]->PonerNotas(notas); }
 
 void Form1::Bloquear(int16_t indice, bool bloqueada) { Text1[indice]->setReadOnly(bloqueada); }
 

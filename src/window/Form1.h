@@ -71,6 +71,7 @@ public:
     void Bloquear(int16_t indice, bool bloqueada) override;
     void PonerColorTexto(int16_t indice, Rgb color) override;
     void SeleccionarCasilla(int16_t indice, bool seleccionada) override;
+    void PintarNotas(int16_t indice, uint16_t notas) override;
 
     void Command1_Click();
     void Command2_Click();
@@ -85,6 +86,7 @@ public:
     void MnuB_Click(int indice);
     void Text1_GotFocus(int indice);
     void Text1_KeyDown(int indice, int codigo);
+    void Text1_Change(int indice, const QString& antes);
     void Text1_MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardModifiers modificadores);
     void MostrarBotonera();
     void GuardarPartida(int16_t n);

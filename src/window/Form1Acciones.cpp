@@ -6,6 +6,7 @@
 #include "Comprobador.h"
 #include "Dialog.h"
 #include "Form1.h"
+#include "Historial.h"
 #include "Partida.h"
 #include "Revelar.h"
 #include "Voz.h"
@@ -164,6 +165,12 @@ void Form1::Text1_GotFocus(int indice)
 void Form1::Text1_KeyDown(int, int codigo)
 {
     if (codigo == 27) EnfocarDetector();
+}
+
+// Typed straight into the field: a change like any other, with what it does to the notes.
+void Form1::Text1_Change(int indice, const QString& antes)
+{
+    CasillaEditada(Estado, *this, static_cast<int16_t>(indice), antes.toStdString());
 }
 
 void Form1::Text1_MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardModifiers modificadores)

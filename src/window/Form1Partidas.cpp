@@ -34,6 +34,9 @@ void Form1::CargarPartida(int16_t n)
         RepintarCasillas();
         Command1->setEnabled(true);
         Command4->setEnabled(true);
+        // The board came back whole; only the notes were lost, and the player hears it once.
+        if (r.lectura.notasDanadas)
+            Mensaje(tr("Las notas de la partida del lugar %1 estaban dañadas. La partida se ha cargado sin notas.").arg(n));
         voz_->Hablar(tr("Partida cargada del lugar %1").arg(n));
         return;
     }

@@ -96,6 +96,8 @@ void TestTeclado::movimientos_data()
     QTest::newRow("refused with the sound off") << 0 << 0 << Teclas({Qt::Key_Left}) << 0 << 1 << 0 << false;
     QTest::newRow("S with no empty cell beeps") << 3 << 3 << Teclas({Qt::Key_S}) << 30 << 1 << 0 << true;
     QTest::newRow("Z with nothing to undo beeps") << 3 << 3 << Teclas({Qt::Key_Z}) << 30 << 1 << 0 << true;
+    QTest::newRow("keypad End, NumLock off, notes mode off: End") << 2 << 1 << Teclas({Qt::Key_End}, Qt::KeypadModifier)
+        << 26 << 0 << 0 << true;
 }
 
 void TestTeclado::movimientos()
@@ -191,6 +193,8 @@ void TestTeclado::escritura_data()
             else if (p == "Delete") l.addKeyClick(Qt::Key_Delete);
             else if (p == "Escape") l.addKeyClick(Qt::Key_Escape);
             else if (p == "F9") l.addKeyClick(Qt::Key_F9);
+            else if (p == "KP3") l.addKeyClick(Qt::Key_3, Qt::KeypadModifier);     // NumLock on
+            else if (p == "KPEnd") l.addKeyClick(Qt::Key_End, Qt::KeypadModifier); // the 1, NumLock off
             else l.addKeyClicks(p);
         }
         return l;
@@ -234,6 +238,30 @@ void TestTeclado::escritura_data()
         << QStringList{activado, "5", desactivado, "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía"};
     QTest::newRow("letters in write mode are typed") << e("Enter zdsqnre Enter") << "zdsqnre" << desactivado << false
         << QStringList{activado, "z", "d", "s", "q", "n", "r", "e", desactivado};
+    const QString notas = "Notas activadas";
+    QTest::newRow("L, 3, 5 on an empty cell: one utterance each") << e("l 3 5") << "-" << "Añadido el 5: notas 3 y 5" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5"};
+    QTest::newRow("a digit again takes its note away") << e("l 3 5 3 5") << "-" << "Quitado el 5: sin notas" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5", "Quitado el 3: nota 5", "Quitado el 5: sin notas"};
+    QTest::newRow("back on the cell: it and its notes in one utterance") << e("l 3 5 Right Left") << "-" << "" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5", "6", "vacía, notas 3 y 5"};
+    QTest::newRow("A says the notes too") << e("l 3 a") << "-" << "" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "vacía, nota 3"};
+    QTest::newRow("keypad digits, NumLock on and off") << e("l KP3 KPEnd") << "-" << "Añadido el 1: notas 1 y 3" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 1: notas 1 y 3"};
+    QTest::newRow("notes mode on, Enter 5 Enter still writes") << e("l Enter 5 Enter") << "5" << desactivado << false
+        << QStringList{notas, activado, "5", desactivado};
+    QTest::newRow("writing clears the cell's notes") << e("l 3 Enter 4 Enter Delete a") << "-" << "" << false
+        << QStringList{notas, "Añadido el 3: nota 3", activado, "4", desactivado, "vacía", "vacía"};
+    QTest::newRow("a 5 written in the row leaves the notes") << e("l 3 5 Right Right Enter 5 Enter Left Left") << "-" << ""
+        << false << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5", "6", "vacía", activado, "5",
+                                desactivado, "6", "vacía, nota 3"};
+    QTest::newRow("Z brings the 5 back") << e("l 3 5 Right Right Enter 5 Enter z Left Left") << "-" << "" << false
+        << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5", "6", "vacía", activado, "5", desactivado,
+                       "Deshecho. Fila 1, columna 3, panel superior izquierdo, vacía", "6", "vacía, notas 3 y 5"};
+    QTest::newRow("Z takes a note back") << e("l 3 5 z") << "-" << "Deshecho. Fila 1, columna 1, panel superior izquierdo, -, nota 3"
+        << false << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5",
+                                "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía, nota 3"};
     QTest::newRow("Delete on a given") << e("Right Delete") << "-"
         << "Imposible borrar ese número. Pertenece a los datos originales." << false
         << QStringList{"6", "Imposible borrar ese número. Pertenece a los datos originales."};
@@ -299,6 +327,12 @@ void TestTeclado::lecturas_data()
     unHueco[40] = '-';
     QTest::newRow("R, one digit missing once") << unHueco << -1 << 0 << 0 << Qt::Key_R << "Falta el 9 una vez";
     QTest::newRow("R on a full board") << resuelto << -1 << 0 << 0 << Qt::Key_R << "No falta ningún número";
+    QTest::newRow("M on a board with a full row") << filaLlena << -1 << 0 << 0 << Qt::Key_M << "Notas en 72 casillas";
+    QTest::newRow("M leaves out a cell where nothing fits")
+        << Con({{1, '2'}, {2, '3'}, {3, '4'}, {4, '5'}, {5, '6'}, {6, '7'}, {7, '8'}, {8, '9'}, {9, 'a'}})
+        << -1 << 0 << 0 << Qt::Key_M << "Notas en 71 casillas";
+    QTest::newRow("M, one empty cell") << unHueco << -1 << 0 << 0 << Qt::Key_M << "Notas en 1 casilla";
+    QTest::newRow("M on a full board") << resuelto << -1 << 0 << 0 << Qt::Key_M << "Notas en ninguna casilla";
 }
 
 void TestTeclado::lecturas()
@@ -361,6 +395,14 @@ void TestTeclado::interruptores_data()
     QTest::newRow("G in write mode is typed") << "-" << true << Teclas({Qt::Key_G}) << QStringList{"12g"} << 0 << false;
     QTest::newRow("I and X in write mode are typed") << "-" << true << Teclas({Qt::Key_I, Qt::Key_X})
         << QStringList{"12i", "12ix"} << 0 << false;
+    QTest::newRow("L twice") << "-" << false << Teclas({Qt::Key_L, Qt::Key_L})
+        << QStringList{"Notas activadas", "Notas desactivadas"} << 0 << false;
+    QTest::newRow("a note on a given: beep and why") << "dado" << false << Teclas({Qt::Key_L, Qt::Key_3})
+        << QStringList{"Notas activadas", "Número original"} << 1 << false;
+    QTest::newRow("a note on a written 4: beep and why") << "4" << false << Teclas({Qt::Key_L, Qt::Key_3})
+        << QStringList{"Notas activadas", "Casilla ocupada"} << 1 << false;
+    QTest::newRow("L, M and digits in write mode are typed") << "-" << true << Teclas({Qt::Key_L, Qt::Key_M, Qt::Key_3})
+        << QStringList{"12l", "12lm", "12lm3"} << 0 << false;
 }
 
 void TestTeclado::interruptores()

@@ -252,6 +252,8 @@ void TstVoz::pronunciar_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("blanks around kept") << " - " << " vacía ";
     QTest::newRow("message untouched") << "Modo escritura desactivado " << "Modo escritura desactivado ";
+    QTest::newRow("empty cell before its notes") << "-, notas 3 y 5" << "vacía, notas 3 y 5";
+    QTest::newRow("provisional empty cell before its notes") << "- P, nota 3" << "vacía P, nota 3";
 }
 
 void TstVoz::pronunciar()

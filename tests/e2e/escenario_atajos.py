@@ -8,11 +8,9 @@ can reach.
 usage: escenario_atajos.py PATH/TO/novaro"""
 import re
 
-from jugar_de_oido import candidatos, columna, decir, leer_tablero, panel
+from jugar_de_oido import candidatos, columna, decir, leer_tablero, panel, posicion
 from orca_session import run_scenario
 
-PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
-           "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 CABEN = re.compile(r"^(?:Caben? |No cabe)")
 # A one-solution deal never needs a guess: G names a technique, or says it is easy.
 DIFICULTAD = re.compile(r"^Dificultad: (?:fácil|necesita )")
@@ -27,11 +25,6 @@ def pista(oido):
     m = PISTA.match(oido)
     k = next(n for n in "1234" if m.group("f" + n))
     return (int(m.group("f" + k)) - 1) * 9 + int(m.group("c" + k)) - 1, int(m.group("d" + k))
-
-
-def posicion(i):
-    f, c = divmod(i, 9)
-    return "Fila %d, columna %d, panel %s" % (f + 1, c + 1, PANELES[f // 3 * 3 + c // 3])
 
 
 def cuerpo(s):

@@ -9,6 +9,8 @@ LINEA = re.compile(r"^(?:%s ){8}%s ?\.?$" % (CELDA, CELDA))
 # T and P: three panel rows, each ending in a full stop.
 PANEL = re.compile(r"^(?:%s %s %s\. ?){3}$" % (CELDA, CELDA, CELDA))
 FELICIDADES = "Muchísimas felicidades. ha demostrado usted una  gran inteligencia "
+PANELES = ("superior izquierdo|superior central|superior derecho|central izquierdo|central|"
+           "central derecho|inferior izquierdo|inferior central|inferior derecho").split("|")
 DETECTOR = "Cursor sobre detector de teclas"
 
 
@@ -17,6 +19,12 @@ def decir(s, teclas, esperado, timeout=10.0, contains=False):
     m = s.mark()
     s.press(teclas)
     return s.wait_for(esperado, since=m, timeout=timeout, contains=contains)
+
+
+def posicion(i):
+    """What D says of cell i, 0-based."""
+    f, c = divmod(i, 9)
+    return "Fila %d, columna %d, panel %s" % (f + 1, c + 1, PANELES[f // 3 * 3 + c // 3])
 
 
 def valores(dicho):

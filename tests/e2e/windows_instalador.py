@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """NOVARO for Windows as a player gets it, under Wine on Xvfb: the installer run
 silently, the installed game played with real keys, what it says read from Wine's
-UI Automation log, a slot saved into the player's folder and loaded back, the same
-slot loaded by the Linux build, and the uninstaller leaving the slot alone.
+UI Automation log, a note kept in a cell, a slot saved into the player's folder and
+loaded back, the same slot loaded by the Linux build, and the uninstaller leaving the
+slot alone.
 usage: windows_instalador.py SETUP.exe PORTABLE.zip DESPERTAR_UIA.exe LINUX_NOVARO
 Needs DISPLAY (an X server) and WINEPREFIX (a prefix made with wineboot)."""
 import os
@@ -92,14 +93,31 @@ def decir(registro, tecla, cuantos=1):
     return avisos(registro)[antes:]
 
 
-def leer_ranura(ruta):
+def leer_ranura(ruta, notas=0):
+    """The 82 designed lines, read as they are designed; `notas` lines more may follow."""
     with open(ruta, "rb") as f:
         datos = f.read()
     lineas = datos.split(b"\r\n")
-    if len(lineas) != 83 or lineas[82] != b"" or b"\n" in datos.replace(b"\r\n", b""):
-        fallo("%s is not 82 lines each ending in CR LF" % ruta)
+    if len(lineas) != 83 + notas or lineas[-1] != b"" or b"\n" in datos.replace(b"\r\n", b""):
+        fallo("%s is not %d lines each ending in CR LF" % (ruta, 82 + notas))
     celdas = [linea.decode("cp1252").split(",") for linea in lineas[1:82]]
     return datos, [(c[1] == "#TRUE#", c[2] == "#TRUE#", c[3].strip('"')) for c in celdas]
+
+
+def notas(registro):
+    """L, a note in the next empty cell, a move away and back: the cell and its note are
+    one notification. Returns the cell."""
+    for tecla, esperado in (("l", "Notas activadas"), ("s", None), ("3", "Añadido el 3: nota 3")):
+        dicho = decir(registro, tecla)
+        if len(dicho) != 1 or esperado not in (None, dicho[0][2]):
+            fallo("%s said %r" % (tecla, dicho))
+        if tecla == "s":
+            fila, columna = (int(n) - 1 for n in re.match(r"Fila (\d), columna (\d),", dicho[0][2]).groups())
+    decir(registro, "Left" if columna else "Right")
+    dicho = decir(registro, "Right" if columna else "Left")
+    if [t for _, _, t in dicho] != ["vacía, nota 3"]:
+        fallo("back on the noted cell: %r" % dicho)
+    return fila * 9 + columna
 
 
 def pronunciar(linea):
@@ -142,6 +160,7 @@ def jugar():
             if (clase, proceso) != (OTHER, IMPORTANT_ALL):
                 fallo("%r raised as kind %s, processing %s" % (texto, clase, proceso))
         textos = [t for _, _, t in oido]
+        anotada = notas(registro)
 
         # Slot 1 from the Applications key's popup: "&Guardar partida", then "Partida 1".
         ranura = partidas + "/Novaro1.sav"
@@ -150,7 +169,9 @@ def jugar():
         time.sleep(0.3)
         if os.path.exists(programa + "/Novaro1.sav"):
             fallo("a slot was written under Program Files")
-        datos, celdas = leer_ranura(ranura)
+        datos, celdas = leer_ranura(ranura, notas=10)
+        if datos.split(b"\r\n")[83 + anotada // 9].split(b",")[anotada % 9] != b"3":
+            fallo("the slot does not hold the note")
         escritas = [k for k, (dada, _, texto) in enumerate(celdas) if not dada and texto != "-"]
         if len(escritas) != 1 or celdas[escritas[0]][2] != ESCRIBIR:
             fallo("the slot does not hold our one digit: %r" % escritas)

@@ -5,7 +5,9 @@
 #include "Calificacion.h"
 #include "CasillasPrueba.h"
 #include "Consultas.h"
+#include "Comprobador.h"
 #include "Historial.h"
+#include "Notas.h"
 #include "Partida.h"
 #include "Pista.h"
 #include "SolucionesPrueba.h"
@@ -204,7 +206,16 @@ void TestPartida::pistasHastaElFinal()
         }
         for (int vacias = 81 - (nivel + 27); vacias >= 0; --vacias) {
             const auto antes = r.casillas.textos;
+            // Notes in every empty cell, as M leaves them, change nothing the hint or the checker says.
+            EstadoJuego sinNotas = r.e;
+            LlenarNotas(r.e, r.casillas, r.e.CasillaActual);
+            QCOMPARE(Comprobar(r.e, r.casillas), Comprobar(sinNotas, r.casillas));
             const Pista p = CalcularPista(r.e, r.casillas);
+            const Pista q = CalcularPista(sinNotas, r.casillas);
+            QCOMPARE(int(p.tipo), int(q.tipo));
+            QCOMPARE(p.paso.celda, q.paso.celda);
+            QCOMPARE(p.paso.digito, q.paso.digito);
+            QCOMPARE(p.celda, q.celda);
             QCOMPARE(r.casillas.textos, antes);
             std::array<int, 81> t{};
             for (int i = 0; i < 81; ++i) t[i] = antes[i] == "-" ? 0 : antes[i][0] - '0';
@@ -232,6 +243,7 @@ void TestPartida::pistasHastaElFinal()
             // Forced in every solution: the solution's digit on a deal of one
             // solution; otherwise the other digits leave none.
             if (unica) QCOMPARE(int(p.paso.digito), int(r.e.Solucion[i / 9][i % 9]));
+            QVERIFY(r.e.Notas[i] & BitNota(p.paso.digito));   // M never leaves out a forced digit
             for (int d = 1; d <= 9 && !unica; ++d) {
                 if (d == p.paso.digito || !Cabe(t, i, d)) continue;
                 t[i] = d;
@@ -288,6 +300,7 @@ void TestPartida::sinSolucion()
             celdas.push_back(i);
             CambiarCasilla(r.e, r.casillas, i, std::to_string(d), false);
             if (tipo == "x") QVERIFY(Repetido(r.casillas, i).fila);
+            LlenarNotas(r.e, r.casillas, i);   // notes in the history between the digits name nothing
         }
         QCOMPARE(int(celdas.size()), int(tipos.size()));
         const Pista p = CalcularPista(r.e, r.casillas);

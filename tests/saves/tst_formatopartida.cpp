@@ -27,6 +27,19 @@ RegistroPartida Ejemplo()
     return r;
 }
 
+// The example with notes in a few empty cells, and the lines that carry them.
+RegistroPartida ConNotas()
+{
+    RegistroPartida r = Ejemplo();
+    r.Notas[2] = 0b000010100;   // 3 and 5
+    r.Notas[41] = 0x1FF;
+    r.Notas[79] = 0b100000001;  // 1 and 9
+    return r;
+}
+
+const QByteArray lineasDeNotas = "#NOTAS#\r\n,,35,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,,123456789,,,\r\n"
+                                 ",,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,19,\r\n";
+
 QList<QByteArray> Lineas(const QByteArray& archivo)
 {
     QList<QByteArray> lineas = archivo.split('\n');
@@ -54,6 +67,9 @@ private slots:
     void rechazaArchivosDanados();
     void aceptaVariantesDeFinal_data();
     void aceptaVariantesDeFinal();
+    void notas_data();
+    void notas();
+    void notasTrasLasLineasDeSiempre();
     void windows1252_data();
     void windows1252();
     void windows1252TodosLosBytesVuelven();
@@ -210,6 +226,55 @@ void TstFormatoPartida::aceptaVariantesDeFinal()
     const LecturaPartida l = DecodificarPartida(archivo);
     QVERIFY(l.ok);
     QVERIFY(l.registro == Ejemplo());
+}
+
+void TstFormatoPartida::notas_data()
+{
+    QTest::addColumn<QByteArray>("archivo");
+    QTest::addColumn<bool>("danadas");   // the board loads, the notes do not
+    const QByteArray tablero = CodificarPartida(Ejemplo());
+    QByteArray basura(4096, '\0');
+    for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
+    const auto cambiada = [](QByteArray a, const QByteArray& de, const QByteArray& a2) { return a.replace(de, a2); };
+
+    QTest::newRow("as written") << CodificarPartida(ConNotas()) << false;
+    QTest::newRow("LF line ends") << tablero + QByteArray(lineasDeNotas).replace("\r\n", "\n") << false;
+    QTest::newRow("CR line ends") << tablero + QByteArray(lineasDeNotas).replace("\r\n", "\r") << false;
+    QTest::newRow("no final line end") << tablero + lineasDeNotas.chopped(2) << false;
+    QTest::newRow("blank lines and blanks around") << tablero + "\r\n  \r\n" + cambiada(lineasDeNotas, ",35,", ", 53 ,") + "\r\n \r\n"
+                                                   << false;
+    QTest::newRow("cut after the mark") << tablero + "#NOTAS#\r\n" << true;
+    QTest::newRow("cut inside the mark") << tablero + "#NO" << true;
+    QTest::newRow("cut in the fifth row") << tablero + lineasDeNotas.left(lineasDeNotas.indexOf("1234")) << true;
+    QTest::newRow("a digit 0") << tablero + cambiada(lineasDeNotas, "35", "305") << true;
+    QTest::newRow("a letter") << tablero + cambiada(lineasDeNotas, "35", "3x") << true;
+    QTest::newRow("a tenth item in a row") << tablero + cambiada(lineasDeNotas, ",,35,,,,,,", ",,35,,,,,,,") << true;
+    QTest::newRow("a tenth row") << tablero + lineasDeNotas + ",,,,,,,,\r\n" << true;
+    QTest::newRow("another mark") << tablero + cambiada(lineasDeNotas, "#NOTAS#", "#NOTES#") << true;
+    QTest::newRow("binary junk after the mark") << tablero + "#NOTAS#\r\n" + basura << true;
+}
+
+// Notes come back as saved, or, damaged, are dropped while the board loads whole.
+void TstFormatoPartida::notas()
+{
+    QFETCH(QByteArray, archivo);
+    QFETCH(bool, danadas);
+    const LecturaPartida l = DecodificarPartida(archivo);
+    QVERIFY(l.ok);
+    QCOMPARE(l.notasDanadas, danadas);
+    QVERIFY(l.registro == (danadas ? Ejemplo() : ConNotas()));
+}
+
+// The designed 82 lines come first, unchanged, so a reader of those alone finds the
+// same board; a game without notes is those 82 lines and nothing else.
+void TstFormatoPartida::notasTrasLasLineasDeSiempre()
+{
+    const QByteArray sinNotas = CodificarPartida(Ejemplo()), conNotas = CodificarPartida(ConNotas());
+    QCOMPARE(conNotas, sinNotas + lineasDeNotas);
+    QCOMPARE(Lineas(conNotas).mid(0, 82), Lineas(sinNotas).mid(0, 82));
+    const LecturaPartida designadas = DecodificarPartida(Juntar(Lineas(conNotas).mid(0, 82)));
+    QVERIFY(designadas.ok && !designadas.notasDanadas);
+    QVERIFY(designadas.registro == Ejemplo());
 }
 
 void TstFormatoPartida::windows1252_data()

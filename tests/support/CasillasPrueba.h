@@ -16,6 +16,7 @@ struct CasillasPrueba : Casillas {
     std::array<bool, 81> bloqueadas{};
     std::array<Rgb, 81> colores{};
     std::array<bool, 81> seleccionadas{};
+    std::array<uint16_t, 81> notas{};   // as painted
     std::vector<int> escritas;   // cells that received a text other than "-", in order
 
     std::string Texto(int16_t i) const override { return textos[i]; }
@@ -31,6 +32,8 @@ struct CasillasPrueba : Casillas {
         seleccionadas[i] = s;
         if (!s) colores[i] = ColorNormal(e, i);
     }
+
+    void PintarNotas(int16_t i, uint16_t n) override { notas[i] = n; }
 
     // A board written as 81 characters, row by row; '-' is an empty cell.
     void Poner(const std::string& tablero)

@@ -2,6 +2,7 @@
 #include "Lugares.h"
 #include "SudokusPrueba.h"
 #include <QClipboard>
+#include "Notas.h"
 #include "VentanaPrueba.h"
 
 namespace {
@@ -64,6 +65,8 @@ void TestPartidas::idaYVuelta()
         if (!v.f->Estado.Originales[i]) v.f->Text1[i]->setText(textos[k++]);
     v.f->Estado.Provisionales[3] = v.f->Estado.Provisionales[77] = true;
     v.f->Estado.SonidoActivo = false;
+    for (int i = 80, notadas = 0; notadas < 2; --i)
+        if (v.Celda(i) == "-" && !v.f->Estado.Originales[i]) CambiarNota(v.f->Estado, *v.f, static_cast<int16_t>(i), 4 + notadas++);
     const auto estado = v.f->Estado;
     QStringList antes;
     for (Casilla* c : v.f->Text1) antes << c->text();
@@ -88,6 +91,8 @@ void TestPartidas::idaYVuelta()
     QCOMPARE(v.f->Estado.Solucion, estado.Solucion);
     QCOMPARE(v.f->Estado.Originales, estado.Originales);
     QCOMPARE(v.f->Estado.Provisionales, estado.Provisionales);
+    QCOMPARE(v.f->Estado.Notas, estado.Notas);
+    for (int i = 0; i < 81; ++i) QCOMPARE(v.f->Text1[i]->Notas(), estado.Notas[i]);
     QVERIFY(!v.f->Estado.SonidoActivo);
     QCOMPARE(v.f->Estado.Nivel, int16_t(3));
     QCOMPARE(v.EnCursor(), 6 * 9 + 2);
@@ -128,21 +133,33 @@ void TestPartidas::sudokuImportado()
 void TestPartidas::archivoEscritoAMano_data()
 {
     QTest::addColumn<bool>("porColumnas");
-    QTest::newRow("letters column by column, as the game writes") << true;
-    QTest::newRow("letters row by row load transposed") << false;
+    QTest::addColumn<QByteArray>("notas");   // after the 82 lines; cell 1 is empty, cell 0 a given
+    QTest::addColumn<QStringList>("mensajes");
+    QTest::newRow("letters column by column, as the game writes") << true << QByteArray() << QStringList{};
+    QTest::newRow("letters row by row load transposed") << false << QByteArray() << QStringList{};
+    QByteArray notas = "#NOTAS#\r\n,27,,,,,,,\r\n";
+    for (int fila = 1; fila < 9; ++fila) notas += ",,,,,,,,\r\n";
+    QTest::newRow("with notes") << true << notas << QStringList{};
+    QTest::newRow("damaged notes: the game loads without them, and says so once") << true << notas.chopped(12)
+        << QStringList{"Las notas de la partida del lugar 4 estaban dañadas. La partida se ha cargado sin notas."};
 }
 
 void TestPartidas::archivoEscritoAMano()
 {
     QFETCH(bool, porColumnas);
+    QFETCH(QByteArray, notas);
+    QFETCH(QStringList, mensajes);
     VentanaPrueba v;
     QFile f(v.carpeta.filePath("Novaro4.sav"));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(ArchivoAMano(porColumnas));
+    f.write(ArchivoAMano(porColumnas) + notas);
     f.close();
     v.f->Command3_Click();
     Cargar(v, 4);
-    QVERIFY(v.mensajes.isEmpty());
+    QCOMPARE(v.mensajes, mensajes);
+    const uint16_t notasDe1 = notas.isEmpty() || !mensajes.isEmpty() ? 0 : BitNota(2) | BitNota(7);
+    QCOMPARE(v.f->Estado.Notas[1], notasDe1);
+    QCOMPARE(v.f->Text1[1]->Notas(), notasDe1);
     QVERIFY(v.f->Command1->isEnabled() && v.f->Command4->isEnabled());
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
@@ -157,7 +174,7 @@ void TestPartidas::archivoEscritoAMano()
         Guardar(v, 6);
         QFile a(v.carpeta.filePath("Novaro6.sav"));
         QVERIFY(a.open(QIODevice::ReadOnly));
-        QCOMPARE(a.readAll(), ArchivoAMano(true));
+        QCOMPARE(a.readAll(), ArchivoAMano(true) + (mensajes.isEmpty() ? notas : QByteArray()));
     }
 }
 

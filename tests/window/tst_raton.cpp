@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Notas.h"
 #include "VentanaPrueba.h"
 
 class TestRaton : public QObject {
@@ -10,6 +11,7 @@ private slots:
     void focoEnUnaCasilla_data();
     void focoEnUnaCasilla();
     void nombresAccesibles();
+    void escribirEnLaCasillaSigueLasNotas();
 };
 
 void TestRaton::clics_data()
@@ -116,6 +118,39 @@ void TestRaton::nombresAccesibles()
     QCOMPARE(v.f->Text1[30]->accessibleDescription(), QString("vacía"));
     v.f->Text1[30]->setText("5");
     QVERIFY(v.f->Text1[30]->accessibleDescription().isEmpty());
+    // A cell with notes is described with them, as the key detector says them.
+    v.f->Text1[30]->setText("-");
+    v.f->Text1[30]->PonerNotas(BitNota(3) | BitNota(5));
+    QCOMPARE(v.f->Text1[30]->accessibleDescription(), QString("vacía, notas 3 y 5"));
+}
+
+// A digit typed straight into a field does to the notes what write mode does, and Z takes
+// it back with them; the cells show what the game keeps.
+void TestRaton::escribirEnLaCasillaSigueLasNotas()
+{
+    VentanaPrueba v;
+    v.Tablero(QString(81, QLatin1Char('-')));
+    auto& e = v.f->Estado;
+    CambiarNota(e, *v.f, 0, 5);
+    CambiarNota(e, *v.f, 1, 5);
+    CambiarNota(e, *v.f, 1, 3);
+    CambiarNota(e, *v.f, 40, 5);
+    QTest::mouseClick(v.f->Text1[0], Qt::LeftButton);
+    QTest::keyClicks(v.f->Text1[0], "5");
+    QCOMPARE(v.Celda(0), QString("5"));
+    struct Celda { int indice; uint16_t despues, antes; };
+    const Celda celdas[] = {{0, 0, BitNota(5)}, {1, BitNota(3), BitNota(3) | BitNota(5)}, {40, BitNota(5), BitNota(5)}};
+    for (const Celda& c : celdas) {
+        QCOMPARE(e.Notas[c.indice], c.despues);
+        QCOMPARE(v.f->Text1[c.indice]->Notas(), c.despues);
+    }
+    QTest::keyClick(v.f->Text1[0], Qt::Key_Escape);
+    QTest::keyClick(v.f->Picture1, Qt::Key_Z);
+    QCOMPARE(v.Celda(0), QString("-"));
+    for (const Celda& c : celdas) {
+        QCOMPARE(e.Notas[c.indice], c.antes);
+        QCOMPARE(v.f->Text1[c.indice]->Notas(), c.antes);
+    }
 }
 
 QTEST_MAIN(TestRaton)

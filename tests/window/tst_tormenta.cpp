@@ -7,6 +7,7 @@
 //
 // NOVARO_SEMILLA_TORMENTA replays a storm; NOVARO_EVENTOS_TORMENTA sets its length.
 #include "Dialog.h"
+#include "Notas.h"
 #include "RegistroPartida.h"
 #include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
@@ -29,6 +30,7 @@ const Qt::Key teclasDetector[] = {
     Qt::Key_P, Qt::Key_V, Qt::Key_O, Qt::Key_Control, Qt::Key_F8, Qt::Key_F9, Qt::Key_Menu,
     Qt::Key_D, Qt::Key_Q, Qt::Key_N, Qt::Key_S, Qt::Key_Z, Qt::Key_R, Qt::Key_E,
     Qt::Key_I, Qt::Key_X,
+    Qt::Key_L, Qt::Key_L, Qt::Key_M,
 };
 const Qt::Key teclasOtras[] = {
     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab,
@@ -52,6 +54,7 @@ QString Diferencia(const RegistroPartida& a, const RegistroPartida& b)
         if (a.Provisionales[i] != b.Provisionales[i]) return QStringLiteral("provisional flag of cell %1").arg(i);
         if (a.Textos[i] != b.Textos[i])
             return QStringLiteral("text of cell %1: \"%2\" instead of \"%3\"").arg(i).arg(a.Textos[i], b.Textos[i]);
+        if (a.Notas[i] != b.Notas[i]) return QStringLiteral("notes of cell %1").arg(i);
     }
     return {};
 }
@@ -121,6 +124,10 @@ public:
             return QStringLiteral("CasillaActual %1 is not row %2, column %3").arg(e.CasillaActual).arg(e.FilaActual).arg(e.ColumnaActual);
 
         for (int i = 0; i < 81; ++i) {
+            // Notes only in cells the player has not filled, and shown as kept.
+            if (e.Notas[i] != 0 && !AdmiteNotas(e, f, static_cast<int16_t>(i)))
+                return QStringLiteral("cell %1 holding \"%2\" has notes").arg(i).arg(v.Celda(i));
+            if (f.Text1[i]->Notas() != e.Notas[i]) return QStringLiteral("cell %1 shows other notes than it has").arg(i);
             if (f.Text1[i]->isReadOnly() != e.Originales[i])
                 return QStringLiteral("cell %1: locked %2, given %3").arg(i).arg(f.Text1[i]->isReadOnly()).arg(e.Originales[i]);
             if (!e.Originales[i]) continue;
@@ -173,7 +180,7 @@ private:
         if (dados < e.Nivel + 27 || (dados != e.Nivel + 27 && dados > 30))
             fallos << QStringLiteral("a new game at level %1 has %2 givens").arg(e.Nivel).arg(dados);
         for (int i = 0; i < 81; ++i)
-            if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i]))
+            if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i] || e.Notas[i]))
                 fallos << QStringLiteral("a new game left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
         if (!v.f->Command1->isEnabled() || !v.f->Command4->isEnabled())
             fallos << QStringLiteral("a new game left checking or saving barred");
@@ -244,6 +251,7 @@ private:
         if (m == 1) return Qt::ControlModifier;
         if (m == 2) return Qt::ControlModifier | Qt::ShiftModifier;
         if (m == 3) return Qt::AltModifier;   // access keys of the buttons and the menu bar
+        if (m == 4) return Qt::KeypadModifier;   // with an arrow, Home...: the keypad without NumLock
         return Qt::NoModifier;
     }
 
