@@ -24,7 +24,7 @@ public:
 //   overwrite it before it is read, and Orca says no role word with it;
 // - older Qt has no announcement: Orca ignores text changes away from the
 //   focus, but it speaks a notification that appears inside a status bar,
-//   without a role word.
+//   without a role word, and puts the label inside it on the braille line.
 class Voz : public QObject {
     Q_OBJECT
 public:
