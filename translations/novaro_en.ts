@@ -558,6 +558,18 @@
         <source>NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.</source>
         <translation>There is NO WARRANTY, to the extent permitted by law.</translation>
     </message>
+    <message>
+        <source>  Con línea braille: en las preferencias de braille de Orca, marque</source>
+        <translation>  With a braille display: in Orca&apos;s braille preferences, check</translation>
+    </message>
+    <message>
+        <source>&quot;Activar mensajes temporales&quot; y &quot;Los mensajes son persistentes&quot;: cada mensaje del</source>
+        <translation>&quot;Enable flash messages&quot; and &quot;Messages are persistent&quot;: each message of the</translation>
+    </message>
+    <message>
+        <source>juego se quedará en la línea braille hasta el siguiente.</source>
+        <translation>game will stay on the braille display until the next one.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

@@ -213,6 +213,10 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
         "",
+        QT_TRANSLATE_NOOP("Frases", "  Con línea braille: en las preferencias de braille de Orca, marque"),
+        QT_TRANSLATE_NOOP("Frases", "\"Activar mensajes temporales\" y \"Los mensajes son persistentes\": cada mensaje del"),
+        QT_TRANSLATE_NOOP("Frases", "juego se quedará en la línea braille hasta el siguiente."),
+        "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };
     QString texto;
