@@ -5,7 +5,6 @@
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
 #endif
-#include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -103,7 +102,6 @@ void TstVoz::hablarPublicaUnAvisoPorTexto()
 
     QCOMPARE(avisos.size(), hablados.size());
     QCOMPARE(dichos.size(), hablados.size());
-    QCOMPARE(fijados.size(), Voz::ConAnuncios ? 0 : hablados.size());
     for (int i = 0; i < hablados.size(); ++i) {
         QCOMPARE(avisos[i].nombre, hablados[i]);
         QCOMPARE(dichos[i].at(0).toString(), hablados[i]);
@@ -112,12 +110,16 @@ void TstVoz::hablarPublicaUnAvisoPorTexto()
             QVERIFY(avisos[i].urgente);
         } else {
             QVERIFY(etiquetas.contains(qobject_cast<EtiquetaAviso*>(avisos[i].objeto)));
-            QCOMPARE(fijados[i], QAccessible::queryAccessibleInterface(avisos[i].objeto)->child(0));
             // Two labels in turn, so a fast second text never replaces a queued first one.
             if (i > 0)
                 QVERIFY(avisos[i].objeto != avisos[i - 1].objeto);
         }
     }
+    if (Voz::ConAnuncios || hablados.isEmpty())
+        return;
+    // Once the texts stop, the last one alone is fixed on the braille line.
+    QTRY_COMPARE(fijados.size(), 1);
+    QCOMPARE(fijados[0], QAccessible::queryAccessibleInterface(avisos.last().objeto)->child(0));
 }
 
 void TstVoz::etiquetasSonNotificacionesConElTexto()
@@ -142,7 +144,7 @@ void TstVoz::etiquetasSonNotificacionesConElTexto()
         QCOMPARE(interfaz->childCount(), 1);
         QAccessibleInterface* texto = interfaz->child(0);
         QCOMPARE(texto->role(), QAccessible::StaticText);
-        QCOMPARE(texto->text(QAccessible::Name), etiqueta->text());
+        QCOMPARE(texto->text(QAccessible::Name), etiqueta->Texto());
         nombres << texto->text(QAccessible::Name);
         // Orca leaves out the role word only for a notification inside a status bar.
         QCOMPARE(interfaz->parent()->role(), QAccessible::StatusBar);
