@@ -195,9 +195,6 @@ void Voz::Fijar()
     // keeps flash messages until the next one. A text selection event from the
     // label makes it show the label as the braille line itself, which stays there.
     // Only for the last text of a burst: Orca 43 falls behind fast typing otherwise.
-    // Not over a menu or box that opened meanwhile: its own line stays.
-    if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
-        return;
     QAccessibleInterface* aviso = QAccessible::queryAccessibleInterface(etiquetas[1 - siguiente]);
     if (!aviso)
         return;
