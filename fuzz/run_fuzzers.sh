@@ -54,8 +54,10 @@ if [ -z "$solo" ] || [ "$solo" = valor ]; then
     ejecutar valor -dict=fuzz/valor.dict || fallos=$((fallos + 1))
 fi
 if [ -z "$solo" ] || [ "$solo" = slot ]; then
+    # The whole engine: the slot reader puts notes back through it.
     construir slot -Isrc/saves -Isrc/engine "${qt_cflags[@]}" fuzz/fuzz_slot.cpp \
-        src/saves/FormatoPartida.cpp src/saves/Windows1252.cpp src/saves/RegistroPartida.cpp "${qt_libs[@]}"
+        src/saves/FormatoPartida.cpp src/saves/Windows1252.cpp src/saves/RegistroPartida.cpp \
+        src/engine/*.cpp "${qt_libs[@]}"
     ejecutar slot || fallos=$((fallos + 1))
 fi
 
