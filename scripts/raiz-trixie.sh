@@ -44,10 +44,22 @@ inside() {
 # The project's files (tracked and new, not ignored) go to a fresh copy inside the root at $1;
 # its build folders stay there between runs.
 copy_sources() {
-  local src="$R$1"
+  local src="$R$1" nuevo f
+  nuevo=$(mktemp -d)
+  git ls-files -co --exclude-standard -z | tar --null -T - -cf - | tar -xf - -C "$nuevo"
   mkdir -p "$src"
-  find "$src" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
-  git ls-files -co --exclude-standard -z | tar --null -T - -cf - | tar -xf - -C "$src"
+  # Only what differs is copied, and with a new time: the build kept from a run of another
+  # checkout then recompiles what changed (a file older than its object would not be).
+  (cd "$nuevo" && find . -type f -print0) | while IFS= read -r -d '' f; do
+    cmp -s "$nuevo/$f" "$src/$f" && continue
+    mkdir -p "$(dirname "$src/$f")"
+    rm -f "$src/$f"
+    cp --preserve=mode "$nuevo/$f" "$src/$f"
+  done
+  (cd "$src" && find . -path './build*' -prune -o -type f -print0) | while IFS= read -r -d '' f; do
+    [ -e "$nuevo/$f" ] || rm -f "$src/$f"
+  done
+  rm -rf "$nuevo"
 }
 
 # Every run starts from the same root: only the build folders' compiled files carry over, not

@@ -147,6 +147,9 @@ if [ "${1:-}" = --dentro ]; then shift; dentro "$@"; exit; fi
 t_inicio=$SECONDS
 
 if [ "$(id -u)" -ne 0 ]; then exec sudo -E "$0" "$@"; fi
+# One run at a time: a second would rebuild the Windows Qt and the build under the first.
+exec 9>/var/lock/novaro-windows.lock
+flock 9
 . scripts/raiz-trixie.sh
 [ -x "$R/bin/bash" ] || make_root
 copy_sources /root/novaro-win
