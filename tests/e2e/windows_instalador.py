@@ -161,7 +161,7 @@ def al_entrar(celdas, i):
     return pronunciar(celdas[i][2] if len(t) > 1 else t)
 
 
-def columna(celdas, c):
+def texto_columna(celdas, c):
     return pronunciar("".join(celdas[r * 9 + c][2].strip(" ") + " " + ("P " if celdas[r * 9 + c][1] else "")
                               for r in range(9)))
 
@@ -229,7 +229,7 @@ def jugar():
             fallo("the slot does not hold our one digit: %r" % escritas)
         k = escritas[0]
         antes = [(d, p, "-" if i == k else t) for i, (d, p, t) in enumerate(celdas)]
-        esperado = [al_entrar(antes, i) for i in (1, 2, 3, 12, 21, 30)] + [columna(antes, 3)]
+        esperado = [al_entrar(antes, i) for i in (1, 2, 3, 12, 21, 30)] + [texto_columna(antes, 3)]
         if textos[:7] != esperado:
             fallo("heard %r, the board says %r" % (textos[:7], esperado))
         if textos[8:] != ["Modo escritura activado", ESCRIBIR, "Modo escritura desactivado "]:
@@ -278,7 +278,8 @@ def con_jaws(jaws):
     fila, col = divmod(dada, 9)
     ida, vuelta, paso = ("Right", "Left", 1) if col <= 5 else ("Left", "Right", -1)
     pulsadas = [ida] * 3 + [vuelta] * 3 + ["c", "Return"]
-    esperado = [al_entrar(celdas, dada + paso * n) for n in (1, 2, 3, 2, 1, 0)] + [columna(celdas, col), NEGADO]
+    esperado = [al_entrar(celdas, dada + paso * n) for n in (1, 2, 3, 2, 1, 0)]
+    esperado += [texto_columna(celdas, col), NEGADO]
     braille = ['BrailleString("%s")' % t.replace("\\", "\\\\").replace('"', "'") for t in esperado]
 
     def por_jaws(cuando, dicho):
