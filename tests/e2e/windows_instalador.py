@@ -271,12 +271,19 @@ def ronda(registro, jaws, teclas_ronda):
 
 def con_jaws(jaws):
     """Slot 1 played while the stand-in JAWS runs, after it stops, and once it is back."""
-    _, celdas = leer_ranura(partidas + "/Novaro1.sav")
+    datos, celdas = leer_ranura(partidas + "/Novaro1.sav", notas=10)
+    anotadas = {r * 9 + c for r, linea in enumerate(datos.split(b"\r\n")[83:92])
+                for c, nota in enumerate(linea.split(b",")) if nota}
     # Each round starts and ends on a given cell, where Enter is refused in words and leaves the
-    # board and write mode as they were, so every round says the same.
-    dada = next(i for i, (d, _, _) in enumerate(celdas) if d)
+    # board and write mode as they were, so every round says the same; the cells it crosses
+    # hold no notes, which a move would add to what it says.
+    def sentido(i):
+        return (1, "Right", "Left") if i % 9 <= 5 else (-1, "Left", "Right")
+
+    dada = next(i for i, (d, _, _) in enumerate(celdas)
+                if d and not anotadas & {i + sentido(i)[0] * n for n in (1, 2, 3)})
     fila, col = divmod(dada, 9)
-    ida, vuelta, paso = ("Right", "Left", 1) if col <= 5 else ("Left", "Right", -1)
+    paso, ida, vuelta = sentido(dada)
     pulsadas = [ida] * 3 + [vuelta] * 3 + ["c", "Return"]
     esperado = [al_entrar(celdas, dada + paso * n) for n in (1, 2, 3, 2, 1, 0)]
     esperado += [texto_columna(celdas, col), NEGADO]
