@@ -129,7 +129,7 @@ probar() {
     ctest --test-dir "$B" --output-on-failure --timeout 600
   local v; v=$(version)
   python3 tests/e2e/windows_instalador.py "$DIST/NOVARO-$v-setup.exe" "$DIST/NOVARO-$v-windows.zip" \
-    "$B/despertar_uia.exe" "$L/novaro"
+    "$B/despertar_uia.exe" "$L/novaro" "$B/jaws_simulado.exe"
   echo "windows.sh: tests took $((SECONDS - t0)) s"
 }
 

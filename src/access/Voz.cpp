@@ -84,7 +84,7 @@ void Voz::InstalarFabrica()
     instalada = true;
 }
 
-Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana)
+Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana), lector_(LectorPropio())
 {
     if constexpr (ConAnuncios)
         return;
@@ -107,10 +107,14 @@ void Voz::Hablar(const QString& texto)
 {
     if (texto.isEmpty())
         return;
-    if constexpr (ConAnuncios)
-        Anunciar(texto);
-    else
-        Mostrar(texto);
+    // Taken by the screen reader's own interface, the text raises nothing else: it
+    // would be heard twice.
+    if (!lector_ || !lector_->Decir(texto)) {
+        if constexpr (ConAnuncios)
+            Anunciar(texto);
+        else
+            Mostrar(texto);
+    }
     emit Hablado(texto);
 }
 

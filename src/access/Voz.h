@@ -7,8 +7,21 @@
 #include <QPointer>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 
 class QMainWindow;
+
+// A screen reader's own programming interface, for one that may not speak what
+// Qt sends it. Decir answers false when that screen reader is not running or did
+// not take the text: the Qt route says it then.
+class LectorPantalla {
+public:
+    virtual ~LectorPantalla() = default;
+    virtual bool Decir(const QString& texto) = 0;
+};
+
+// The platform's own screen reader interface; none where Qt's route reaches them all.
+std::unique_ptr<LectorPantalla> LectorPropio();
 
 // A label Orca reads as a notification. Its own class so the accessibility
 // factory can recognise it by name.
@@ -25,6 +38,7 @@ public:
 // - older Qt has no announcement: Orca ignores text changes away from the
 //   focus, but it speaks a notification that appears inside a status bar,
 //   without a role word.
+// On Windows, while JAWS runs, the text goes to JAWS's own interface instead.
 class Voz : public QObject {
     Q_OBJECT
 public:
@@ -63,6 +77,7 @@ private:
     void Mostrar(const QString& texto);
 
     QPointer<QMainWindow> ventana_;
+    std::unique_ptr<LectorPantalla> lector_;
     EtiquetaAviso* etiquetas[2] = {nullptr, nullptr};
     int siguiente = 0;
 };

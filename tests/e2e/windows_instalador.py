@@ -3,13 +3,14 @@
 """NOVARO for Windows as a player gets it, under Wine on Xvfb: the installer run
 silently, the installed game played with real keys, what it says read from Wine's
 UI Automation log, a note kept in a cell, a slot saved into the player's folder and
-loaded back, the same slot loaded by the Linux build, and the uninstaller leaving the
-slot alone.
-usage: windows_instalador.py SETUP.exe PORTABLE.zip DESPERTAR_UIA.exe LINUX_NOVARO
+loaded back, the same keys heard by a stand-in JAWS while it runs, the same slot loaded
+by the Linux build, and the uninstaller leaving the slot alone.
+usage: windows_instalador.py SETUP.exe PORTABLE.zip DESPERTAR_UIA.exe LINUX_NOVARO JAWS_SIMULADO.exe
 Needs DISPLAY (an X server) and WINEPREFIX (a prefix made with wineboot)."""
 import os
 import pwd
 import re
+import select
 import shutil
 import subprocess as sp
 import sys
@@ -19,7 +20,7 @@ import zipfile
 
 from orca_session import EXIT_FAILED, EXIT_OK, _end_tree
 
-setup, portatil, despertar, linux = sys.argv[1:5]
+setup, portatil, despertar, linux, jaws_simulado = sys.argv[1:6]
 prefijo = os.environ["WINEPREFIX"]
 unidad = prefijo + "/drive_c"
 programa = unidad + "/Program Files/NOVARO"
@@ -34,6 +35,7 @@ AVISO = re.compile(r'UiaRaiseNotificationEvent \(\w+, (\d+), (\d+), L"((?:[^"\\]
 ESCAPE = re.compile(r'\\([nrt"\\]|[0-9a-f]{4})')
 OTHER, IMPORTANT_ALL = "4", "0"   # NotificationKind_Other, NotificationProcessing_ImportantAll
 ESCRIBIR = "5"
+NEGADO = "Modo escritura no disponible. Valor original bajo el cursor.   "
 
 
 def fallo(mensaje):
@@ -93,6 +95,35 @@ def decir(registro, tecla, cuantos=1):
     return avisos(registro)[antes:]
 
 
+class Jaws:
+    """The stand-in JAWS: while it runs, FreedomSci.JawsApi logs every call it gets."""
+
+    def __init__(self):
+        self.registro = tempfile.mktemp(prefix="novaro-jaws-", suffix=".log")
+        self.proceso = None
+
+    def arrancar(self):
+        self.proceso = sp.Popen(["wine", jaws_simulado, "Z:" + self.registro.replace("/", "\\")],
+                                stdout=sp.PIPE, stderr=sp.DEVNULL, text=True, start_new_session=True)
+        listo = select.select([self.proceso.stdout], [], [], 30)[0]
+        if not listo or self.proceso.stdout.readline().strip() != "listo":
+            fallo("the stand-in JAWS did not start")
+
+    def parar(self):
+        if wine(jaws_simulado, "/parar", timeout=30).returncode != 0:
+            fallo("the stand-in JAWS did not close")
+        self.proceso.wait(timeout=20)
+        self.proceso = None
+
+    def llamadas(self, metodo):
+        """(flush, text) of each call of one method, in order."""
+        if not os.path.exists(self.registro):
+            return []
+        with open(self.registro, encoding="utf-8") as f:
+            partes = [linea.rstrip("\n").split("\t", 2) for linea in f]
+        return [(flush, descifrar(texto)) for m, flush, texto in partes if m == metodo]
+
+
 def leer_ranura(ruta, notas=0):
     """The 82 designed lines, read as they are designed; `notas` lines more may follow."""
     with open(ruta, "rb") as f:
@@ -124,6 +155,33 @@ def pronunciar(linea):
     return " ".join("vacía" if p == "-" else "vacía." if p == "-." else p for p in linea.split(" "))
 
 
+def al_entrar(celdas, i):
+    """What a move onto cell i says: a one-character text without its blanks, a longer one whole."""
+    t = celdas[i][2].strip(" ")
+    return pronunciar(celdas[i][2] if len(t) > 1 else t)
+
+
+def texto_columna(celdas, c):
+    return pronunciar("".join(celdas[r * 9 + c][2].strip(" ") + " " + ("P " if celdas[r * 9 + c][1] else "")
+                              for r in range(9)))
+
+
+def abrir(registro):
+    """The installed game, its Wine log (with the UI Automation notifications) in registro."""
+    entorno = dict(os.environ, WINEDEBUG="fixme+uiautomation")
+    with open(registro, "w") as salida:
+        return sp.Popen(["wine", PROGRAMA_WIN + r"\novaro.exe", "--idioma", "es"], env=entorno,
+                        stdout=sp.DEVNULL, stderr=salida, start_new_session=True)
+
+
+def atender():
+    """Asks the game's window for UI Automation, as a screen reader does on start, and focuses it."""
+    if wine(despertar, "NOVARO", timeout=30).returncode != 0:
+        fallo("the game's window did not answer WM_GETOBJECT")
+    sp.run(["xdotool", "windowfocus", "--sync", ventana()], check=True)
+    time.sleep(0.5)
+
+
 def instalar():
     if wine(setup, "/S", timeout=120).returncode != 0:
         fallo("the silent install failed")
@@ -136,18 +194,12 @@ def instalar():
 
 def jugar():
     registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
-    entorno = dict(os.environ, WINEDEBUG="fixme+uiautomation")
-    with open(registro, "w") as salida:
-        juego = sp.Popen(["wine", PROGRAMA_WIN + r"\novaro.exe", "--idioma", "es"], env=entorno,
-                         stdout=sp.DEVNULL, stderr=salida, start_new_session=True)
+    juego = abrir(registro)
     try:
         esperar(lambda: ventana() is not None, "game window")
         if avisos(registro):
             fallo("notifications before any UI Automation request: %r" % avisos(registro))
-        if wine(despertar, "NOVARO", timeout=30).returncode != 0:
-            fallo("the game's window did not answer WM_GETOBJECT")
-        sp.run(["xdotool", "windowfocus", "--sync", ventana()], check=True)
-        time.sleep(0.5)
+        atender()
 
         # Six moves, the column, a jump to an empty cell, and a digit written there.
         oido = []
@@ -177,13 +229,7 @@ def jugar():
             fallo("the slot does not hold our one digit: %r" % escritas)
         k = escritas[0]
         antes = [(d, p, "-" if i == k else t) for i, (d, p, t) in enumerate(celdas)]
-
-        def hablada(i):
-            t = antes[i][2].strip(" ")
-            return pronunciar(antes[i][2] if len(t) > 1 else t)
-        esperado = [hablada(i) for i in (1, 2, 3, 12, 21, 30)]
-        esperado.append(pronunciar("".join(antes[r * 9 + 3][2].strip(" ") + " " + ("P " if antes[r * 9 + 3][1] else "")
-                                           for r in range(9))))
+        esperado = [al_entrar(antes, i) for i in (1, 2, 3, 12, 21, 30)] + [texto_columna(antes, 3)]
         if textos[:7] != esperado:
             fallo("heard %r, the board says %r" % (textos[:7], esperado))
         if textos[8:] != ["Modo escritura activado", ESCRIBIR, "Modo escritura desactivado "]:
@@ -205,6 +251,81 @@ def jugar():
     finally:
         _end_tree(juego)
         print("game's log: %s" % registro)
+
+
+def ronda(registro, jaws, teclas_ronda):
+    """Plays the keys, each waited for on the way it should be heard; returns the notifications,
+    the SayString calls and the braille lines they gave."""
+    antes = len(avisos(registro)), len(jaws.llamadas("SayString")), len(jaws.llamadas("RunFunction"))
+    for tecla in teclas_ronda:
+        if jaws.proceso:
+            n = len(jaws.llamadas("SayString"))
+            teclas(tecla)
+            esperar(lambda: len(jaws.llamadas("SayString")) > n, "SayString for " + tecla, 10)
+        else:
+            decir(registro, tecla)
+    time.sleep(0.3)
+    return (avisos(registro)[antes[0]:], jaws.llamadas("SayString")[antes[1]:],
+            [t for _, t in jaws.llamadas("RunFunction")[antes[2]:]])
+
+
+def con_jaws(jaws):
+    """Slot 1 played while the stand-in JAWS runs, after it stops, and once it is back."""
+    datos, celdas = leer_ranura(partidas + "/Novaro1.sav", notas=10)
+    anotadas = {r * 9 + c for r, linea in enumerate(datos.split(b"\r\n")[83:92])
+                for c, nota in enumerate(linea.split(b",")) if nota}
+    # Each round starts and ends on a given cell, where Enter is refused in words and leaves the
+    # board and write mode as they were, so every round says the same; the cells it crosses
+    # hold no notes, which a move would add to what it says.
+    def sentido(i):
+        return (1, "Right", "Left") if i % 9 <= 5 else (-1, "Left", "Right")
+
+    dada = next(i for i, (d, _, _) in enumerate(celdas)
+                if d and not anotadas & {i + sentido(i)[0] * n for n in (1, 2, 3)})
+    fila, col = divmod(dada, 9)
+    paso, ida, vuelta = sentido(dada)
+    pulsadas = [ida] * 3 + [vuelta] * 3 + ["c", "Return"]
+    esperado = [al_entrar(celdas, dada + paso * n) for n in (1, 2, 3, 2, 1, 0)]
+    esperado += [texto_columna(celdas, col), NEGADO]
+    braille = ['BrailleString("%s")' % t.replace("\\", "\\\\").replace('"', "'") for t in esperado]
+
+    def por_jaws(cuando, dicho):
+        notificaciones, llamadas, lineas = dicho
+        if notificaciones:
+            fallo("%s, UI Automation notifications beside JAWS: %r" % (cuando, notificaciones))
+        if llamadas != [("1", t) for t in esperado]:
+            fallo("%s, JAWS was told %r, not %r with flush" % (cuando, llamadas, esperado))
+        if lineas != braille:
+            fallo("%s, JAWS's braille got %r, not %r" % (cuando, lineas, braille))
+
+    registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
+    jaws.arrancar()
+    juego = abrir(registro)
+    try:
+        esperar(lambda: ventana() is not None, "game window")
+        atender()
+        teclas("Menu", "a", "Down", "Return", "Escape")
+        esperar(lambda: ("1", "Partida cargada del lugar 1") in jaws.llamadas("SayString"), "slot 1 loaded")
+        ronda(registro, jaws, ["Right"] * col + ["Down"] * fila)
+        por_jaws("with JAWS running", ronda(registro, jaws, pulsadas))
+
+        jaws.parar()
+        notificaciones, llamadas, _ = ronda(registro, jaws, pulsadas)
+        if llamadas:
+            fallo("JAWS, stopped, was told %r" % llamadas)
+        if notificaciones != [(OTHER, IMPORTANT_ALL, t) for t in esperado]:
+            fallo("with JAWS stopped, notified %r, not %r" % (notificaciones, esperado))
+
+        jaws.arrancar()
+        por_jaws("with JAWS started during the game", ronda(registro, jaws, pulsadas))
+        teclas("Menu", "s")
+        juego.wait(timeout=20)
+        print("heard by JAWS, each round: %r" % esperado)
+    finally:
+        _end_tree(juego)
+        if jaws.proceso:
+            jaws.parar()
+        print("game's log: %s; JAWS's log: %s" % (registro, jaws.registro))
 
 
 def en_linux(datos):
@@ -254,6 +375,7 @@ if ficheros_portatiles & SOLO_INSTALADO:
 
 instalar()
 datos = jugar()
+con_jaws(Jaws())
 en_linux(datos)
 desinstalar()
 print("PASS")
