@@ -814,6 +814,18 @@
         <source>resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar.</source>
         <translation>from the given numbers (a pair, an X-wing...), or that reasoning is not enough.</translation>
     </message>
+    <message>
+        <source>  Con línea braille: en las preferencias de braille de Orca, marque</source>
+        <translation>  With a braille display: in Orca&apos;s braille preferences, check</translation>
+    </message>
+    <message>
+        <source>&quot;Activar mensajes temporales&quot; y &quot;Los mensajes son persistentes&quot;: cada mensaje del</source>
+        <translation>&quot;Enable flash messages&quot; and &quot;Messages are persistent&quot;: each message of the</translation>
+    </message>
+    <message>
+        <source>juego se quedará en la línea braille hasta el siguiente.</source>
+        <translation>game will stay on the braille display until the next one.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

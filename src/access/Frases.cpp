@@ -406,6 +406,10 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "sus notas y lo quita de las notas de su fila, su columna y su panel; Z deshace las notas."),
         QT_TRANSLATE_NOOP("Frases", "  M: pone en cada casilla vacía las notas de los números que caben en ella."),
         "",
+        QT_TRANSLATE_NOOP("Frases", "  Con línea braille: en las preferencias de braille de Orca, marque"),
+        QT_TRANSLATE_NOOP("Frases", "\"Activar mensajes temporales\" y \"Los mensajes son persistentes\": cada mensaje del"),
+        QT_TRANSLATE_NOOP("Frases", "juego se quedará en la línea braille hasta el siguiente."),
+        "",
         QT_TRANSLATE_NOOP("Frases", "  Licencia:"),
     };
     QString texto;

@@ -12,17 +12,60 @@
 
 namespace {
 
+// Longer than the gap between fast typed keys, well inside Orca's flash time.
+constexpr std::chrono::milliseconds EsperaFijar{500};
+
+// Orca 43 puts on the braille line only the labels found inside a notification,
+// and drops a label whose text the notification's own name already holds. So the
+// notification has no name, and its text lives in one label inside it, from which
+// Orca both speaks it and shows it.
+class TextoAviso : public QAccessibleInterface {
+public:
+    explicit TextoAviso(QAccessibleInterface* aviso) : aviso_(aviso) {}
+
+    bool isValid() const override { return aviso_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return aviso_->window(); }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return aviso_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const EtiquetaAviso*>(aviso_->object())->Texto() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return aviso_->rect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return aviso_->state(); }
+
+private:
+    QAccessibleInterface* aviso_;
+};
+
 class AccesibleAviso : public QAccessibleWidget {
 public:
-    explicit AccesibleAviso(QWidget* etiqueta) : QAccessibleWidget(etiqueta, QAccessible::Notification) {}
+    explicit AccesibleAviso(QWidget* etiqueta)
+        : QAccessibleWidget(etiqueta, QAccessible::Notification), texto_(new TextoAviso(this)),
+          idTexto_(QAccessible::registerAccessibleInterface(texto_))
+    {
+    }
+    // By its id, not its address: at exit Qt may have deleted the text first.
+    ~AccesibleAviso() override { QAccessible::deleteAccessibleInterface(idTexto_); }
 
     QString text(QAccessible::Text t) const override
     {
-        // The name is what Orca speaks, so it always follows the label.
-        if (t == QAccessible::Name)
-            return static_cast<const QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QString() : QAccessibleWidget::text(t);
     }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int indice) const override { return indice == 0 ? texto_ : nullptr; }
+    int indexOfChild(const QAccessibleInterface* hijo) const override { return hijo == texto_ ? 0 : -1; }
+
+private:
+    TextoAviso* texto_;
+    QAccessible::Id idTexto_;
 };
 
 QAccessibleInterface* FabricaAviso(const QString& clase, QObject* objeto)
@@ -73,7 +116,7 @@ Voz::TableroEntero::~TableroEntero()
         QAccessible::installUpdateHandler(manejadorAnterior);
 }
 
-EtiquetaAviso::EtiquetaAviso(QWidget* padre) : QLabel(padre) {}
+EtiquetaAviso::EtiquetaAviso(QWidget* padre) : QWidget(padre) {}
 
 void Voz::InstalarFabrica()
 {
@@ -101,6 +144,9 @@ Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana), lector_(Le
     ventana->setStatusBar(barra);
     // Only the screen reader needs it; hidden, it takes no room from the window.
     barra->hide();
+    fijar_.setSingleShot(true);
+    fijar_.setInterval(EsperaFijar);
+    connect(&fijar_, &QTimer::timeout, this, &Voz::Fijar);
 }
 
 void Voz::Hablar(const QString& texto)
@@ -141,9 +187,26 @@ void Voz::Mostrar(const QString& texto)
     // waits, so fast messages take turns between two labels.
     EtiquetaAviso* etiqueta = etiquetas[siguiente];
     siguiente = 1 - siguiente;
-    etiqueta->setText(texto);
+    etiqueta->PonerTexto(texto);
     QAccessibleEvent mostrado(etiqueta, QAccessible::ObjectShow);
     Publicar(&mostrado);
+    fijar_.start();
+}
+
+void Voz::Fijar()
+{
+    // Orca 43 flashes a notification only for its set time, even for a player who
+    // keeps flash messages until the next one. A text selection event from the
+    // label makes it show the label as the braille line itself, which stays there.
+    // Only for the last text of a burst: Orca 43 falls behind fast typing otherwise.
+    // Not over a menu or box that opened meanwhile: its own line stays.
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
+        return;
+    QAccessibleInterface* aviso = QAccessible::queryAccessibleInterface(etiquetas[1 - siguiente]);
+    if (!aviso)
+        return;
+    QAccessibleTextSelectionEvent fijado(aviso->child(0), 0, 0);
+    Publicar(&fijado);
 }
 
 QString Voz::Vacia() { return tr("vacía"); }

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QAccessible>
-#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 #include <QtGlobal>
 #include <memory>
 
@@ -24,11 +25,17 @@ public:
 std::unique_ptr<LectorPantalla> LectorPropio();
 
 // A label Orca reads as a notification. Its own class so the accessibility
-// factory can recognise it by name.
-class EtiquetaAviso : public QLabel {
+// factory can recognise it by name. It keeps its text to itself: a QLabel would
+// send a name change with each text, one more event for Orca to queue.
+class EtiquetaAviso : public QWidget {
     Q_OBJECT
 public:
     explicit EtiquetaAviso(QWidget* padre = nullptr);
+    const QString& Texto() const { return texto_; }
+    void PonerTexto(const QString& texto) { texto_ = texto; }
+
+private:
+    QString texto_;
 };
 
 // The game's voice. The rest of the game only calls Hablar; how the text
@@ -37,7 +44,7 @@ public:
 //   overwrite it before it is read, and Orca says no role word with it;
 // - older Qt has no announcement: Orca ignores text changes away from the
 //   focus, but it speaks a notification that appears inside a status bar,
-//   without a role word.
+//   without a role word, and puts the label inside it on the braille line.
 // On Windows, while JAWS runs, the text goes to JAWS's own interface instead.
 class Voz : public QObject {
     Q_OBJECT
@@ -75,9 +82,12 @@ signals:
 private:
     void Anunciar(const QString& texto);
     void Mostrar(const QString& texto);
+    void Fijar();
 
     QPointer<QMainWindow> ventana_;
     std::unique_ptr<LectorPantalla> lector_;
     EtiquetaAviso* etiquetas[2] = {nullptr, nullptr};
     int siguiente = 0;
+    // Once the texts stop coming, the last one is fixed on the braille line.
+    QTimer fijar_;
 };

@@ -102,6 +102,8 @@ def missing_tools(faketime=False):
 # breaks goes on over lines indented by 18 blanks.
 _DEBUG_RECORD = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
 _SPEECH_RECORD = re.compile(r"^SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\}|ACSS.*)?$", re.S)
+# Each line Orca puts on the braille display, with a display or without one.
+_BRAILLE_RECORD = re.compile(r"^BRAILLE LINE:  '(.*)'$", re.S)
 # Orca 48's wordings, in Orca 43's form the scenarios expect: "button" for "push
 # button", and a value with its state in one utterance ("7 selected.").
 _BUTTON = re.compile(r"(?<!push )\bbutton\b")
@@ -322,6 +324,32 @@ class OrcaSession:
                            capture_output=True, timeout=10)
         return r.stdout.decode("utf-8", errors="replace") if r.returncode == 0 else ""
 
+    # ---- what Orca showed on the braille display ----------------------------------------
+
+    def braille_mark(self):
+        """A position in the list of braille lines; pass it as `since` to wait_braille."""
+        return len(self._read_braille())
+
+    def braille_now(self):
+        """The line on the braille display now: the last one Orca showed."""
+        lines = self._read_braille()
+        return lines[-1] if lines else None
+
+    def wait_braille(self, expected, since, timeout=10.0):
+        """Wait until a braille line shown after `since` matches `expected` (as in
+        wait_for) and return it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            shown = self._read_braille()[since:]
+            for line in shown:
+                if _matches(expected, line, False):
+                    return line
+            if time.monotonic() >= deadline:
+                raise SessionError("expected %r on the braille line within %.1f s; Orca showed: %r"
+                                   % (getattr(expected, "pattern", expected), timeout, shown))
+            self._check_program()
+            time.sleep(0.05)
+
     def program_output(self):
         path = os.path.join(self.work, "program.log")
         with open(path, encoding="utf-8", errors="replace") as f:
@@ -519,24 +547,30 @@ class OrcaSession:
             raise SessionError("the program ended (status %s):\n%s"
                                % (self._program_proc.returncode, self.program_output()))
 
-    def _read_speech(self):
-        out = []
+    def _read_records(self):
         try:
             with open(self._path("orca-debug.log"), encoding="utf-8", errors="replace") as f:
                 lines = f.read().split("\n")[:-1]     # the last line may be half written
         except FileNotFoundError:
-            return out
+            return []
         records = []
         for line in lines:
             if line.startswith(" " * 18) and records:
                 records[-1] += "\n" + line[18:]
             else:
                 records.append(_DEBUG_RECORD.sub("", line, count=1))
-        for record in records:
+        return records
+
+    def _read_speech(self):
+        out = []
+        for record in self._read_records():
             m = _SPEECH_RECORD.match(record)
             if m:
                 out.extend(as_orca43(m.group(1)))
         return out
+
+    def _read_braille(self):
+        return [m.group(1) for m in map(_BRAILLE_RECORD.match, self._read_records()) if m]
 
 
 def _matches(expected, utterance, contains):
