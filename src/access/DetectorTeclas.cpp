@@ -381,7 +381,12 @@ void DetectorTeclas::CambiarModoNotas()
 
 void DetectorTeclas::LlenarNotasTablero()
 {
-    Decir(Frases::NotasLlenas(LlenarNotas(e_, casillas_, e_.CasillaActual)));
+    int16_t llenas = 0;
+    {
+        const Voz::TableroEntero tablero;
+        llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
+    }
+    Decir(Frases::NotasLlenas(llenas));
 }
 
 // Outside notes mode a digit does what the design gives it: nothing.

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QStringList>
+#include <utility>
 
 namespace {
 
@@ -78,6 +79,8 @@ QAccessibleInterface* FabricaAviso(const QString& clase, QObject* objeto)
 // What TableroEntero hands the events it lets through to; none: Qt's own bridge.
 QAccessible::UpdateHandler manejadorAnterior = nullptr;
 int tablerosEnteros = 0;
+// A board rewritten since the last text was fixed on the braille line.
+bool tableroReescrito = false;
 
 bool TextoLejosDelFoco(const QAccessibleEvent* evento)
 {
@@ -112,8 +115,10 @@ Voz::TableroEntero::TableroEntero()
 
 Voz::TableroEntero::~TableroEntero()
 {
-    if (--tablerosEnteros == 0)
+    if (--tablerosEnteros == 0) {
         QAccessible::installUpdateHandler(manejadorAnterior);
+        tableroReescrito = true;
+    }
 }
 
 EtiquetaAviso::EtiquetaAviso(QWidget* padre) : QWidget(padre) {}
@@ -200,6 +205,11 @@ void Voz::Fijar()
     // label makes it show the label as the braille line itself, which stays there.
     // Only for the last text of a burst: Orca 43 falls behind fast typing otherwise.
     // Not over a menu or box that opened meanwhile: its own line stays.
+    // Not after a board rewritten at once either: its description changes may still
+    // wait in Orca's queue, and a text selection event that finds more than fifty
+    // there makes Orca 43 prune every waiting notification, the text itself too.
+    if (std::exchange(tableroReescrito, false))
+        return;
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
         return;
     QAccessibleInterface* aviso = QAccessible::queryAccessibleInterface(etiquetas[1 - siguiente]);

@@ -67,7 +67,8 @@ public:
     // the screen reader. A board rewritten at once makes three events a cell, and
     // Orca 43, flooded past a hundred, drops the one utterance that says what
     // happened. A cell's text is read anew when it takes the focus, and its other
-    // events (the "vacía" description, which clients cache) still go out.
+    // events (the "vacía" description, which clients cache) still go out. The text
+    // that says what happened is then not fixed on the braille line: see Fijar.
     class TableroEntero {
     public:
         TableroEntero();
