@@ -48,18 +48,30 @@ ejecutar() {
     fi
 }
 
-fallos=0
+# Both are built first, then run side by side: one core each.
+corridas=()
 if [ -z "$solo" ] || [ "$solo" = valor ]; then
     construir valor -Isrc/engine fuzz/fuzz_valor.cpp src/engine/Comprobador.cpp
-    ejecutar valor -dict=fuzz/valor.dict || fallos=$((fallos + 1))
+    corridas+=("valor -dict=fuzz/valor.dict")
 fi
 if [ -z "$solo" ] || [ "$solo" = slot ]; then
     # The whole engine: the slot reader puts notes back through it.
     construir slot -Isrc/saves -Isrc/engine "${qt_cflags[@]}" fuzz/fuzz_slot.cpp \
         src/saves/FormatoPartida.cpp src/saves/Windows1252.cpp src/saves/RegistroPartida.cpp \
         src/engine/*.cpp "${qt_libs[@]}"
-    ejecutar slot || fallos=$((fallos + 1))
+    corridas+=("slot")
 fi
+pids=()
+for corrida in "${corridas[@]}"; do
+    # shellcheck disable=SC2086  # the fuzzer's name, then its own options
+    ejecutar $corrida > "$build/ejecutar_${corrida%% *}.txt" 2>&1 &
+    pids+=($!)
+done
+fallos=0
+for i in "${!pids[@]}"; do
+    wait "${pids[$i]}" || fallos=$((fallos + 1))
+    cat "$build/ejecutar_$(echo "${corridas[$i]}" | cut -d' ' -f1).txt"
+done
 
 if [ "$fallos" -ne 0 ]; then
     echo "!! $fallos fuzzer(s) failed" >&2

@@ -12,8 +12,14 @@ mirror() {   # first URI in the host's apt sources ending in /$1
 }
 
 make_root() {
-  command -v debootstrap >/dev/null || {
-    apt-get update -qq; DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
+  # Two scripts may want the root at once (CI starts the Windows Qt beside the Linux suites):
+  # the second waits for the first one's root instead of starting over under it.
+  exec 8>"$R.lock"
+  flock 8
+  if [ -x "$R/bin/bash" ]; then exec 8>&-; return; fi
+  command -v debootstrap >/dev/null ||
+    flock /var/lib/apt/novaro-apt.lock sh -c \
+      'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap' 
   local main sec
   main=$(mirror debian); sec=$(mirror debian-security)
   [ -n "$main" ] || { echo "no Debian mirror in the apt sources" >&2; exit 1; }
@@ -28,6 +34,7 @@ make_root() {
   echo force-unsafe-io > "$R.part/etc/dpkg/dpkg.cfg.d/novaro-unsafe-io"
   # Only a finished root takes the real name: an interrupted debootstrap is started over.
   mv "$R.part" "$R"
+  exec 8>&-
 }
 
 inside() {
@@ -60,6 +67,12 @@ copy_sources() {
     [ -e "$nuevo/$f" ] || rm -f "$src/$f"
   done
   rm -rf "$nuevo"
+}
+
+# What copy_sources would copy, as one checksum: a build made inside the root from the same
+# files can stand in for another one.
+huella_fuentes() {
+  git ls-files -co --exclude-standard -z | sort -z | xargs -0 sha256sum | sha256sum | cut -d' ' -f1
 }
 
 # Every run starts from the same root: only the build folders' compiled files carry over, not

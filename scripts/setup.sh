@@ -42,6 +42,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Instalando: ${missing[*]}"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  # One apt at a time: CI installs into the Debian 13 root and here at once.
+  $sudo flock /var/lib/apt/novaro-apt.lock sh -c 'apt-get update &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"' _ "${missing[@]}"
 fi

@@ -9,7 +9,8 @@ cmake --build build-tests -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-(cd build-tests && ctest --output-on-failure --timeout 900 "$@")
+# The Orca scenarios take turns (they share a lock); the rest run beside them, one per core.
+(cd build-tests && ctest --output-on-failure --timeout 900 -j"$(nproc)" "$@")
 # Fuzz the cell-value reader and the slot reader for a bounded time each
 # (NOVARO_FUZZ_SEGUNDOS, default 60); NOVARO_SIN_FUZZ=1 skips them.
 if [ "${NOVARO_SIN_FUZZ:-0}" != 1 ]; then
