@@ -4,13 +4,20 @@
 #include "Idioma.h"
 #include "Lugares.h"
 #include "Voz.h"
+#include "Ajustes.h"
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
 #include <utility>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -56,6 +63,7 @@ struct Ordenes {
     std::optional<int> salida;   // the game stops there without a window
     QString idioma;
     std::optional<SudokuLeido> sudoku;
+    bool nueva = false;
 };
 
 // Reads the command line before any window system is opened, so that --help and
@@ -88,7 +96,12 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         QCoreApplication::translate("main", "Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos "
                                             "y 0 o punto para las vacías; lo demás no cuenta."),
         QCoreApplication::translate("main", "sudoku"));
-    lector.addOptions({ayuda, version, idiomaOpcion, sudoku});
+    const QCommandLineOption nueva(
+        QStringLiteral("nueva"),
+        QCoreApplication::translate("main", "Empieza un juego nuevo con los valores de siempre, sin recuperar la "
+                                            "última partida ni los ajustes guardados en %1")
+            .arg(RutaAjustesDelJugador()));
+    lector.addOptions({ayuda, version, idiomaOpcion, sudoku, nueva});
 
     QString error;
     if (!lector.parse(QCoreApplication::arguments()))
@@ -99,24 +112,50 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         error = QCoreApplication::translate("main", "Idioma desconocido: «%1».").arg(idioma);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(error), qUtf8Printable(lector.helpText()));
-        return {EXIT_FAILURE, idioma, std::nullopt};
+        return {EXIT_FAILURE, idioma, std::nullopt, false};
     }
     if (lector.isSet(ayuda)) {
         std::fputs(qUtf8Printable(lector.helpText()), stdout);
-        return {EXIT_SUCCESS, idioma, std::nullopt};
+        return {EXIT_SUCCESS, idioma, std::nullopt, false};
     }
     if (lector.isSet(version)) {
         std::printf("novaro %s\n%s\n", qUtf8Printable(QCoreApplication::applicationVersion()),
                     qUtf8Printable(Frases::Licencia().join(QLatin1Char('\n'))));
-        return {EXIT_SUCCESS, idioma, std::nullopt};
+        return {EXIT_SUCCESS, idioma, std::nullopt, false};
     }
-    if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt};
+    if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt, lector.isSet(nueva)};
     const SudokuLeido leido = LeerSudoku(lector.value(sudoku).toStdString());
     if (leido.rechazo != Rechazo::Ninguno) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(Frases::SudokuRechazado(leido)));
-        return {SalidaSudokuRechazado, idioma, std::nullopt};
+        return {SalidaSudokuRechazado, idioma, std::nullopt, false};
     }
-    return {std::nullopt, idioma, leido};
+    return {std::nullopt, idioma, leido, lector.isSet(nueva)};
+}
+
+#ifdef Q_OS_UNIX
+int tuberiaSenal[2] = {-1, -1};
+
+void AlRecibirSenal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const auto escrito = ::write(tuberiaSenal[1], &c, 1);
+}
+#endif
+
+// A session that ends (SIGTERM), a closed terminal (SIGHUP) and Control+C end the game
+// as Salir does, through the event loop, so the game in play is written on the way out.
+void SalirAlTerminar()
+{
+#ifdef Q_OS_UNIX
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, tuberiaSenal) != 0) return;
+    auto* aviso = new QSocketNotifier(tuberiaSenal[0], QSocketNotifier::Read, qApp);
+    QObject::connect(aviso, &QSocketNotifier::activated, qApp, [] { QCoreApplication::quit(); });
+    struct sigaction accion = {};
+    accion.sa_handler = AlRecibirSenal;
+    sigemptyset(&accion.sa_mask);
+    accion.sa_flags = SA_RESTART;
+    for (int senal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(senal, &accion, nullptr);
+#endif
 }
 
 } // namespace
@@ -133,6 +172,7 @@ int main(int argc, char* argv[])
         if (ordenes.salida) return *ordenes.salida;
         idioma = ordenes.idioma;
         opciones.sudoku = std::move(ordenes.sudoku);
+        opciones.nueva = ordenes.nueva;
     }
 
     QApplication app(argc, argv);
@@ -141,6 +181,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(NOVARO_ID));
     Voz::InstalarFabrica();
     Form1 ventana(std::move(opciones));
+    SalirAlTerminar();   // the window keeps the game on its way out
     ventana.show();
     return app.exec();
 }

@@ -30,6 +30,7 @@ inline constexpr int VK_F = 'F';
 inline constexpr int VK_G = 'G';
 inline constexpr int VK_H = 'H';
 inline constexpr int VK_I = 'I';
+inline constexpr int VK_K = 'K';
 inline constexpr int VK_L = 'L';
 inline constexpr int VK_M = 'M';
 inline constexpr int VK_N = 'N';

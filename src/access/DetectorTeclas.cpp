@@ -19,9 +19,6 @@
 #include <QPalette>
 #include <algorithm>
 
-namespace {
-
-// Trims blanks only, as the game always has: tabs are kept.
 QString SinBlancos(const QString& t)
 {
     qsizetype a = 0, b = t.size();
@@ -29,8 +26,6 @@ QString SinBlancos(const QString& t)
     while (b > a && t[b - 1] == QLatin1Char(' ')) --b;
     return t.mid(a, b - a);
 }
-
-} // namespace
 
 DetectorTeclas::DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
                                Reproductor& reproductor, Voz& voz,
@@ -86,13 +81,20 @@ void DetectorTeclas::Picture1_GotFocus()
         Publicar();
     } else {
         FocoRecibido = true;
+        // A game brought back (or one that could not be) is said instead of the silent first arrival.
+        if (!avisoInicial_.isEmpty()) {
+            Decir(avisoInicial_);
+            Publicar();
+            avisoInicial_.clear();
+        }
     }
 }
 
 void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
-    // In notes mode the keypad notes its digits, also where NumLock off makes them movements.
-    if (digitoTeclado != 0 && e_.ModoNotas && !e_.ModoEscritura) codigo = VK_NUMPAD0 + digitoTeclado;
+    // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
+    if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
+        codigo = VK_NUMPAD0 + digitoTeclado;
     dicho_.clear();
     tecleado_ = false;
     if (!e_.ModoEscritura) PonerLinea(QString());
@@ -266,148 +268,12 @@ void DetectorTeclas::SonidoPanel()
     reproductor_.Reproducir();
 }
 
-// S, Z and H carry the cursor anywhere; the panel sound says when it lands in another panel.
-void DetectorTeclas::IrA(int16_t indice)
+// E: heard, not written; the line keeps its text.
+void DetectorTeclas::AvisarRepeticion()
 {
-    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
-}
-
-QString DetectorTeclas::CeldaOida(int indice) const
-{
-    QString t = SinBlancos(Texto(indice));
-    if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
-    return ConNotas(t, indice);
-}
-
-void DetectorTeclas::DecirPosicion()
-{
-    Decir(Frases::Posicion(e_.CasillaActual));
-}
-
-void DetectorTeclas::DecirVacias()
-{
-    Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
-}
-
-void DetectorTeclas::DecirCandidatos()
-{
-    if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
-    else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
-}
-
-void DetectorTeclas::IrASiguienteVacia()
-{
-    const std::optional<int16_t> vacia = SiguienteVacia(casillas_, e_.CasillaActual);
-    if (!vacia) {
-        reproductor_.Pitar();
-        return;
-    }
-    IrA(*vacia);
-    Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
-}
-
-void DetectorTeclas::DeshacerCambio()
-{
-    const std::optional<int16_t> celda = Deshacer(e_, casillas_);
-    if (!celda) {
-        reproductor_.Pitar();
-        return;
-    }
-    IrA(*celda);
-    Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
-}
-
-void DetectorTeclas::DecirFaltan()
-{
-    Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
-}
-
-void DetectorTeclas::CambiarAvisoRepetido()
-{
-    e_.AvisoRepetido = !e_.AvisoRepetido;
-    Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
-}
-
-void DetectorTeclas::CambiarSolucionUnica()
-{
-    e_.SolucionUnica = !e_.SolucionUnica;
-    Decir(Frases::SolucionUnica(e_.SolucionUnica));
-}
-
-// The hint only points: the cursor goes to the cell it speaks of, the player writes.
-void DetectorTeclas::DarPista()
-{
-    const Pista pista = CalcularPista(e_, casillas_);
-    if (pista.Destino() >= 0) IrA(pista.Destino());
-    Decir(Frases::Explicacion(pista));
-}
-
-// The puzzle as dealt or loaded, whatever the player has written since.
-void DetectorTeclas::DecirDificultad()
-{
-    Decir(Frases::Dificultad(Calificar(DadosDe(e_))));
-}
-
-// The game in play is only replaced by a puzzle that can be played to its one solution.
-void DetectorTeclas::ImportarSudoku()
-{
-    const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
-    if (leido.rechazo != Rechazo::Ninguno) {
-        Decir(Frases::SudokuRechazado(leido));
-        return;
-    }
-    {
-        const Voz::TableroEntero tablero;
-        EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
-    }
-    PartidaEmpezada_();
-    Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
-}
-
-// One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
-void DetectorTeclas::CopiarTablero()
-{
-    QString linea;
-    for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
-    QGuiApplication::clipboard()->setText(linea);
-    Decir(Frases::TableroCopiado());
-}
-
-void DetectorTeclas::CambiarModoNotas()
-{
-    e_.ModoNotas = !e_.ModoNotas;
-    Decir(Frases::ModoNotas(e_.ModoNotas));
-}
-
-void DetectorTeclas::LlenarNotasTablero()
-{
-    int16_t llenas = 0;
-    {
-        const Voz::TableroEntero tablero;
-        llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
-    }
-    Decir(Frases::NotasLlenas(llenas));
-}
-
-// Outside notes mode a digit does what the design gives it: nothing.
-void DetectorTeclas::TeclaNota(int16_t digito)
-{
-    if (!e_.ModoNotas) return;
-    const ResultadoNota resultado = CambiarNota(e_, casillas_, e_.CasillaActual, digito);
-    switch (resultado) {
-    case ResultadoNota::EnOriginal:
-        reproductor_.Pitar();
-        Decir(Frases::NumeroOriginal());
-        return;
-    case ResultadoNota::EnEscrita:
-        reproductor_.Pitar();
-        Decir(Frases::CasillaOcupada());
-        return;
-    case ResultadoNota::Puesta:
-    case ResultadoNota::Quitada:
-        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual])));
-        return;
-    }
+    if (!e_.AvisoRepetido) return;
+    const Repeticion donde = Repetido(casillas_, e_.CasillaActual);
+    if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + Frases::Repeticiones(donde);
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.
@@ -438,11 +304,7 @@ void DetectorTeclas::Picture1_KeyPress(int k)
             if (k != 32) e_.ModoEscritura = false;
             CambiarCasilla(e_, casillas_, e_.CasillaActual, Linea().toStdString(), e_.Provisionales[e_.CasillaActual]);
             Decir(QCoreApplication::translate("DetectorTeclas", "Modo escritura desactivado "));
-            // Heard, not written: the line keeps its designed text.
-            if (e_.AvisoRepetido) {
-                const Repeticion donde = Repetido(casillas_, e_.CasillaActual);
-                if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + Frases::Repeticiones(donde);
-            }
+            AvisarRepeticion();
             MensajeModo = true;
             PintarLineaNormal(TbPorta_);
         }

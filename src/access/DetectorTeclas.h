@@ -9,6 +9,9 @@ class QLineEdit;
 class Reproductor;
 class Voz;
 
+// Trims blanks only, as the game always has: tabs are kept.
+QString SinBlancos(const QString& t);
+
 // The message line's two colour pairs: the selection colours, and black on white while typing.
 void PintarLineaNormal(QLineEdit& linea);
 void PintarLineaEntrada(QLineEdit& linea);
@@ -24,6 +27,8 @@ public:
                    std::function<void()> PartidaEmpezada);
 
     void Picture1_GotFocus();
+    // Said when the key detector first gets the focus, in place of its silence.
+    void AvisarAlEnfocar(const QString& aviso) { avisoInicial_ = aviso; }
     // digitoTeclado: the digit printed on a keypad key (DigitoDelTeclado), 0 for other
     // keys; in notes mode the keypad notes it even where NumLock makes it a movement.
     void Picture1_KeyDown(int codigo, int digitoTeclado = 0);
@@ -74,6 +79,9 @@ private:
     void CambiarModoNotas();
     void LlenarNotasTablero();
     void TeclaNota(int16_t digito);
+    void CambiarEscrituraDirecta();
+    void EscribirDigito(int16_t digito);
+    void AvisarRepeticion();
     template <int16_t digito>
     void Nota() { TeclaNota(digito); }
     QString CeldaOida(int indice) const;
@@ -97,4 +105,5 @@ private:
     bool MensajeModo = false;
     QString dicho_;   // what the current keystroke will say
     bool tecleado_ = false;
+    QString avisoInicial_;
 };

@@ -355,6 +355,19 @@ QString NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>& no
         .arg(QString::number(digito), Notas(notas));
 }
 
+QString EscrituraDirecta(bool activada)
+{
+    return activada ? QCoreApplication::translate("Frases", "Escritura directa activada")
+                    : QCoreApplication::translate("Frases", "Escritura directa desactivada");
+}
+
+QString PartidaRecuperada() { return QCoreApplication::translate("Frases", "Partida recuperada"); }
+
+QString PartidaNoRecuperada()
+{
+    return QCoreApplication::translate("Frases", "No se ha podido recuperar la última partida. Empieza un juego nuevo.");
+}
+
 QString CasillaOcupada() { return QCoreApplication::translate("Frases", "Casilla ocupada"); }
 
 QString NotasLlenas(int16_t casillas)
@@ -405,6 +418,14 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "número en la casilla, o lo quita si ya estaba. Escribir un número en una casilla borra"),
         QT_TRANSLATE_NOOP("Frases", "sus notas y lo quita de las notas de su fila, su columna y su panel; Z deshace las notas."),
         QT_TRANSLATE_NOOP("Frases", "  M: pone en cada casilla vacía las notas de los números que caben en ella."),
+        QT_TRANSLATE_NOOP("Frases", "  K: activa y desactiva la escritura directa: con ella activada y el modo notas"),
+        QT_TRANSLATE_NOOP("Frases", "desactivado, un número del 1 al 9 se escribe en la casilla con una sola tecla, como"),
+        QT_TRANSLATE_NOOP("Frases", "Intro, el número e Intro. Z lo deshace."),
+        "",
+        QT_TRANSLATE_NOOP("Frases", "  El juego recuerda el nivel, el tamaño de letra y los interruptores (F8, F9, O, E,"),
+        QT_TRANSLATE_NOOP("Frases", "U, L y K), y guarda la partida en juego tras cada cambio: al volver a abrirlo sigue"),
+        QT_TRANSLATE_NOOP("Frases", "donde se dejó y dice \"Partida recuperada\". Desde la terminal, novaro --nueva empieza"),
+        QT_TRANSLATE_NOOP("Frases", "un juego nuevo con los valores de siempre."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  Con línea braille: en las preferencias de braille de Orca, marque"),
         QT_TRANSLATE_NOOP("Frases", "\"Activar mensajes temporales\" y \"Los mensajes son persistentes\": cada mensaje del"),

@@ -51,6 +51,11 @@ QString ModoNotas(bool activado);
 // A digit in notes mode: what it did and the notes now.
 QString NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>& notas);
 QString CasillaOcupada();
+// K.
+QString EscrituraDirecta(bool activada);
+// The first focus after a start that found the last game kept, or found it damaged.
+QString PartidaRecuperada();
+QString PartidaNoRecuperada();
 // M: how many cells hold notes now.
 QString NotasLlenas(int16_t casillas);
 // The Applications key's popup, as it opens.

@@ -1,8 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keys NOVARO adds to the designed key detector. They live here, apart from the
 // designed dispatcher, and only act outside write mode, where a letter is never text.
+#include "Calificacion.h"
 #include "CodigosTecla.h"
+#include "Consultas.h"
+#include "Coordenadas.h"
 #include "DetectorTeclas.h"
+#include "Frases.h"
+#include "Historial.h"
+#include "Importar.h"
+#include "Notas.h"
+#include "Partida.h"
+#include "Pista.h"
+#include "Reproductor.h"
+#include "Voz.h"
+#include <QClipboard>
+#include <QGuiApplication>
 
 const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_D, &DetectorTeclas::DecirPosicion},
@@ -19,7 +32,8 @@ const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_X, &DetectorTeclas::CopiarTablero},
     {VK_L, &DetectorTeclas::CambiarModoNotas},
     {VK_M, &DetectorTeclas::LlenarNotasTablero},
-    // The digits of the main row and of the keypad, in notes mode.
+    {VK_K, &DetectorTeclas::CambiarEscrituraDirecta},
+    // The digits of the main row and of the keypad: notes, or direct entry.
     {VK_0 + 1, &DetectorTeclas::Nota<1>}, {VK_NUMPAD0 + 1, &DetectorTeclas::Nota<1>},
     {VK_0 + 2, &DetectorTeclas::Nota<2>}, {VK_NUMPAD0 + 2, &DetectorTeclas::Nota<2>},
     {VK_0 + 3, &DetectorTeclas::Nota<3>}, {VK_NUMPAD0 + 3, &DetectorTeclas::Nota<3>},
@@ -40,4 +54,172 @@ void DetectorTeclas::TeclaAnadida(int codigo)
             return;
         }
     }
+}
+
+// S, Z and H carry the cursor anywhere; the panel sound says when it lands in another panel.
+void DetectorTeclas::IrA(int16_t indice)
+{
+    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
+}
+
+QString DetectorTeclas::CeldaOida(int indice) const
+{
+    QString t = SinBlancos(Texto(indice));
+    if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
+    return ConNotas(t, indice);
+}
+
+void DetectorTeclas::DecirPosicion()
+{
+    Decir(Frases::Posicion(e_.CasillaActual));
+}
+
+void DetectorTeclas::DecirVacias()
+{
+    Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::DecirCandidatos()
+{
+    if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
+    else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
+}
+
+void DetectorTeclas::IrASiguienteVacia()
+{
+    const std::optional<int16_t> vacia = SiguienteVacia(casillas_, e_.CasillaActual);
+    if (!vacia) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*vacia);
+    Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
+}
+
+void DetectorTeclas::DeshacerCambio()
+{
+    const std::optional<int16_t> celda = Deshacer(e_, casillas_);
+    if (!celda) {
+        reproductor_.Pitar();
+        return;
+    }
+    IrA(*celda);
+    Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
+}
+
+void DetectorTeclas::DecirFaltan()
+{
+    Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
+}
+
+void DetectorTeclas::CambiarAvisoRepetido()
+{
+    e_.AvisoRepetido = !e_.AvisoRepetido;
+    Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
+}
+
+void DetectorTeclas::CambiarSolucionUnica()
+{
+    e_.SolucionUnica = !e_.SolucionUnica;
+    Decir(Frases::SolucionUnica(e_.SolucionUnica));
+}
+
+// The hint only points: the cursor goes to the cell it speaks of, the player writes.
+void DetectorTeclas::DarPista()
+{
+    const Pista pista = CalcularPista(e_, casillas_);
+    if (pista.Destino() >= 0) IrA(pista.Destino());
+    Decir(Frases::Explicacion(pista));
+}
+
+// The puzzle as dealt or loaded, whatever the player has written since.
+void DetectorTeclas::DecirDificultad()
+{
+    Decir(Frases::Dificultad(Calificar(DadosDe(e_))));
+}
+
+// The game in play is only replaced by a puzzle that can be played to its one solution.
+void DetectorTeclas::ImportarSudoku()
+{
+    const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
+    if (leido.rechazo != Rechazo::Ninguno) {
+        Decir(Frases::SudokuRechazado(leido));
+        return;
+    }
+    {
+        const Voz::TableroEntero tablero;
+        EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    }
+    PartidaEmpezada_();
+    Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
+}
+
+// One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
+void DetectorTeclas::CopiarTablero()
+{
+    QString linea;
+    for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
+    QGuiApplication::clipboard()->setText(linea);
+    Decir(Frases::TableroCopiado());
+}
+
+void DetectorTeclas::CambiarModoNotas()
+{
+    e_.ModoNotas = !e_.ModoNotas;
+    Decir(Frases::ModoNotas(e_.ModoNotas));
+}
+
+void DetectorTeclas::LlenarNotasTablero()
+{
+    int16_t llenas = 0;
+    {
+        const Voz::TableroEntero tablero;
+        llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
+    }
+    Decir(Frases::NotasLlenas(llenas));
+}
+
+// Outside notes mode and direct entry a digit does what the design gives it: nothing.
+void DetectorTeclas::TeclaNota(int16_t digito)
+{
+    if (!e_.ModoNotas) {
+        if (e_.EscrituraDirecta) EscribirDigito(digito);
+        return;
+    }
+    const ResultadoNota resultado = CambiarNota(e_, casillas_, e_.CasillaActual, digito);
+    switch (resultado) {
+    case ResultadoNota::EnOriginal:
+        reproductor_.Pitar();
+        Decir(Frases::NumeroOriginal());
+        return;
+    case ResultadoNota::EnEscrita:
+        reproductor_.Pitar();
+        Decir(Frases::CasillaOcupada());
+        return;
+    case ResultadoNota::Puesta:
+    case ResultadoNota::Quitada:
+        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual])));
+        return;
+    }
+}
+
+void DetectorTeclas::CambiarEscrituraDirecta()
+{
+    e_.EscrituraDirecta = !e_.EscrituraDirecta;
+    Decir(Frases::EscrituraDirecta(e_.EscrituraDirecta));
+}
+
+// Enter, the digit, Enter in one key, heard as the digit alone.
+void DetectorTeclas::EscribirDigito(int16_t digito)
+{
+    const int16_t i = e_.CasillaActual;
+    if (e_.Originales[i]) {
+        reproductor_.Pitar();
+        Decir(Frases::NumeroOriginal());
+        return;
+    }
+    const QString texto = QString::number(digito);
+    CambiarCasilla(e_, casillas_, i, texto.toStdString(), e_.Provisionales[i]);
+    Decir(texto);
+    AvisarRepeticion();
 }

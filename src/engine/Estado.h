@@ -23,6 +23,7 @@ struct EstadoJuego {
     bool AvisoRepetido = false;   // E: a stored digit that repeats says where
     bool SolucionUnica = false;   // U: every new game has exactly one solution
     bool ModoNotas = false;       // L: outside write mode the digit keys note candidates
+    bool EscrituraDirecta = false;   // K: outside write and notes mode a digit key writes it
     // The player's notes: bit d - 1 of a cell's mask is the candidate d. Only the
     // operations of Notas.h change them, so the window and the history keep up.
     std::array<uint16_t, 81> Notas{};

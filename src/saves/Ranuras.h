@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include "Archivos.h"
 #include "FormatoPartida.h"
 
 // A file our writer can make from real cell fields (81 texts of up to 32767
@@ -9,11 +10,6 @@ inline constexpr qint64 TamanoMaximoRanura = 8 * 1024 * 1024;
 
 // dir + "/Novaro<n>.sav"
 QString RutaRanura(const QString& directorio, int n);
-
-struct ResultadoGuardar {
-    bool ok = false;
-    QString motivo;   // Spanish, for the player, when !ok
-};
 
 // Writes through a temporary file in the same directory and replaces the slot only
 // when everything is written, so a failed save leaves the old slot as it was.

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QTimer>
 #include <QPushButton>
 
 namespace {
@@ -59,10 +60,16 @@ uint64_t SemillaDelReloj(const QTime& hora)
          * static_cast<uint64_t>(hora.hour());
 }
 
+Form1::Form1() : Form1(Opciones{}) {}
+
 Form1::Form1(Opciones opciones)
     : azar_(std::move(opciones.azar)), reproductor_(std::move(opciones.reproductor)),
       lugares_(opciones.directorio.isEmpty() ? LugaresDelPrograma() : LugaresPortatiles(opciones.directorio)),
-      sudokuInicial_(std::move(opciones.sudoku))
+      sudokuInicial_(std::move(opciones.sudoku)),
+      rutaAjustes_(!opciones.ajustes.isEmpty()      ? opciones.ajustes
+                   : opciones.directorio.isEmpty() ? RutaAjustesDelJugador()
+                                                   : opciones.directorio + QStringLiteral("/novaro.ini")),
+      escritor_(std::make_unique<Escritor>())
 {
     if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>(lugares_.bibliotecas);
 
@@ -85,16 +92,27 @@ Form1::Form1(Opciones opciones)
                                                      Command4->setEnabled(true);
                                                  });
     Picture1->PonerDetector(detector_.get());
-    Form_Load();
+    conservarYa_ = new QTimer(this);
+    conservarYa_->setSingleShot(true);
+    conservarYa_->setInterval(0);   // after the key's own work and utterance
+    connect(conservarYa_, &QTimer::timeout, this, &Form1::Conservar);
+    conservarLuego_ = new QTimer(this);
+    conservarLuego_->setSingleShot(true);
+    conservarLuego_->setInterval(1000);
+    connect(conservarLuego_, &QTimer::timeout, this, &Form1::Conservar);
+    // A desktop session that ends asks first; the game is on disk before it answers.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Form1::ConservarYa);
+    Form_Load(opciones.nueva);
 }
 
 Form1::~Form1()
 {
+    ConservarYa();
     // The key detector may still see a focus change while the window is torn down.
     Picture1->PonerDetector(nullptr);
 }
 
-void Form1::Form_Load()
+void Form1::Form_Load(bool nueva)
 {
     if (!azar_) azar_ = std::make_unique<Aleatorio>(SemillaDelReloj(QTime::currentTime()));
     Estado.Nivel = 7;
@@ -106,8 +124,12 @@ void Form1::Form_Load()
     Estado.SonidoActivo = true;
     CrearCasillas();
     // Silent: the window is not shown yet.
-    if (sudokuInicial_) EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
-    else NuevaPartida(Estado, *this, *azar_);
+    if (EmpezarConservado(nueva)) {
+    } else if (sudokuInicial_) {
+        EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
+    } else {
+        NuevaPartida(Estado, *this, *azar_);
+    }
     Picture1->setFocus();
 }
 
@@ -256,15 +278,27 @@ std::string Form1::Texto(int16_t indice) const { return Text1[indice]->text().to
 void Form1::PonerTexto(int16_t indice, const std::string& texto)
 {
     const QString nuevo = QString::fromStdString(texto);
-    if (Text1[indice]->text() != nuevo) Text1[indice]->setText(nuevo);
+    if (Text1[indice]->text() == nuevo) return;
+    Text1[indice]->setText(nuevo);
+    PartidaCambiada();
 }
 
-void Form1::PintarNotas(int16_t indice, uint16_t notas) { Text1[indice]->PonerNotas(notas); }
+void Form1::PintarNotas(int16_t indice, uint16_t notas)
+{
+    Text1[indice]->PonerNotas(notas);
+    PartidaCambiada();
+}
 
-void Form1::Bloquear(int16_t indice, bool bloqueada) { Text1[indice]->setReadOnly(bloqueada); }
+void Form1::Bloquear(int16_t indice, bool bloqueada)
+{
+    Text1[indice]->setReadOnly(bloqueada);
+    PartidaCambiada();
+}
 
+// A provisional mark shows as a colour: it changed the game.
 void Form1::PonerColorTexto(int16_t indice, Rgb color)
 {
+    PartidaCambiada();
     PonerColores(Text1[indice], Color(color), Text1[indice]->palette().color(QPalette::Base));
 }
 

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include "Ajustes.h"
 #include "Azar.h"
+#include "Escritor.h"
 #include "Casillas.h"
 #include "DetectorTeclas.h"
 #include "Reproductor.h"
@@ -21,6 +23,7 @@ class QFrame;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTimer;
 class Voz;
 
 // Seed of the random source: second x minute x hour of the local time.
@@ -39,8 +42,13 @@ public:
         std::unique_ptr<Reproductor> reproductor;
         QString directorio;
         std::optional<SudokuLeido> sudoku;
+        // Where the settings are kept: the player's settings file, or the folder above
+        // (novaro.ini) when one was handed in.
+        QString ajustes;
+        bool nueva = false;   // --nueva: the designed start, whatever was kept
     };
-    explicit Form1(Opciones opciones = {});
+    Form1();
+    explicit Form1(Opciones opciones);
     ~Form1() override;
 
     EstadoJuego Estado;
@@ -97,18 +105,32 @@ public:
     Voz& Habla() { return *voz_; }
     const Lugares& Lugar() const { return lugares_; }
     bool Seleccionada(int indice) const { return seleccionadas_[indice]; }
+    const QString& RutaAjustes() const { return rutaAjustes_; }
+    // The game in play and the settings, on disk now; at every orderly end.
+    void ConservarYa();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Form_Load();
+    void Form_Load(bool nueva);
     void ConstruirControles();
     void ConstruirMenus();
     void CrearCasillas();
     void NuevoJuego();
     void RepintarCasillas();
     void EnfocarDetector();
+    void PonerTamano(int indice);
+    void PonerNivel(int indice);
+
+    // Kept between runs: the settings, and the game in play beside the slots.
+    bool EmpezarConservado(bool nueva);
+    Ajustes AjustesActuales() const;
+    void AplicarAjustes(const Ajustes& ajustes);
+    void PartidaCambiada();   // written at once, after the key that changed it
+    void ConservarLuego();    // cursor and switches: within a second or so
+    void Conservar();
 
     std::unique_ptr<FuenteAzar> azar_;
     std::unique_ptr<Reproductor> reproductor_;
@@ -117,4 +139,10 @@ private:
     Lugares lugares_;
     std::optional<SudokuLeido> sudokuInicial_;
     std::array<bool, 81> seleccionadas_{};
+    QString rutaAjustes_;
+    std::unique_ptr<Escritor> escritor_;
+    QTimer* conservarYa_ = nullptr;
+    QTimer* conservarLuego_ = nullptr;
+    QByteArray partidaEscrita_, ajustesEscritos_;
+    int tamano_ = 1;
 };

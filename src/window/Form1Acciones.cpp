@@ -80,6 +80,7 @@ bool Form1::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (evento->type() == QEvent::KeyPress) {
         const int codigo = CodigoTecla(static_cast<QKeyEvent*>(evento)->key());
+        ConservarLuego();   // a key may move the cursor or flip a switch
         Form_KeyDown(codigo);
         if (qobject_cast<QPushButton*>(objeto)) Command_KeyDown(codigo);
     }
@@ -92,6 +93,12 @@ void Form1::MnuN_Click(int indice)
         MnuN[indice]->setChecked(true);   // choosing the marked item keeps its mark
         return;
     }
+    PonerNivel(indice);
+    ConservarLuego();
+}
+
+void Form1::PonerNivel(int indice)
+{
     for (QAction* a : MnuN) a->setChecked(false);
     MnuN[indice]->setChecked(true);
     Estado.Nivel = static_cast<int16_t>(indice);
@@ -99,10 +106,17 @@ void Form1::MnuN_Click(int indice)
 
 void Form1::MnuTamN_Click(int indice)
 {
+    PonerTamano(indice);
+    TbPorta->setFocus(Qt::OtherFocusReason);
+    ConservarLuego();
+}
+
+void Form1::PonerTamano(int indice)
+{
     static constexpr int puntos[8] = {18, 16, 14, 12, 11, 10, 9, 8};
     for (QAction* a : MnuTamN) a->setChecked(false);
     MnuTamN[indice]->setChecked(true);
-    TbPorta->setFocus(Qt::OtherFocusReason);
+    tamano_ = indice;
     for (Casilla* celda : Text1) {
         QFont f = celda->font();
         f.setPointSize(puntos[indice]);
@@ -171,6 +185,7 @@ void Form1::Text1_KeyDown(int, int codigo)
 void Form1::Text1_Change(int indice, const QString& antes)
 {
     CasillaEditada(Estado, *this, static_cast<int16_t>(indice), antes.toStdString());
+    PartidaCambiada();
 }
 
 void Form1::Text1_MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardModifiers modificadores)
@@ -181,6 +196,7 @@ void Form1::Text1_MouseDown(int indice, Qt::MouseButtons botones, Qt::KeyboardMo
     if (modificadores & Qt::ControlModifier) {
         Estado.Provisionales[indice] = !Estado.Provisionales[indice];
         SeleccionarCasilla(static_cast<int16_t>(indice), false);
+        PartidaCambiada();
     } else {
         celda->setSelection(0, static_cast<int>(celda->text().size()));
     }

@@ -262,6 +262,29 @@ void TestTeclado::escritura_data()
     QTest::newRow("Z takes a note back") << e("l 3 5 z") << "-" << "Deshecho. Fila 1, columna 1, panel superior izquierdo, -, nota 3"
         << false << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5",
                                 "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía, nota 3"};
+    const QString directa = "Escritura directa activada";
+    QTest::newRow("K, 5 on an empty cell: the digit alone") << e("k 5") << "5" << "5" << false
+        << QStringList{directa, "5"};
+    QTest::newRow("K on a filled cell: the new digit replaces it") << e("k 5 7") << "7" << "7" << false
+        << QStringList{directa, "5", "7"};
+    QTest::newRow("K, keypad digits with NumLock on and off") << e("k KP3 KPEnd") << "1" << "1" << false
+        << QStringList{directa, "3", "1"};
+    QTest::newRow("K on a given: the digit refused") << e("k Right 5") << "-" << "Número original" << false
+        << QStringList{directa, "6", "Número original"};
+    QTest::newRow("K with E on: the digit and where it repeats") << e("e k 6") << "6" << "6" << false
+        << QStringList{repetido, directa, "6. Repetido en la fila y en el panel"};
+    QTest::newRow("K, then Z takes the digit back in one key") << e("k 5 z") << "-"
+        << "Deshecho. Fila 1, columna 1, panel superior izquierdo, -" << false
+        << QStringList{directa, "5", "Deshecho. Fila 1, columna 1, panel superior izquierdo, vacía"};
+    QTest::newRow("K with notes mode on: the digit notes") << e("k l 3") << "-" << "Añadido el 3: nota 3" << false
+        << QStringList{directa, notas, "Añadido el 3: nota 3"};
+    QTest::newRow("K in write mode: digits are typed") << e("k Enter 5 Enter") << "5" << desactivado << false
+        << QStringList{directa, activado, "5", desactivado};
+    QTest::newRow("K twice: digits do nothing again") << e("k k 5") << "-" << "" << false
+        << QStringList{directa, "Escritura directa desactivada"};
+    QTest::newRow("K: a direct 5 leaves the notes of its row") << e("l 3 5 l k Right Right 5 Left Left") << "-" << ""
+        << false << QStringList{notas, "Añadido el 3: nota 3", "Añadido el 5: notas 3 y 5", "Notas desactivadas",
+                                directa, "6", "vacía", "5", "6", "vacía, nota 3"};
     QTest::newRow("Delete on a given") << e("Right Delete") << "-"
         << "Imposible borrar ese número. Pertenece a los datos originales." << false
         << QStringList{"6", "Imposible borrar ese número. Pertenece a los datos originales."};
@@ -401,6 +424,11 @@ void TestTeclado::interruptores_data()
         << QStringList{"Notas activadas", "Número original"} << 1 << false;
     QTest::newRow("a note on a written 4: beep and why") << "4" << false << Teclas({Qt::Key_L, Qt::Key_3})
         << QStringList{"Notas activadas", "Casilla ocupada"} << 1 << false;
+    QTest::newRow("a direct digit on a given: beep and why") << "dado" << false << Teclas({Qt::Key_K, Qt::Key_3})
+        << QStringList{"Escritura directa activada", "Número original"} << 1 << false;
+    QTest::newRow("a direct digit keeps the provisional mark") << "4" << false
+        << Teclas({Qt::Key_Control, Qt::Key_K, Qt::Key_7})
+        << QStringList{"Provisional", "Escritura directa activada", "7"} << 0 << true;
     QTest::newRow("L, M and digits in write mode are typed") << "-" << true << Teclas({Qt::Key_L, Qt::Key_M, Qt::Key_3})
         << QStringList{"12l", "12lm", "12lm3"} << 0 << false;
 }

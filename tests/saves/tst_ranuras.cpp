@@ -2,6 +2,8 @@
 #include "DiscoLleno.h"
 #include <QtTest>
 #include <map>
+#include "Ajustes.h"
+#include "PartidaEnCurso.h"
 #include "Ranuras.h"
 
 namespace {
@@ -55,6 +57,10 @@ private slots:
     void cargarDistingueLosCasos();
     void guardarFallidoConservaLaRanura_data();
     void guardarFallidoConservaLaRanura();
+    void ajustes_data();
+    void ajustes();
+    void partidaEnCurso_data();
+    void partidaEnCurso();
 };
 
 void TstRanuras::rutaDeLaRanura()
@@ -186,6 +192,94 @@ void TstRanuras::guardarFallidoConservaLaRanura()
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Novaro1.sav/dentro"))).isDir());
     else if (caso != "parent file")
         QCOMPARE(Leer(ruta), viejo);
+}
+
+Q_DECLARE_METATYPE(Ajustes)
+
+void TstRanuras::ajustes_data()
+{
+    QTest::addColumn<QByteArray>("archivo");
+    QTest::addColumn<Ajustes>("leidos");
+    // Each value alone, away from its default, so two keys can never share one.
+    const std::pair<const char*, void (*)(Ajustes&)> cambios[] = {
+        {"level 0", [](Ajustes& a) { a.nivel = 0; }},
+        {"level 14", [](Ajustes& a) { a.nivel = 14; }},
+        {"font size 7", [](Ajustes& a) { a.tamano = 7; }},
+        {"F8", [](Ajustes& a) { a.lineaOculta = true; }},
+        {"F9", [](Ajustes& a) { a.sonido = false; }},
+        {"O", [](Ajustes& a) { a.avisoOriginal = true; }},
+        {"E", [](Ajustes& a) { a.avisoRepetido = true; }},
+        {"U", [](Ajustes& a) { a.solucionUnica = true; }},
+        {"L", [](Ajustes& a) { a.modoNotas = true; }},
+        {"K", [](Ajustes& a) { a.escrituraDirecta = true; }},
+    };
+    Ajustes todos;
+    for (const auto& [nombre, cambio] : cambios) {
+        Ajustes a;
+        cambio(a);
+        cambio(todos);
+        QTest::newRow(nombre) << CodificarAjustes(a) << a;
+    }
+    QTest::newRow("everything at once") << CodificarAjustes(todos) << todos;
+    Ajustes nivel3;
+    nivel3.nivel = 3;
+    QTest::newRow("as QSettings writes it, CR LF") << QByteArray("[General]\r\nnivel=3\r\n") << nivel3;
+    QTest::newRow("nothing") << QByteArray() << Ajustes{};
+    QTest::newRow("out of range, unknown, not a switch")
+        << QByteArray("[General]\nnivel=15\ntamano_letra=-1\nsonido=maybe\nnotas=1\ncolor=rojo\n") << Ajustes{};
+    QByteArray basura(4096, '\0');
+    for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
+    QTest::newRow("binary junk") << basura << Ajustes{};
+    QTest::newRow("binary junk after a good line") << QByteArray("nivel=3\n") + basura << Ajustes{};
+    QTest::newRow("huge") << CodificarAjustes(todos) + QByteArray(TamanoMaximoAjustes, '\n') << Ajustes{};
+}
+
+void TstRanuras::ajustes()
+{
+    QFETCH(QByteArray, archivo);
+    QFETCH(Ajustes, leidos);
+    QVERIFY(DecodificarAjustes(archivo) == leidos);
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("novaro.ini");
+    Escribir(ruta, archivo);
+    QVERIFY(CargarAjustes(ruta) == leidos);
+    // QSettings, as another tool would, reads what the game writes.
+    if (leidos != Ajustes{} && !archivo.contains('\r')) {
+        QSettings qs(ruta, QSettings::IniFormat);
+        QCOMPARE(qs.value("nivel").toInt(), int(leidos.nivel));
+        QCOMPARE(qs.value("escritura_directa").toBool(), leidos.escrituraDirecta);
+    }
+    QVERIFY(CargarAjustes(dir.filePath("nunca/novaro.ini")) == Ajustes{});
+    QVERIFY(CargarAjustes(dir.path()) == Ajustes{});   // a folder by that name
+}
+
+void TstRanuras::partidaEnCurso_data()
+{
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<bool>("terminada");
+    QTest::addColumn<EstadoEnCurso>("estado");
+    QTest::newRow("in play, cursor on the last cell") << 80 << false << EstadoEnCurso::Recuperada;
+    QTest::newRow("in play, cursor on the first cell") << 0 << false << EstadoEnCurso::Recuperada;
+    QTest::newRow("every cell right") << 40 << true << EstadoEnCurso::Ninguna;
+}
+
+void TstRanuras::partidaEnCurso()
+{
+    QFETCH(int, cursor);
+    QFETCH(bool, terminada);
+    QFETCH(EstadoEnCurso, estado);
+    PartidaEnCurso p{Ejemplo(), int16_t(cursor)};
+    p.registro.Notas[3] = 0b101;   // a note survives the trip
+    if (terminada)
+        for (int i = 0; i < 81; ++i) p.registro.Textos[i] = QString::number(p.registro.Solucion[i]);
+    QTemporaryDir dir;
+    const QString ruta = RutaPartidaEnCurso(dir.path());
+    QVERIFY(EscribirEntero(ruta, CodificarEnCurso(p)).ok);
+    const LecturaEnCurso l = CargarEnCurso(ruta);
+    QCOMPARE(l.estado, estado);
+    if (estado == EstadoEnCurso::Recuperada) QVERIFY(l.partida == p);
+    QVERIFY(QFileInfo::exists(ruta));   // only a damaged file is moved aside
+    QCOMPARE(CargarEnCurso(dir.filePath("otra/NovaroEnCurso.sav")).estado, EstadoEnCurso::Ninguna);
 }
 
 QTEST_APPLESS_MAIN(TstRanuras)

@@ -37,15 +37,18 @@ struct VentanaPrueba {
     std::function<QAction*(QMenu*)> eleccion;   // which item the player picks in a popup
 
     // sudoku: a puzzle the command line brought, the first game instead of a dealt one.
-    explicit VentanaPrueba(uint64_t semilla = 1, std::optional<SudokuLeido> sudoku = std::nullopt)
+    // directorio: another window's folder, to start where that one left off; nueva: --nueva.
+    explicit VentanaPrueba(uint64_t semilla = 1, std::optional<SudokuLeido> sudoku = std::nullopt,
+                           const QString& directorio = {}, bool nueva = false)
     {
         auto r = std::make_unique<ReproductorPrueba>();
         sonido = r.get();
         Form1::Opciones o;
         o.azar = std::make_unique<Aleatorio>(semilla);
         o.reproductor = std::move(r);
-        o.directorio = carpeta.path();
+        o.directorio = directorio.isEmpty() ? carpeta.path() : directorio;
         o.sudoku = std::move(sudoku);
+        o.nueva = nueva;
         f = std::make_unique<Form1>(std::move(o));
         f->Mensaje = [this](const QString& t) { mensajes << t; };
         f->MostrarMenu = [this](QMenu* m) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lugares.h"
+#include "PartidaEnCurso.h"
+#include "Ranuras.h"
 #include "SudokusPrueba.h"
 #include <QClipboard>
 #include "Notas.h"
@@ -41,6 +43,42 @@ QByteArray ArchivoAMano(bool letrasPorColumnas)
 
 int Digito(int r, int c) { return (r * 3 + r / 3 + c) % 9 + 1; }
 
+QByteArray Contenido(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// What a window shows of its game, to compare two windows.
+struct Vista {
+    QStringList textos;
+    std::array<bool, 81> originales{}, provisionales{}, bloqueadas{};
+    std::array<uint16_t, 81> notas{};
+    int cursor = 0;
+    bool operator==(const Vista&) const = default;
+};
+
+Vista VistaDe(const VentanaPrueba& v)
+{
+    Vista w;
+    for (int i = 0; i < 81; ++i) {
+        w.textos << v.Celda(i);
+        w.originales[i] = v.f->Estado.Originales[i];
+        w.provisionales[i] = v.f->Estado.Provisionales[i];
+        w.bloqueadas[i] = v.f->Text1[i]->isReadOnly();
+        w.notas[i] = v.f->Estado.Notas[i];
+    }
+    w.cursor = v.EnCursor();
+    return w;
+}
+
+// The first deal of seed 2 in a folder of its own: the designed start.
+Vista DisenadaDeSemilla2()
+{
+    VentanaPrueba v(2);
+    return VistaDe(v);
+}
+
 } // namespace
 
 class TestPartidas : public QObject {
@@ -54,6 +92,11 @@ private slots:
     void archivosDanados();
     void lugares_data();
     void lugares();
+    void conservada_data();
+    void conservada();
+    void conservadaDanada_data();
+    void conservadaDanada();
+    void ajustesConservados();
 };
 
 void TestPartidas::idaYVuelta()
@@ -255,6 +298,145 @@ void TestPartidas::lugares()
     QCOMPARE(l.datos, instalado ? QDir::cleanPath(programa + '/' + DatosInstalados) : programa);
     QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas) : programa);
     QCOMPARE(l.partidas, delJugador ? jugador : programa);
+}
+
+
+void TestPartidas::conservada_data()
+{
+    QTest::addColumn<QString>("fin");        // how the first run's game ended
+    QTest::addColumn<bool>("recuperada");
+    QTest::newRow("closed in play") << "jugando" << true;
+    QTest::newRow("revealed") << "revelada" << false;
+    QTest::newRow("every cell right") << "terminada" << false;
+    QTest::newRow("in play, started with --nueva") << "nueva" << false;
+}
+
+// The game in play outlives the window; the slots never notice.
+void TestPartidas::conservada()
+{
+    QFETCH(QString, fin);
+    QFETCH(bool, recuperada);
+    QTemporaryDir dir;
+    const QString ranura = RutaRanura(dir.path(), 3);
+    Vista dejada;
+    QByteArray guardada;
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        Guardar(v, 3);
+        guardada = Contenido(ranura);
+        std::vector<int> vacias;
+        for (int i = 0; i < 81 && vacias.size() < 2; ++i)
+            if (!v.f->Estado.Originales[i]) vacias.push_back(i);
+        v.Cursor(vacias[0] / 9, vacias[0] % 9);
+        QTest::keyClicks(v.f->Picture1, "k5");                  // direct entry
+        QTest::keyClick(v.f->Picture1, Qt::Key_Control);         // provisional
+        v.Cursor(vacias[1] / 9, vacias[1] % 9);
+        QTest::keyClicks(v.f->Picture1, "l3");                  // a note
+        QTest::keyClick(v.f->Picture1, Qt::Key_Down);
+        if (fin == "revelada") v.f->Command3_Click();
+        if (fin == "terminada")
+            for (int16_t i = 0; i < 81; ++i)
+                v.f->PonerTexto(i, std::to_string(v.f->Estado.Solucion[i / 9][i % 9]));
+        dejada = VistaDe(v);
+    }
+    VentanaPrueba w(2, std::nullopt, dir.path(), fin == "nueva");
+    if (recuperada) {
+        QCOMPARE(VistaDe(w), dejada);
+        QVERIFY(w.f->Seleccionada(dejada.cursor));
+        QCOMPARE(w.dichos, QStringList{"Partida recuperada"});
+        QVERIFY(w.f->Estado.EscrituraDirecta && w.f->Estado.ModoNotas);   // the switches came back with it
+        QCOMPARE(w.f->Estado.Cambios.Pasos(), size_t(0));
+    } else {
+        QVERIFY(VistaDe(w) == DisenadaDeSemilla2());
+        QCOMPARE(w.dichos, QStringList{});
+        QCOMPARE(w.Linea(), QString("Pulse F1 para ayuda"));
+        QCOMPARE(w.f->Estado.EscrituraDirecta, fin != "nueva");
+    }
+    QCOMPARE(Contenido(ranura), guardada);
+}
+
+void TestPartidas::conservadaDanada_data()
+{
+    QTest::addColumn<QString>("dano");
+    for (const char* d : {"cut in half", "empty", "binary junk", "huge", "another version", "cursor 81",
+                          "a slot, not a kept game", "notes cut"})
+        QTest::newRow(d) << QString(d);
+}
+
+// A kept game that cannot be read gives the designed start, once said, and is set aside whole.
+void TestPartidas::conservadaDanada()
+{
+    QFETCH(QString, dano);
+    QTemporaryDir dir;
+    const QString ruta = RutaPartidaEnCurso(dir.path());
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        int vacia = 0;
+        while (v.f->Estado.Originales[vacia]) ++vacia;
+        v.Cursor(vacia / 9, vacia % 9);
+        QTest::keyClicks(v.f->Picture1, "l3");   // a note, for the notes' lines
+        v.Cursor(0, 0);
+    }
+    QByteArray bytes = Contenido(ruta);
+    QVERIFY(bytes.startsWith("NOVARO partida en curso 1\r\ncursor=0\r\n"));
+    if (dano == "cut in half") bytes.truncate(bytes.size() / 2);
+    else if (dano == "empty") bytes.clear();
+    else if (dano == "binary junk") for (int i = 0; i < bytes.size(); ++i) bytes[i] = char((i * 7919) % 256);
+    else if (dano == "huge") bytes += QByteArray(9 * 1024 * 1024, ' ');
+    else if (dano == "another version") bytes.replace("en curso 1", "en curso 2");
+    else if (dano == "cursor 81") bytes.replace("cursor=0", "cursor=81");
+    else if (dano == "a slot, not a kept game") bytes = bytes.mid(bytes.indexOf('#'));
+    else if (dano == "notes cut") bytes.chop(20);
+    {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    VentanaPrueba w(2, std::nullopt, dir.path());
+    QVERIFY(VistaDe(w) == DisenadaDeSemilla2());
+    QCOMPARE(w.dichos, QStringList{"No se ha podido recuperar la última partida. Empieza un juego nuevo."});
+    const QStringList apartadas = QDir(dir.path()).entryList({"NovaroEnCurso.sav.danada-*"});
+    QCOMPARE(apartadas.size(), 1);
+    QVERIFY(Contenido(dir.filePath(apartadas[0])) == bytes);
+}
+
+// Every switch and menu choice comes back at the next start; an unusable place costs nothing.
+void TestPartidas::ajustesConservados()
+{
+    QTemporaryDir dir;
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        v.f->MnuN[3]->trigger();
+        v.f->MnuTamN[6]->trigger();
+        v.f->Picture1->setFocus();
+        for (Qt::Key k : {Qt::Key_F8, Qt::Key_F9, Qt::Key_O, Qt::Key_E, Qt::Key_U, Qt::Key_L, Qt::Key_K})
+            QTest::keyClick(v.f->Picture1, k);
+    }
+    VentanaPrueba w(1, std::nullopt, dir.path());
+    const EstadoJuego& e = w.f->Estado;
+    QCOMPARE(e.Nivel, int16_t(3));
+    QVERIFY(w.f->MnuN[3]->isChecked() && !w.f->MnuN[7]->isChecked());
+    QVERIFY(w.f->MnuTamN[6]->isChecked() && !w.f->MnuTamN[1]->isChecked());
+    QCOMPARE(w.f->Text1[40]->font().pointSize(), 9);
+    QVERIFY(w.f->TbPorta->isHidden());
+    QVERIFY(!e.SonidoActivo && e.AvisoOriginal && e.AvisoRepetido && e.SolucionUnica && e.ModoNotas && e.EscrituraDirecta);
+
+    // A settings file where no folder can be made: defaults, and play goes on.
+    QFile bloqueo(dir.filePath("archivo"));
+    QVERIFY(bloqueo.open(QIODevice::WriteOnly));
+    bloqueo.close();
+    Form1::Opciones o;
+    o.reproductor = std::make_unique<ReproductorPrueba>();
+    o.azar = std::make_unique<Aleatorio>(1);
+    o.directorio = dir.path();
+    o.ajustes = dir.filePath("archivo/novaro/novaro.ini");
+    {
+        Form1 f(std::move(o));
+        QCOMPARE(f.Estado.Nivel, int16_t(7));
+        QTest::keyClick(f.Picture1, Qt::Key_K);
+        f.ConservarYa();
+    }
+    QVERIFY(!QFileInfo::exists(dir.filePath("archivo/novaro/novaro.ini")));
 }
 
 QTEST_MAIN(TestPartidas)

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+struct ResultadoGuardar {
+    bool ok = false;
+    QString motivo;   // for the player, when !ok
+};
+
+// Writes through a temporary file in the same folder (made when missing) and puts it
+// in place only when everything is written and on disk, so a failure or a power cut
+// leaves the old file as it was.
+ResultadoGuardar EscribirEntero(const QString& ruta, const QByteArray& bytes);
+
+struct Leido {
+    bool existe = false;               // something is at the path
+    std::optional<QByteArray> bytes;   // none: not a regular file, unreadable or too large
+};
+
+// Never blocks on a pipe or a device, never reads more than maximo bytes.
+Leido LeerAcotado(const QString& ruta, qint64 maximo);
