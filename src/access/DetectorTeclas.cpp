@@ -1,22 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DetectorTeclas.h"
-#include "Calificacion.h"
 #include "CodigosTecla.h"
 #include "Consultas.h"
-#include "Coordenadas.h"
 #include "Frases.h"
-#include "Historial.h"
-#include "Importar.h"
 #include "Partida.h"
 #include "Notas.h"
-#include "Pista.h"
 #include "Reproductor.h"
 #include "Voz.h"
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTimer>
 #include <algorithm>
 
 QString SinBlancos(const QString& t)
@@ -81,17 +75,52 @@ void DetectorTeclas::Picture1_GotFocus()
         Publicar();
     } else {
         FocoRecibido = true;
-        // A game brought back (or one that could not be) is said instead of the silent first arrival.
-        if (!avisoInicial_.isEmpty()) {
-            Decir(avisoInicial_);
-            Publicar();
-            avisoInicial_.clear();
+        // A game brought back (or one that could not be) is said instead of the silent first
+        // arrival; before a screen reader has asked for the game, nobody would hear it yet.
+        if (avisoInicial_.isEmpty()) return;
+        if (QAccessible::isActive()) {
+            DecirAvisoInicial();
+        } else {
+            PonerLinea(avisoInicial_);
+            espera_ = std::make_unique<EsperaLector>([this] { DecirAvisoInicial(); }, TbPorta_);
         }
     }
 }
 
+// Waits for the first screen reader to ask for the game, then lets it settle before speaking.
+class DetectorTeclas::EsperaLector : public QAccessible::ActivationObserver {
+public:
+    EsperaLector(std::function<void()> decir, QObject& contexto) : decir_(std::move(decir)), contexto_(contexto)
+    {
+        QAccessible::installActivationObserver(this);
+    }
+    ~EsperaLector() override { QAccessible::removeActivationObserver(this); }
+    void accessibilityActiveChanged(bool activo) override
+    {
+        static constexpr int EsperaTrasActivarse = 300;   // ms: the reader subscribes to events after asking
+        if (activo) QTimer::singleShot(EsperaTrasActivarse, &contexto_, decir_);
+    }
+
+private:
+    std::function<void()> decir_;
+    QObject& contexto_;
+};
+
+DetectorTeclas::~DetectorTeclas() = default;
+
+void DetectorTeclas::DecirAvisoInicial()
+{
+    if (!avisoInicial_.isEmpty()) {
+        Decir(avisoInicial_);
+        Publicar();
+        avisoInicial_.clear();
+    }
+    espera_.reset();
+}
+
 void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
+    avisoInicial_.clear();   // the player is playing: a late notice would only get in the way
     // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
     if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
         codigo = VK_NUMPAD0 + digitoTeclado;

@@ -2,6 +2,7 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <memory>
 #include "Casillas.h"
 #include "Estado.h"
 
@@ -25,6 +26,10 @@ public:
     DetectorTeclas(EstadoJuego& estado, Casillas& casillas, QLineEdit& TbPorta,
                    Reproductor& reproductor, Voz& voz, std::function<void()> MostrarBotonera,
                    std::function<void()> PartidaEmpezada);
+
+    ~DetectorTeclas();
+    DetectorTeclas(const DetectorTeclas&) = delete;
+    DetectorTeclas& operator=(const DetectorTeclas&) = delete;
 
     void Picture1_GotFocus();
     // Said when the key detector first gets the focus, in place of its silence.
@@ -106,4 +111,7 @@ private:
     QString dicho_;   // what the current keystroke will say
     bool tecleado_ = false;
     QString avisoInicial_;
+    class EsperaLector;
+    std::unique_ptr<EsperaLector> espera_;
+    void DecirAvisoInicial();
 };

@@ -130,10 +130,12 @@ class OrcaSession:
     orca_settings: extra Orca "general" settings, e.g. {"verbalizePunctuationStyle": 3}.
     env: extra environment for the program.
     keep: keep the work directory (logs) after close; it is kept anyway on a start failure.
+    kept_game: start from the game the last run kept beside the program; by default that
+        file goes first, so every scenario has the start of a game never played before.
     """
 
     def __init__(self, program, faketime=None, key_delay_ms=150, key_echo=False,
-                 orca_settings=None, env=None, keep=False, lock_timeout=600):
+                 orca_settings=None, env=None, keep=False, lock_timeout=600, kept_game=False):
         self.program = list(program)
         self.faketime = faketime
         self.key_delay_ms = key_delay_ms
@@ -142,6 +144,7 @@ class OrcaSession:
         self.program_env = dict(env or {})
         self.keep = keep or os.environ.get("E2E_KEEP") == "1"
         self.lock_timeout = lock_timeout
+        self.kept_game = kept_game
         self.work = None
         self.window = None
         self.initial = []
@@ -174,6 +177,8 @@ class OrcaSession:
             self._start_atspi()
             self._start_speech_server()
             self._start_orca()
+            if not self.kept_game:
+                forget_kept_game(self.program[0])
             self._start_program()
         except BaseException:
             self.keep = True
@@ -525,6 +530,13 @@ class OrcaSession:
         self.wait_quiet(quiet=0.6, timeout=8)
         self.initial = self.utterances()
 
+    def restart_program(self, sig=signal.SIGKILL):
+        """End the program with a signal (SIGKILL: no chance to save anything) and start it
+        again; returns once Orca has presented its window."""
+        self._program_proc.send_signal(sig)
+        self._program_proc.wait(timeout=10)
+        self._start_program()
+
     def _find_window(self, proc, timeout):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
@@ -601,6 +613,14 @@ def _descendants(pid):
             found.append(c)
             todo.append(c)
     return found
+
+
+def forget_kept_game(program):
+    """The game in play a portable copy keeps beside itself, gone."""
+    try:
+        os.remove(os.path.join(os.path.dirname(os.path.abspath(program)), "NovaroEnCurso.sav"))
+    except FileNotFoundError:
+        pass
 
 
 def _end_tree(proc):

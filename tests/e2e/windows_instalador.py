@@ -166,11 +166,11 @@ def texto_columna(celdas, c):
                               for r in range(9)))
 
 
-def abrir(registro):
+def abrir(registro, *argumentos):
     """The installed game, its Wine log (with the UI Automation notifications) in registro."""
     entorno = dict(os.environ, WINEDEBUG="fixme+uiautomation")
     with open(registro, "w") as salida:
-        return sp.Popen(["wine", PROGRAMA_WIN + r"\novaro.exe", "--idioma", "es"], env=entorno,
+        return sp.Popen(["wine", PROGRAMA_WIN + r"\novaro.exe", "--idioma", "es", *argumentos], env=entorno,
                         stdout=sp.DEVNULL, stderr=salida, start_new_session=True)
 
 
@@ -253,6 +253,50 @@ def jugar():
         print("game's log: %s" % registro)
 
 
+def recuperada(registro):
+    """The installed game started again: the kept game said once, as it is focused."""
+    juego = abrir(registro)
+    esperar(lambda: ventana() is not None, "game window")
+    atender()
+    esperar(lambda: avisos(registro), "notification at the first focus", 10)
+    time.sleep(0.5)
+    if [t for _, _, t in avisos(registro)] != ["Partida recuperada"]:
+        fallo("the start with a kept game said %r" % avisos(registro))
+    return juego
+
+
+def conservada(datos):
+    """K and a digit in one key, the game ended by taskkill /F and started again: it comes back,
+    and the slot saved earlier is as it was."""
+    registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
+    juego = recuperada(registro)
+    try:
+        if [t for _, _, t in decir(registro, "k")] != ["Escritura directa activada"]:
+            fallo("K did not switch direct entry on")
+        decir(registro, "s")
+        dicho = decir(registro, "4")
+        if [t for _, _, t in dicho] != ["4"]:
+            fallo("a direct digit raised %r, not one notification '4'" % dicho)
+        time.sleep(2.5)   # the cursor is kept within two seconds; the digit at once
+        wine("taskkill", "/F", "/IM", "novaro.exe", timeout=30)
+        juego.wait(timeout=20)
+    finally:
+        _end_tree(juego)
+    registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
+    juego = recuperada(registro)
+    try:
+        if [t for _, _, t in decir(registro, "v")] != ["4"]:
+            fallo("after taskkill /F the cursor's cell is not the 4 written")
+        teclas("Menu", "s")
+        juego.wait(timeout=20)
+    finally:
+        _end_tree(juego)
+    with open(partidas + "/Novaro1.sav", "rb") as f:
+        if f.read() != datos:
+            fallo("the kept game touched slot 1")
+    print("kept game: K and a digit as one notification, back after taskkill /F")
+
+
 def ronda(registro, jaws, teclas_ronda):
     """Plays the keys, each waited for on the way it should be heard; returns the notifications,
     the SayString calls and the braille lines they gave."""
@@ -300,7 +344,7 @@ def con_jaws(jaws):
 
     registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
     jaws.arrancar()
-    juego = abrir(registro)
+    juego = abrir(registro, "--nueva")   # the cursor on the first cell, whatever was kept
     try:
         esperar(lambda: ventana() is not None, "game window")
         atender()
@@ -375,6 +419,7 @@ if ficheros_portatiles & SOLO_INSTALADO:
 
 instalar()
 datos = jugar()
+conservada(datos)
 con_jaws(Jaws())
 en_linux(datos)
 desinstalar()
