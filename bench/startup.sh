@@ -43,21 +43,33 @@ export QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$tmp/run"
 export XDG_RUNTIME_DIR=$tmp/run
 
-medir() {   # program -> appends "ms kB" to $tmp/<name>
+# The player's settings stay out of it; the game deals anew unless a kept game is put beside it.
+export XDG_CONFIG_HOME=$tmp/config
+kept=$build/NovaroEnCurso.sav
+[[ ! -e $kept ]] || mv "$kept" "$tmp/kept-before"
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; [[ ! -e $tmp/kept-before ]] || mv "$tmp/kept-before" "$kept"; rm -rf "$tmp"' EXIT
+
+medir() {   # program name -> appends "ms kB" to $tmp/<name>
+    case $2 in
+        juego) rm -f "$kept" ;;
+        conservada) cp "$tmp/kept" "$kept" ;;
+    esac
     "$mapa" "$1" >>"$tmp/$2"
 }
 
-# One untimed run of each fills the disk and font caches.
+# One untimed run of each fills the disk and font caches; the game's leaves a kept game.
 medir "$juego" calentamiento
+cp "$kept" "$tmp/kept"
 medir "$piso" calentamiento
-# Alternate which goes first, so neither always meets the other's leftovers.
+# Rotate which goes first, so none always meets another's leftovers.
 for i in $(seq "$veces"); do
-    if ((i % 2)); then
-        medir "$juego" juego; medir "$piso" piso
-    else
-        medir "$piso" piso; medir "$juego" juego
-    fi
+    case $((i % 3)) in
+        0) medir "$juego" juego; medir "$juego" conservada; medir "$piso" piso ;;
+        1) medir "$piso" piso; medir "$juego" juego; medir "$juego" conservada ;;
+        2) medir "$juego" conservada; medir "$piso" piso; medir "$juego" juego ;;
+    esac
 done
+rm -f "$kept"
 
 mediana() {   # column of a file -> its median
     awk -v c="$2" '{print $c}' "$1" | sort -g |
@@ -67,12 +79,16 @@ lista() { awk -v c="$2" '{printf "%s%s", sep, $c; sep = " "}' "$1"; }
 
 tj=$(mediana "$tmp/juego" 1); rj=$(mediana "$tmp/juego" 2); cj=$(mediana "$tmp/juego" 3)
 tp=$(mediana "$tmp/piso" 1); rp=$(mediana "$tmp/piso" 2); cp=$(mediana "$tmp/piso" 3)
+tk=$(mediana "$tmp/conservada" 1); rk=$(mediana "$tmp/conservada" 2); ck=$(mediana "$tmp/conservada" 3)
 
 export LC_ALL=C   # a dot for decimals, whatever the locale
 div() { awk -v a="$1" -v b="$2" 'BEGIN {print a / b}'; }
 echo "Start-up under Xvfb, $veces runs of each, medians (the map times of every run in brackets)"
 printf '%-8s %9s %12s %9s\n' "" "map (ms)" "VmRSS (MiB)" "CPU (ms)"
 printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' novaro "$tj" "$(div "$rj" 1024)" "$cj" "$(lista "$tmp/juego" 1)"
+printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' kept "$tk" "$(div "$rk" 1024)" "$ck" "$(lista "$tmp/conservada" 1)"
 printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' piso "$tp" "$(div "$rp" 1024)" "$cp" "$(lista "$tmp/piso" 1)"
 printf '%-8s %8.2fx %11.2fx %8.2fx   (targets: map <= 1.20x, VmRSS <= 1.30x)\n' ratio \
     "$(div "$tj" "$tp")" "$(div "$rj" "$rp")" "$(div "$cj" "$cp")"
+printf '%-8s %8.2fx %11.2fx %8.2fx   (a game kept from the last run brought back)\n' "kept/piso" \
+    "$(div "$tk" "$tp")" "$(div "$rk" "$rp")" "$(div "$ck" "$cp")"

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <functional>
 #include <vector>
+#include "Archivos.h"
+#include "PartidaEnCurso.h"
 #include "VentanaBanco.h"
 #include "ReproductorQt.h"
 #include "Voz.h"
@@ -209,5 +211,50 @@ void BM_Tecla_EscrituraConNotas(benchmark::State& state)
         });
 }
 BENCHMARK(BM_Tecla_EscrituraConNotas)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// K on: a digit key writes into an empty cell; Z (untimed) empties it again. The game
+// in play is written after each one, on the writer's thread, while the next key comes.
+void BM_Tecla_EscrituraDirecta(benchmark::State& state)
+{
+    VentanaBanco v;
+    const int vacia = PrimeraVacia(v);
+    v.Cursor(vacia / 9, vacia % 9);
+    QTest::keyClick(v.f->Picture1, Qt::Key_K);
+    if (!v.f->Estado.EscrituraDirecta) {
+        state.SkipWithError("direct entry did not start");
+        return;
+    }
+    MedirTeclas(
+        state, v, [](int64_t) { return Pulsacion{Qt::Key_7, QStringLiteral("7")}; },
+        [&v](int64_t) {
+            QTest::keyClick(v.f->Picture1, Qt::Key_Z);
+            QCoreApplication::processEvents();
+        });
+}
+BENCHMARK(BM_Tecla_EscrituraDirecta)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
+
+// What the writer's thread does after each change: the game in play encoded and put
+// on disk whole (temporary file, flushed and synced, renamed over the old one).
+void BM_EscribirEnCurso(benchmark::State& state)
+{
+    VentanaBanco v;
+    QTest::keyClick(v.f->Picture1, Qt::Key_M);   // notes everywhere: the largest usual file
+    const PartidaEnCurso partida{RegistroDe(v.f->Estado, *v.f), v.f->Estado.CasillaActual};
+    const QString ruta = RutaPartidaEnCurso(v.carpeta.path());
+    std::vector<double> tiempos;
+    for (auto _ : state) {
+        const auto t0 = Reloj::now();
+        if (!EscribirEntero(ruta, CodificarEnCurso(partida)).ok) {
+            state.SkipWithError("the kept game was not written");
+            break;
+        }
+        const auto t = Reloj::now() - t0;
+        tiempos.push_back(Microsegundos(t));
+        state.SetIterationTime(std::chrono::duration<double>(t).count());
+    }
+    state.counters["p50_us"] = Percentil(tiempos, 0.50);
+    state.counters["p99_us"] = Percentil(tiempos, 0.99);
+}
+BENCHMARK(BM_EscribirEnCurso)->UseManualTime()->Iterations(1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

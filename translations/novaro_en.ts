@@ -826,6 +826,50 @@
         <source>juego se quedará en la línea braille hasta el siguiente.</source>
         <translation>game will stay on the braille display until the next one.</translation>
     </message>
+    <message>
+        <source>Escritura directa activada</source>
+        <translation>Direct entry on</translation>
+    </message>
+    <message>
+        <source>Escritura directa desactivada</source>
+        <translation>Direct entry off</translation>
+    </message>
+    <message>
+        <source>Partida recuperada</source>
+        <translation>Game restored</translation>
+    </message>
+    <message>
+        <source>No se ha podido recuperar la última partida. Empieza un juego nuevo.</source>
+        <translation>The last game could not be restored. A new game starts.</translation>
+    </message>
+    <message>
+        <source>  K: activa y desactiva la escritura directa: con ella activada y el modo notas</source>
+        <translation>  K: switches direct entry on and off: while it is on and notes mode is</translation>
+    </message>
+    <message>
+        <source>desactivado, un número del 1 al 9 se escribe en la casilla con una sola tecla, como</source>
+        <translation>off, a digit from 1 to 9 is written into the cell with one key, as</translation>
+    </message>
+    <message>
+        <source>Intro, el número e Intro. Z lo deshace.</source>
+        <translation>Enter, the digit and Enter would. Z takes it back.</translation>
+    </message>
+    <message>
+        <source>  El juego recuerda el nivel, el tamaño de letra y los interruptores (F8, F9, O, E,</source>
+        <translation>  The game remembers the level, the font size and the switches (F8, F9, O, E,</translation>
+    </message>
+    <message>
+        <source>U, L y K), y guarda la partida en juego tras cada cambio: al volver a abrirlo sigue</source>
+        <translation>U, L and K), and keeps the game in play after every change: opened again, it goes on</translation>
+    </message>
+    <message>
+        <source>donde se dejó y dice &quot;Partida recuperada&quot;. Desde la terminal, novaro --nueva empieza</source>
+        <translation>where it was left and says &quot;Game restored&quot;. From a terminal, novaro --nueva starts</translation>
+    </message>
+    <message>
+        <source>un juego nuevo con los valores de siempre.</source>
+        <translation>a new game with the usual settings.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>
@@ -892,6 +936,10 @@ Games are kept in %2</translation>
     <message>
         <source>sudoku</source>
         <translation>sudoku</translation>
+    </message>
+    <message>
+        <source>Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes guardados en %1</source>
+        <translation>Starts a new game with the usual settings, without bringing back the last game or the settings kept in %1</translation>
     </message>
 </context>
 </TS>
