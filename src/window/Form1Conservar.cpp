@@ -7,6 +7,18 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QTimer>
+#include <utility>
+
+namespace {
+
+// The switches the game state owns, each beside its kept setting.
+const std::pair<bool Ajustes::*, bool EstadoJuego::*> Interruptores[] = {
+    {&Ajustes::sonido, &EstadoJuego::SonidoActivo},          {&Ajustes::avisoOriginal, &EstadoJuego::AvisoOriginal},
+    {&Ajustes::avisoRepetido, &EstadoJuego::AvisoRepetido},  {&Ajustes::solucionUnica, &EstadoJuego::SolucionUnica},
+    {&Ajustes::modoNotas, &EstadoJuego::ModoNotas},          {&Ajustes::escrituraDirecta, &EstadoJuego::EscrituraDirecta},
+};
+
+} // namespace
 
 Ajustes Form1::AjustesActuales() const
 {
@@ -14,12 +26,7 @@ Ajustes Form1::AjustesActuales() const
     a.nivel = Estado.Nivel;
     a.tamano = static_cast<int16_t>(tamano_);
     a.lineaOculta = TbPorta->isHidden();
-    a.sonido = Estado.SonidoActivo;
-    a.avisoOriginal = Estado.AvisoOriginal;
-    a.avisoRepetido = Estado.AvisoRepetido;
-    a.solucionUnica = Estado.SolucionUnica;
-    a.modoNotas = Estado.ModoNotas;
-    a.escrituraDirecta = Estado.EscrituraDirecta;
+    for (const auto& [ajuste, estado] : Interruptores) a.*ajuste = Estado.*estado;
     return a;
 }
 
@@ -29,12 +36,7 @@ void Form1::AplicarAjustes(const Ajustes& a)
     // The cells start in their own font; a size is set only once the player chose another.
     if (a.tamano != Ajustes{}.tamano) PonerTamano(a.tamano);
     TbPorta->setHidden(a.lineaOculta);
-    Estado.SonidoActivo = a.sonido;
-    Estado.AvisoOriginal = a.avisoOriginal;
-    Estado.AvisoRepetido = a.avisoRepetido;
-    Estado.SolucionUnica = a.solucionUnica;
-    Estado.ModoNotas = a.modoNotas;
-    Estado.EscrituraDirecta = a.escrituraDirecta;
+    for (const auto& [ajuste, estado] : Interruptores) Estado.*estado = a.*ajuste;
 }
 
 // True when the last run's game is back on the board. A damaged one has been set

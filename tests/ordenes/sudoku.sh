@@ -24,9 +24,28 @@ rechazado es "531${facil#???}" "Sudoku rechazado: no tiene solución"
 rechazado es "......${facil#??????}" "Sudoku rechazado: tiene más de una solución"
 rechazado en "55${facil#??}" "Sudoku refused: the 5 repeats in row 1"
 
-# The usage text offers the option.
-if ! "$novaro" --help | grep -q -- '--sudoku <sudoku>'; then
-    echo "FAIL: --help does not offer --sudoku"
+# The usage text offers the options.
+for opcion in '--sudoku <sudoku>' '--nueva'; do
+    if ! "$novaro" --help | grep -q -- "$opcion"; then
+        echo "FAIL: --help does not offer $opcion"
+        fallos=1
+    fi
+done
+
+# A session that ends sends SIGTERM: the game ends as Salir does (status 0), its game in
+# play on disk beside a portable copy.
+copia=$(mktemp -d)
+cp "$novaro" "$copia/"
+touch "$copia/CambioTablero.wav"
+XDG_CONFIG_HOME=$copia/config QT_QPA_PLATFORM=offscreen "$copia/novaro" --sudoku "$facil" >/dev/null 2>&1 &
+juego=$!
+for _ in $(seq 100); do [ -s "$copia/NovaroEnCurso.sav" ] && break; sleep 0.1; done
+kill -TERM "$juego"
+wait "$juego"
+estado=$?
+if [ "$estado" -ne 0 ] || ! head -n1 "$copia/NovaroEnCurso.sav" | grep -q '^NOVARO partida en curso 1'; then
+    echo "FAIL: after SIGTERM the game ended with status $estado, its game in play kept: $(ls "$copia")"
     fallos=1
 fi
+rm -rf "$copia"
 exit $fallos

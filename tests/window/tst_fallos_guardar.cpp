@@ -137,7 +137,6 @@ void TestFallosGuardar::guardarQueFalla()
         partidaVieja = RegistroDe(v.f->Estado, *v.f);
     }
     const QByteArray bytesViejos = Leer(rutaRanura);
-    const QStringList entradas = Entradas(v.carpeta.path());
 
     // The game that will not be saved, in the same window or in one whose folder cannot hold files.
     std::unique_ptr<Form1> otra;
@@ -158,6 +157,10 @@ void TestFallosGuardar::guardarQueFalla()
     OtraPartida(f);
     const RegistroPartida partidaNueva = RegistroDe(f.Estado, f);
     QVERIFY(!(partidaNueva == partidaVieja));
+    // The game in play is kept beside the slots on a thread of its own: on disk before the folder is listed.
+    v.f->ConservarYa();
+    f.ConservarYa();
+    const QStringList entradas = Entradas(v.carpeta.path());
     {
         std::optional<DiscoLleno> lleno;
         std::optional<SinDescriptores> sinDescriptores;
