@@ -81,11 +81,6 @@ construir() {
   [ -f "$B/build.ninja" ] || "$QT_WIN/bin/qt-cmake" -S . -B "$B" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     > "$B.configure.log"
   nice -n 10 cmake --build "$B" --parallel 2
-  if [ -z "$LINUX_GAME" ]; then
-    [ -f "$L/build.ninja" ] || cmake -S . -B "$L" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$L.configure.log"
-    nice -n 10 cmake --build "$L" --parallel 2 --target novaro
-    LINUX_GAME=$L/novaro
-  fi
   file "$B/novaro.exe"
   file "$B/novaro.exe" | grep -Eq 'PE32\+ executable.*\(GUI\).*x86-64' ||
     { echo "windows.sh: novaro.exe is no 64-bit Windows GUI program" >&2; return 1; }
@@ -127,6 +122,12 @@ preparar_wine() {
 
 probar() {
   local t0=$SECONDS gcc_dlls
+  if [ -z "$LINUX_GAME" ]; then
+    ./scripts/setup.sh >/dev/null   # the Linux build's packages
+    [ -f "$L/build.ninja" ] || cmake -S . -B "$L" -G Ninja -DCMAKE_BUILD_TYPE=Release > "$L.configure.log"
+    nice -n 10 cmake --build "$L" --parallel 2 --target novaro
+    LINUX_GAME=$L/novaro
+  fi
   gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
   # The Qt tests find Qt's DLLs (and through them its plug-ins) and MinGW's where they were built.
   WINEPATH="$(winepath -w "$QT_WIN/bin");$(winepath -w "$gcc_dlls");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
@@ -137,12 +138,16 @@ probar() {
   echo "windows.sh: tests took $((SECONDS - t0)) s"
 }
 
+# --sin-probar: everything up to the installer and the archive; --solo-probar: only the tests,
+# on what a --sin-probar run made (CI makes it beside the Linux suites).
 dentro() {
   install_packages
-  qt_windows
-  [ "${1:-}" = --solo-qt ] && return
-  construir
-  empaquetar
+  if [ "${1:-}" != --solo-probar ]; then
+    qt_windows
+    construir
+    empaquetar
+  fi
+  [ "${1:-}" = --sin-probar ] && return
   preparar_wine
   probar
 }
@@ -167,7 +172,7 @@ if [ -x "$R/root/novaro/build-tests/novaro" ] &&
 fi
 inside "cd /root/novaro-win && ${linux}./scripts/windows.sh --dentro$args"
 # What was made leaves the root for the clone that asked for it.
-if [ "${1:-}" != --solo-qt ]; then
+if [ "${1:-}" != --sin-probar ]; then
   rm -rf dist; cp -r "$R/root/novaro-win/dist" dist
   ls -l dist
 fi
