@@ -271,6 +271,9 @@ def conservada(datos):
     registro = tempfile.mktemp(prefix="novaro-wine-", suffix=".log")
     juego = recuperada(registro)
     try:
+        # Notes mode came back on with the game: the digit keys would note.
+        if [t for _, _, t in decir(registro, "l")] != ["Notas desactivadas"]:
+            fallo("notes mode was not kept on from the last run")
         if [t for _, _, t in decir(registro, "k")] != ["Escritura directa activada"]:
             fallo("K did not switch direct entry on")
         decir(registro, "s")
