@@ -63,9 +63,11 @@ copy_sources() {
     rm -f "$src/$f"
     cp --preserve=mode "$nuevo/$f" "$src/$f"
   done
-  (cd "$src" && find . -path './build*' -prune -o -type f -print0) | while IFS= read -r -d '' f; do
-    [ -e "$nuevo/$f" ] || rm -f "$src/$f"
-  done
+  # What the builds made stays: their folders, and the installer and archive in dist/.
+  (cd "$src" && find . \( -path './build*' -o -path './dist' \) -prune -o -type f -print0) |
+    while IFS= read -r -d '' f; do
+      [ -e "$nuevo/$f" ] || rm -f "$src/$f"
+    done
   rm -rf "$nuevo"
 }
 
