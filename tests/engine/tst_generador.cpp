@@ -3,6 +3,8 @@
 #include <cmath>
 #include "CasillasPrueba.h"
 #include "Generador.h"
+#include "Minimos.h"
+#include "SolucionesPrueba.h"
 
 namespace {
 const float casiUno = std::nextafter(1.0f, 0.0f);
@@ -19,6 +21,7 @@ private slots:
     void barajarSiempreDaUnTableroValido();
     void intercambiosCiclicos();
     void cursorVuelveAlOrigen();
+    void minimosDeVerdad();
 };
 
 void TestGenerador::azarNuncaSaleDelRango_data()
@@ -127,6 +130,40 @@ void TestGenerador::cursorVuelveAlOrigen()
     QCOMPARE(e.FilaActual, int16_t(0));
     QCOMPARE(e.ColumnaActual, int16_t(0));
     QCOMPARE(e.CasillaActual, int16_t(0));
+}
+
+// Checked by the tests' own solver: one solution, the drawn board, and not one
+// given that could go.
+void TestGenerador::minimosDeVerdad()
+{
+    Aleatorio azar(2026);
+    for (int n = 0; n < 3; ++n) {
+        const Digitos solucion = SolucionAlAzar(azar);
+        const Digitos dados = Cavar(solucion, azar);
+        std::array<int, 81> t{};
+        for (int i = 0; i < 81; ++i) {
+            QVERIFY(solucion[i] >= 1 && solucion[i] <= 9);
+            QVERIFY(dados[i] == 0 || dados[i] == solucion[i]);
+            t[i] = dados[i];
+        }
+        std::array<int, 81> lleno{};
+        for (int i = 0; i < 81; ++i) lleno[i] = solucion[i];
+        for (int i = 0; i < 81; ++i) {
+            lleno[i] = 0;
+            QVERIFY(Cabe(lleno, i, solucion[i]));
+            lleno[i] = solucion[i];
+        }
+        QCOMPARE(Soluciones(t), 1);
+        for (int i = 0; i < 81; ++i) {
+            if (!t[i]) continue;
+            const int d = t[i];
+            t[i] = 0;
+            QVERIFY2(Soluciones(t) == 2, qPrintable(QString("given %1 could go").arg(i)));
+            t[i] = d;
+        }
+    }
+    Aleatorio a(7), b(7);
+    QCOMPARE(SudokuMinimo(a), SudokuMinimo(b));
 }
 
 QTEST_APPLESS_MAIN(TestGenerador)
