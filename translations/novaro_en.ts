@@ -227,6 +227,10 @@
         <source>Las notas de la partida del lugar %1 estaban dañadas. La partida se ha cargado sin notas.</source>
         <translation>The notes of the game in place %1 were damaged. The game has been loaded without notes.</translation>
     </message>
+    <message>
+        <source>Dificultad</source>
+        <translation>Difficulty</translation>
+    </message>
 </context>
 <context>
     <name>Frases</name>
@@ -869,6 +873,46 @@
     <message>
         <source>un juego nuevo con los valores de siempre.</source>
         <translation>a new game with the usual settings.</translation>
+    </message>
+    <message>
+        <source>Sudoku %1. %2</source>
+        <translation>%1 sudoku. %2</translation>
+    </message>
+    <message>
+        <source>Por nivel</source>
+        <translation>By level</translation>
+    </message>
+    <message>
+        <source>Sencillo</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Intermedio</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>Avanzado</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Experto</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Maestro</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Dificultad: %1</source>
+        <translation>Difficulty: %1</translation>
+    </message>
+    <message>
+        <source>Sudoku %1, %2 números dados</source>
+        <translation>%1 sudoku, %2 givens</translation>
+    </message>
+    <message>
+        <source>Preparando el sudoku</source>
+        <translation>Preparing the sudoku</translation>
     </message>
 </context>
 <context>

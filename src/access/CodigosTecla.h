@@ -23,6 +23,7 @@ inline constexpr int VK_F9 = 120;
 // A digit of the main row, or a letter: its character's code (a letter's capital's).
 inline constexpr int VK_0 = '0';
 inline constexpr int VK_A = 'A';
+inline constexpr int VK_B = 'B';
 inline constexpr int VK_C = 'C';
 inline constexpr int VK_D = 'D';
 inline constexpr int VK_E = 'E';

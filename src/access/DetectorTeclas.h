@@ -34,6 +34,8 @@ public:
     void Picture1_GotFocus();
     // Said when the key detector first gets the focus, in place of its silence.
     void AvisarAlEnfocar(const QString& aviso) { avisoInicial_ = aviso; }
+    // B changed the kind of puzzle a new game deals.
+    void AlCambiarDificultad(std::function<void()> avisar) { DificultadCambiada_ = std::move(avisar); }
     // digitoTeclado: the digit printed on a keypad key (DigitoDelTeclado), 0 for other
     // keys; in notes mode the keypad notes it even where NumLock makes it a movement.
     void Picture1_KeyDown(int codigo, int digitoTeclado = 0);
@@ -85,6 +87,7 @@ private:
     void LlenarNotasTablero();
     void TeclaNota(int16_t digito);
     void CambiarEscrituraDirecta();
+    void CambiarDificultad();
     void EscribirDigito(int16_t digito);
     void AvisarRepeticion();
     template <int16_t digito>
@@ -105,6 +108,7 @@ private:
     Voz& voz_;
     std::function<void()> MostrarBotonera_;
     std::function<void()> PartidaEmpezada_;
+    std::function<void()> DificultadCambiada_;
 
     bool FocoRecibido = false;
     bool MensajeModo = false;

@@ -297,6 +297,35 @@ QString Dificultad(Calificacion calificacion)
     return Tr(textos[static_cast<int>(calificacion)]);
 }
 
+QString DificultadConTipo(Calificacion calificacion)
+{
+    const ::Dificultad tipo = DificultadDe(calificacion);
+    if (tipo == ::Dificultad::PorNivel) return Dificultad(calificacion);
+    return QCoreApplication::translate("Frases", "Sudoku %1. %2").arg(NombreDificultad(tipo), Dificultad(calificacion));
+}
+
+QString NombreDificultad(::Dificultad dificultad)
+{
+    const char* const nombres[] = {
+        QT_TRANSLATE_NOOP("Frases", "Por nivel"),  QT_TRANSLATE_NOOP("Frases", "Sencillo"), QT_TRANSLATE_NOOP("Frases", "Intermedio"),
+        QT_TRANSLATE_NOOP("Frases", "Avanzado"),   QT_TRANSLATE_NOOP("Frases", "Experto"),  QT_TRANSLATE_NOOP("Frases", "Maestro"),
+    };
+    static_assert(std::size(nombres) == Dificultades, "a name for every kind");
+    return Tr(nombres[static_cast<int>(dificultad)]);
+}
+
+QString DificultadElegida(::Dificultad dificultad)
+{
+    return QCoreApplication::translate("Frases", "Dificultad: %1").arg(NombreDificultad(dificultad));
+}
+
+QString SudokuDeDificultad(::Dificultad dificultad, int dados)
+{
+    return QCoreApplication::translate("Frases", "Sudoku %1, %2 números dados").arg(NombreDificultad(dificultad)).arg(dados);
+}
+
+QString PreparandoSudoku() { return QCoreApplication::translate("Frases", "Preparando el sudoku"); }
+
 QString SudokuImportado(int dados, const QString& dificultad)
 {
     const QString importado = QCoreApplication::translate("Frases", "Sudoku importado, %1 números dados").arg(dados);

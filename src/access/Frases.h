@@ -7,6 +7,7 @@
 #include <vector>
 #include "Calificacion.h"
 #include "Consultas.h"
+#include "Dificultad.h"
 #include "Importar.h"
 #include "Pista.h"
 
@@ -37,6 +38,16 @@ QString SolucionUnica(bool activado);
 QString Explicacion(const Pista& pista);
 // G: how hard the puzzle is, one utterance.
 QString Dificultad(Calificacion calificacion);
+// G once a kind of puzzle is chosen: the kind this one is of, then the grade.
+QString DificultadConTipo(Calificacion calificacion);
+// The kinds of puzzle, as the menu and B name them.
+QString NombreDificultad(::Dificultad dificultad);
+// B: "Dificultad: Experto".
+QString DificultadElegida(::Dificultad dificultad);
+// A new game of a chosen kind: "Sudoku Experto, 24 números dados".
+QString SudokuDeDificultad(::Dificultad dificultad, int dados);
+// A new game of a chosen kind not ready after a second.
+QString PreparandoSudoku();
 // I: a puzzle taken, with its number of givens and how hard it is (a phrase of
 // its own, which may be empty).
 QString SudokuImportado(int dados, const QString& dificultad);

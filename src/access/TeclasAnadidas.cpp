@@ -33,6 +33,7 @@ const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
     {VK_L, &DetectorTeclas::CambiarModoNotas},
     {VK_M, &DetectorTeclas::LlenarNotasTablero},
     {VK_K, &DetectorTeclas::CambiarEscrituraDirecta},
+    {VK_B, &DetectorTeclas::CambiarDificultad},
     // The digits of the main row and of the keypad: notes, or direct entry.
     {VK_0 + 1, &DetectorTeclas::Nota<1>}, {VK_NUMPAD0 + 1, &DetectorTeclas::Nota<1>},
     {VK_0 + 2, &DetectorTeclas::Nota<2>}, {VK_NUMPAD0 + 2, &DetectorTeclas::Nota<2>},
@@ -135,7 +136,8 @@ void DetectorTeclas::DarPista()
 // The puzzle as dealt or loaded, whatever the player has written since.
 void DetectorTeclas::DecirDificultad()
 {
-    Decir(Frases::Dificultad(Calificar(DadosDe(e_))));
+    const Calificacion calificacion = Calificar(DadosDe(e_));
+    Decir(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(calificacion) : Frases::DificultadConTipo(calificacion));
 }
 
 // The game in play is only replaced by a puzzle that can be played to its one solution.
@@ -207,6 +209,14 @@ void DetectorTeclas::CambiarEscrituraDirecta()
 {
     e_.EscrituraDirecta = !e_.EscrituraDirecta;
     Decir(Frases::EscrituraDirecta(e_.EscrituraDirecta));
+}
+
+// The next kind of puzzle, round to the first; the window keeps its menu in step.
+void DetectorTeclas::CambiarDificultad()
+{
+    e_.DificultadElegida = static_cast<Dificultad>((static_cast<int>(e_.DificultadElegida) + 1) % Dificultades);
+    if (DificultadCambiada_) DificultadCambiada_();
+    Decir(Frases::DificultadElegida(e_.DificultadElegida));
 }
 
 // Enter, the digit, Enter in one key, heard as the digit alone.

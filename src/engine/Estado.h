@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include "Dificultad.h"
 #include "Historial.h"
 
 // The state of one game, owned by the main window for the whole run.
@@ -20,6 +21,7 @@ struct EstadoJuego {
     bool SonidoActivo = false;
     bool ModoGuardar = false;
     int16_t Nivel = 0;
+    Dificultad DificultadElegida = Dificultad::PorNivel;   // B: what a new game asks for
     bool AvisoRepetido = false;   // E: a stored digit that repeats says where
     bool SolucionUnica = false;   // U: every new game has exactly one solution
     bool ModoNotas = false;       // L: outside write mode the digit keys note candidates

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Ajustes.h"
 #include "Archivos.h"
+#include "Dificultad.h"
 #include <QList>
 #include <QStandardPaths>
 #include <utility>
@@ -34,6 +35,7 @@ QByteArray CodificarAjustes(const Ajustes& a)
     QByteArray t = "[General]\n";
     t += "nivel=" + QByteArray::number(a.nivel) + '\n';
     t += "tamano_letra=" + QByteArray::number(a.tamano) + '\n';
+    t += "dificultad=" + QByteArray::number(a.dificultad) + '\n';
     for (const auto& [clave, campo] : Interruptores) t += QByteArray(clave) + '=' + Si(a.*campo) + '\n';
     return t;
 }
@@ -50,6 +52,7 @@ Ajustes DecodificarAjustes(QByteArrayView bytes)
         const QByteArray valor = linea.mid(igual + 1).trimmed();
         if (clave == "nivel") LeerIndice(valor, Niveles, a.nivel);
         else if (clave == "tamano_letra") LeerIndice(valor, Tamanos, a.tamano);
+        else if (clave == "dificultad") LeerIndice(valor, Dificultades, a.dificultad);
         for (const auto& [nombre, campo] : Interruptores)
             if (clave == nombre && (valor == "true" || valor == "false")) a.*campo = valor == "true";
     }

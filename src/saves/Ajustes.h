@@ -10,6 +10,7 @@
 struct Ajustes {
     int16_t nivel = 7;              // index in the level menu: the item "8"
     int16_t tamano = 1;             // index in the font-size menu: the item "16"
+    int16_t dificultad = 0;         // index in the Dificultad menu: "Por nivel"
     bool lineaOculta = false;       // F8
     bool sonido = true;             // F9
     bool avisoOriginal = false;     // O

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRandomGenerator>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QTimer>
@@ -88,10 +89,16 @@ Form1::Form1(Opciones opciones)
     detector_ = std::make_unique<DetectorTeclas>(Estado, *this, *TbPorta, *reproductor_, *voz_,
                                                  [this] { MostrarBotonera(); },
                                                  [this] {
+                                                     OlvidarEnCamino();
                                                      Command1->setEnabled(true);
                                                      Command4->setEnabled(true);
                                                  });
     Picture1->PonerDetector(detector_.get());
+    preparados_ = std::make_unique<Preparados>(RutaPreparados(lugares_.partidas), QRandomGenerator::global()->generate64());
+    detector_->AlCambiarDificultad([this] {
+        PonerDificultad(Estado.DificultadElegida);
+        ConservarLuego();
+    });
     conservarYa_ = new QTimer(this);
     conservarYa_->setSingleShot(true);
     conservarYa_->setInterval(0);   // after the key's own work and utterance
@@ -107,6 +114,8 @@ Form1::Form1(Opciones opciones)
 
 Form1::~Form1()
 {
+    pararEnCamino_ = true;
+    if (enCamino_.valid()) enCamino_.wait();
     ConservarYa();
     // The key detector may still see a focus change while the window is torn down.
     Picture1->PonerDetector(nullptr);
@@ -127,6 +136,12 @@ void Form1::Form_Load(bool nueva)
     if (EmpezarConservado(nueva)) {
     } else if (sudokuInicial_) {
         EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
+    } else if (Estado.DificultadElegida != Dificultad::PorNivel) {
+        // The first game of a kind comes from those kept, or is made now, before the window shows.
+        preparados_->EsperarLectura();
+        const Dificultad dificultad = Estado.DificultadElegida;
+        const std::optional<SudokuHecho> hecho = preparados_->Tomar(dificultad);
+        EmpezarHecho(hecho ? *hecho : HacerSudoku(dificultad, *azar_), dificultad, false);
     } else {
         NuevaPartida(Estado, *this, *azar_);
     }
@@ -242,6 +257,7 @@ void Form1::ConstruirMenus()
         connect(a, &QAction::triggered, this, [this, i] { MnuN_Click(i); });
         MnuN.append(a);
     }
+    ConstruirMenuDificultad();
     MnuTam = menuBar()->addMenu(tr("&Tamaño Letra"));
     const char* tamanos[] = {"1&8", "1&6", "1&4", "1&2", "&11", "1&0", "&9", "&8"};
     for (int i = 0; i < 8; ++i) {

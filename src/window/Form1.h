@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QTime>
 #include <array>
+#include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include "Ajustes.h"
@@ -15,6 +18,7 @@
 #include "Estado.h"
 #include "Importar.h"
 #include "Lugares.h"
+#include "Preparados.h"
 
 class CajaTeclas;
 class Casilla;
@@ -64,10 +68,11 @@ public:
     QPushButton* Command5 = nullptr;
     CajaTeclas* Picture1 = nullptr;
     QMenu* MnuNiveles = nullptr;
+    QMenu* MnuDificultad = nullptr;
     QMenu* MnuTam = nullptr;
     QMenu* MnuPartidas = nullptr;
     QMenu* MnuBotonera = nullptr;
-    QList<QAction*> MnuN, MnuTamN, MnuP, MnuB;
+    QList<QAction*> MnuN, MnuD, MnuTamN, MnuP, MnuB;
 
     // Every message box and popup goes through these, so tests never block.
     std::function<void(const QString&)> Mensaje;
@@ -89,6 +94,7 @@ public:
     void Command_KeyDown(int codigo);
     void Form_KeyDown(int codigo);
     void MnuN_Click(int indice);
+    void MnuD_Click(int indice);
     void MnuTamN_Click(int indice);
     void MnuP_Click(int indice);
     void MnuB_Click(int indice);
@@ -106,6 +112,9 @@ public:
     const Lugares& Lugar() const { return lugares_; }
     bool Seleccionada(int indice) const { return seleccionadas_[indice]; }
     const QString& RutaAjustes() const { return rutaAjustes_; }
+    Preparados& SudokusPreparados() { return *preparados_; }
+    // A new game of a chosen kind is being made on the spot.
+    bool SudokuEnCamino() const { return enCamino_.valid(); }
     // The game in play and the settings, on disk now; at every orderly end.
     void ConservarYa();
 
@@ -123,6 +132,16 @@ private:
     void EnfocarDetector();
     void PonerTamano(int indice);
     void PonerNivel(int indice);
+
+    // Puzzles dealt by the reasoning they need.
+    void ConstruirMenuDificultad();
+    void PonerDificultad(Dificultad dificultad);
+    // False when none was ready: it comes when made, heard the same.
+    bool NuevoPorDificultad(bool decir);
+    void EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad, bool decir);
+    void EsperarSudoku();
+    // Another game came first (a load, a puzzle taken): the one being made is not dealt.
+    void OlvidarEnCamino();
 
     // Kept between runs: the settings, and the game in play beside the slots.
     bool EmpezarConservado(bool nueva);
@@ -145,4 +164,12 @@ private:
     QTimer* conservarLuego_ = nullptr;
     QByteArray partidaEscrita_, ajustesEscritos_;
     int tamano_ = 1;
+    std::unique_ptr<Preparados> preparados_;
+    std::future<SudokuHecho> enCamino_;
+    std::atomic<bool> pararEnCamino_{false};
+    Dificultad enCaminoDe_ = Dificultad::PorNivel;
+    QTimer* esperaSudoku_ = nullptr;
+    QElapsedTimer desdeNuevo_;
+    bool avisadoPreparando_ = false;
+    bool descartarEnCamino_ = false;
 };

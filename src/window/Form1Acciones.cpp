@@ -37,6 +37,10 @@ void Form1::Command2_Click()
 // The board changed under a player who may not see it: say so (the message line stays as it was).
 void Form1::NuevoJuego()
 {
+    if (Estado.DificultadElegida != Dificultad::PorNivel) {
+        NuevoPorDificultad(true);
+        return;
+    }
     NuevaPartida(Estado, *this, *azar_);
     voz_->Hablar(tr("Nuevo juego"));
 }

@@ -25,6 +25,7 @@ Ajustes Form1::AjustesActuales() const
     Ajustes a;
     a.nivel = Estado.Nivel;
     a.tamano = static_cast<int16_t>(tamano_);
+    a.dificultad = static_cast<int16_t>(Estado.DificultadElegida);
     a.lineaOculta = TbPorta->isHidden();
     for (const auto& [ajuste, estado] : Interruptores) a.*ajuste = Estado.*estado;
     return a;
@@ -35,6 +36,7 @@ void Form1::AplicarAjustes(const Ajustes& a)
     PonerNivel(a.nivel);
     // The cells start in their own font; a size is set only once the player chose another.
     if (a.tamano != Ajustes{}.tamano) PonerTamano(a.tamano);
+    PonerDificultad(static_cast<Dificultad>(a.dificultad));
     TbPorta->setHidden(a.lineaOculta);
     for (const auto& [ajuste, estado] : Interruptores) Estado.*estado = a.*ajuste;
 }

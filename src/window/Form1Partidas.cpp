@@ -29,6 +29,7 @@ void Form1::CargarPartida(int16_t n)
         EnfocarDetector();
         return;
     case EstadoCarga::Cargada:
+        OlvidarEnCamino();   // the loaded game is the one the player wants now
         AplicarRegistro(r.lectura.registro, Estado, *this);
         // Colours and locks follow the loaded flags at once: a loaded given is never editable.
         RepintarCasillas();

@@ -6,7 +6,9 @@
 // and no modal window or menu left open.
 //
 // NOVARO_SEMILLA_TORMENTA replays a storm; NOVARO_EVENTOS_TORMENTA sets its length.
+#include "Calificacion.h"
 #include "Dialog.h"
+#include "Frases.h"
 #include "Notas.h"
 #include "RegistroPartida.h"
 #include "SudokusPrueba.h"
@@ -73,6 +75,8 @@ public:
             QObject::connect(v.f->MnuP[i], &QAction::triggered, [this, i] { Ranura(i + 1); });
         QObject::connect(&v.f->Habla(), &Voz::Hablado, [this](const QString& dicho) {
             if (dicho.startsWith(QStringLiteral("Sudoku importado, "))) SudokuImportado();
+            else if (dicho.startsWith(QStringLiteral("Sudoku ")) && dicho.endsWith(QStringLiteral(" números dados")))
+                SudokuDeDificultad(dicho);
         });
     }
 
@@ -173,9 +177,10 @@ public:
 private:
     void NuevaPartida()
     {
+        const EstadoJuego& e = v.f->Estado;
+        if (e.DificultadElegida != Dificultad::PorNivel) return;   // judged when it is heard: it may come later
         ++nuevas;
         cambioDePartida = true;
-        const EstadoJuego& e = v.f->Estado;
         const auto dados = std::count(e.Originales.begin(), e.Originales.end(), true);
         if (dados < e.Nivel + 27 || (dados != e.Nivel + 27 && dados > 30))
             fallos << QStringLiteral("a new game at level %1 has %2 givens").arg(e.Nivel).arg(dados);
@@ -184,6 +189,20 @@ private:
                 fallos << QStringLiteral("a new game left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
         if (!v.f->Command1->isEnabled() || !v.f->Command4->isEnabled())
             fallos << QStringLiteral("a new game left checking or saving barred");
+    }
+
+    // A game of a chosen kind was dealt: the kind named is the puzzle's, by its grade.
+    void SudokuDeDificultad(const QString& dicho)
+    {
+        ++nuevas;
+        cambioDePartida = true;
+        const EstadoJuego& e = v.f->Estado;
+        const Calificacion c = Calificar(DadosDe(e));
+        if (!dicho.startsWith(QStringLiteral("Sudoku %1, ").arg(Frases::NombreDificultad(DificultadDe(c)))))
+            fallos << QStringLiteral("\"%1\" for a puzzle graded %2").arg(dicho).arg(int(c));
+        for (int i = 0; i < 81; ++i)
+            if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i] || e.Notas[i]))
+                fallos << QStringLiteral("a new game of a kind left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
     }
 
     // A puzzle from outside was taken: a new game, with the givens it brought.

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Preparados.h"
+#include "Archivos.h"
+#include "Calificacion.h"
+#include <QList>
+#include <QThread>
+
+namespace {
+
+constexpr QByteArrayView Cabecera = "NOVARO sudokus preparados 1";
+// Twenty puzzles of two lines of 81: anything much larger is not ours.
+constexpr qint64 TamanoMaximo = 16 * 1024;
+
+std::optional<Digitos> LeerDigitos(QByteArrayView texto)
+{
+    if (texto.size() != 81) return std::nullopt;
+    Digitos t{};
+    for (int i = 0; i < 81; ++i) {
+        if (texto[i] < '0' || texto[i] > '9') return std::nullopt;
+        t[i] = static_cast<int8_t>(texto[i] - '0');
+    }
+    return t;
+}
+
+bool Entero(const SudokuHecho& s)
+{
+    Digitos lleno = s.solucion;
+    for (int i = 0; i < 81; ++i)
+        if (s.solucion[i] == 0 || (s.dados[i] != 0 && s.dados[i] != s.solucion[i])) return false;
+    // A full board that keeps the rules is its own one solution.
+    if (ContarSoluciones(lleno, 1) != 1) return false;
+    return ContarSoluciones(s.dados, 2) == 1;
+}
+
+} // namespace
+
+QString RutaPreparados(const QString& directorio) { return directorio + QStringLiteral("/NovaroPreparados.txt"); }
+
+QByteArray CodificarPreparados(const Reservas& reservas)
+{
+    QByteArray b = Cabecera.toByteArray() + "\r\n";
+    for (int d = 0; d < Dificultades; ++d)
+        for (const SudokuHecho& s : reservas[d]) {
+            b += QByteArray::number(d) + ' ';
+            for (int8_t x : s.dados) b += static_cast<char>('0' + x);
+            b += ' ';
+            for (int8_t x : s.solucion) b += static_cast<char>('0' + x);
+            b += "\r\n";
+        }
+    return b;
+}
+
+Reservas DecodificarPreparados(QByteArrayView bytes)
+{
+    Reservas r;
+    const QList<QByteArray> lineas = bytes.toByteArray().split('\n');
+    if (lineas.isEmpty() || lineas[0].trimmed() != Cabecera) return r;
+    for (qsizetype k = 1; k < lineas.size(); ++k) {
+        const QList<QByteArray> partes = lineas[k].trimmed().split(' ');
+        if (partes.size() != 3 || partes[0].size() != 1) continue;
+        const int d = partes[0][0] - '0';
+        if (d <= static_cast<int>(Dificultad::PorNivel) || d >= Dificultades || r[d].size() >= PreparadosPorDificultad) continue;
+        const auto dados = LeerDigitos(partes[1]), solucion = LeerDigitos(partes[2]);
+        if (!dados || !solucion) continue;
+        SudokuHecho s{*dados, *solucion, 0};
+        if (Entero(s)) r[d].push_back(s);
+    }
+    return r;
+}
+
+Preparados::Preparados(QString ruta, uint64_t semilla) : ruta_(std::move(ruta)), semilla_(semilla) {}
+
+Preparados::~Preparados()
+{
+    if (!hilo_) return;
+    {
+        std::lock_guard bloqueo(mutex_);
+        terminar_ = true;
+    }
+    cambio_.notify_all();
+    hilo_->wait();
+}
+
+void Preparados::Empezar()
+{
+    if (hilo_) return;
+    hilo_.reset(QThread::create([this] { Trabajar(); }));
+    // Idle: it runs only on a processor nothing else wants.
+    hilo_->start(QThread::IdlePriority);
+}
+
+void Preparados::Preferir(Dificultad d)
+{
+    {
+        std::lock_guard bloqueo(mutex_);
+        preferida_ = d;
+    }
+    cambio_.notify_all();
+}
+
+std::optional<SudokuHecho> Preparados::Tomar(Dificultad d)
+{
+    std::optional<SudokuHecho> s;
+    {
+        std::lock_guard bloqueo(mutex_);
+        auto& lista = reservas_[static_cast<int>(d)];
+        if (lista.empty()) return s;
+        s = lista.front();
+        lista.erase(lista.begin());
+        escribir_ = true;
+    }
+    cambio_.notify_all();
+    return s;
+}
+
+void Preparados::EsperarLectura()
+{
+    std::unique_lock bloqueo(mutex_);
+    if (hilo_) cambio_.wait(bloqueo, [this] { return leido_; });
+}
+
+void Preparados::EsperarLlenos()
+{
+    std::unique_lock bloqueo(mutex_);
+    if (hilo_) cambio_.wait(bloqueo, [this] { return leido_ && QueFalta() == Dificultad::PorNivel; });
+}
+
+size_t Preparados::Cuantos(Dificultad d) const
+{
+    std::lock_guard bloqueo(mutex_);
+    return reservas_[static_cast<int>(d)].size();
+}
+
+Dificultad Preparados::QueFalta() const
+{
+    if (preferida_ != Dificultad::PorNivel && reservas_[static_cast<int>(preferida_)].size() < PreparadosPorDificultad)
+        return preferida_;
+    for (int d = 1; d < Dificultades; ++d)
+        if (reservas_[d].size() < PreparadosPorDificultad) return static_cast<Dificultad>(d);
+    return Dificultad::PorNivel;
+}
+
+void Preparados::Trabajar()
+{
+    const Leido leido = LeerAcotado(ruta_, TamanoMaximo);
+    Reservas delArchivo;
+    if (leido.bytes) delArchivo = DecodificarPreparados(*leido.bytes);
+    {
+        std::lock_guard bloqueo(mutex_);
+        reservas_ = std::move(delArchivo);
+        leido_ = true;
+        // A damaged or foreign file is written again with what was whole in it.
+        escribir_ = leido.existe && (!leido.bytes || *leido.bytes != CodificarPreparados(reservas_));
+    }
+    cambio_.notify_all();
+    Aleatorio azar(semilla_);
+    std::unique_lock bloqueo(mutex_);
+    while (!terminar_) {
+        if (escribir_) {
+            escribir_ = false;
+            const QByteArray bytes = CodificarPreparados(reservas_);
+            bloqueo.unlock();
+            EscribirEntero(ruta_, bytes);   // a folder we cannot write costs only the keeping
+            bloqueo.lock();
+            continue;
+        }
+        const Dificultad falta = QueFalta();
+        if (falta == Dificultad::PorNivel) {
+            cambio_.notify_all();
+            cambio_.wait(bloqueo, [this] { return terminar_ || escribir_ || QueFalta() != Dificultad::PorNivel; });
+            continue;
+        }
+        bloqueo.unlock();
+        SudokuHecho s = HacerSudoku(falta, azar, &terminar_);
+        bloqueo.lock();
+        if (terminar_ || DificultadDe(Calificar(s.dados)) != falta) continue;
+        reservas_[static_cast<int>(falta)].push_back(s);
+        escribir_ = true;
+        cambio_.notify_all();
+    }
+}
