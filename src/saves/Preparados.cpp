@@ -76,6 +76,7 @@ Preparados::~Preparados()
     {
         std::lock_guard bloqueo(mutex_);
         terminar_ = true;
+        interrumpir_ = true;
     }
     cambio_.notify_all();
     hilo_->wait();
@@ -94,6 +95,8 @@ void Preparados::Preferir(Dificultad d)
     {
         std::lock_guard bloqueo(mutex_);
         preferida_ = d;
+        if (haciendo_ != Dificultad::PorNivel && haciendo_ != d && reservas_[static_cast<int>(d)].size() < PreparadosPorDificultad)
+            interrumpir_ = true;
     }
     cambio_.notify_all();
 }
@@ -170,10 +173,13 @@ void Preparados::Trabajar()
             cambio_.wait(bloqueo, [this] { return terminar_ || escribir_ || QueFalta() != Dificultad::PorNivel; });
             continue;
         }
+        haciendo_ = falta;
+        interrumpir_ = false;
         bloqueo.unlock();
-        SudokuHecho s = HacerSudoku(falta, azar, &terminar_);
+        SudokuHecho s = HacerSudoku(falta, azar, &interrumpir_);
         bloqueo.lock();
-        if (terminar_ || DificultadDe(Calificar(s.dados)) != falta) continue;
+        haciendo_ = Dificultad::PorNivel;
+        if (interrumpir_ || DificultadDe(Calificar(s.dados)) != falta) continue;
         reservas_[static_cast<int>(falta)].push_back(s);
         escribir_ = true;
         cambio_.notify_all();

@@ -63,5 +63,8 @@ private:
     bool leido_ = false;
     bool escribir_ = false;   // a puzzle was taken since the last write
     std::atomic<bool> terminar_{false};
+    // The puzzle being made is of a kind the player has just left, or the end came.
+    std::atomic<bool> interrumpir_{false};
+    Dificultad haciendo_ = Dificultad::PorNivel;
     std::unique_ptr<QThread> hilo_;
 };

@@ -3,7 +3,9 @@
 #include <cmath>
 #include "CasillasPrueba.h"
 #include "Generador.h"
+#include "Calificacion.h"
 #include "Minimos.h"
+#include "PorDificultad.h"
 #include "SolucionesPrueba.h"
 
 namespace {
@@ -22,6 +24,8 @@ private slots:
     void intercambiosCiclicos();
     void cursorVuelveAlOrigen();
     void minimosDeVerdad();
+    void porDificultad_data();
+    void porDificultad();
 };
 
 void TestGenerador::azarNuncaSaleDelRango_data()
@@ -164,6 +168,42 @@ void TestGenerador::minimosDeVerdad()
     }
     Aleatorio a(7), b(7);
     QCOMPARE(SudokuMinimo(a), SudokuMinimo(b));
+}
+
+Q_DECLARE_METATYPE(Dificultad)
+
+void TestGenerador::porDificultad_data()
+{
+    QTest::addColumn<Dificultad>("dificultad");
+    QTest::addColumn<Calificacion>("desde");   // the easiest grade of the kind
+    QTest::newRow("Sencillo") << Dificultad::Sencillo << Calificacion::Sencillos;
+    QTest::newRow("Intermedio") << Dificultad::Intermedio << Calificacion::EnUnaLinea;
+    QTest::newRow("Avanzado") << Dificultad::Avanzado << Calificacion::Pareja;
+    QTest::newRow("Experto") << Dificultad::Experto << Calificacion::AlaX;
+}
+
+// Each deal graded its kind exactly, with one solution by the tests' own solver,
+// and the kind's edges where the grades say.
+void TestGenerador::porDificultad()
+{
+    QFETCH(Dificultad, dificultad);
+    QFETCH(Calificacion, desde);
+    QCOMPARE(DificultadDe(desde), dificultad);
+    QVERIFY(DificultadDe(static_cast<Calificacion>(int(desde) - 1)) != dificultad || int(desde) == 0);
+    QCOMPARE(DificultadDe(TechoDe(dificultad)), dificultad);
+    QCOMPARE(DificultadDe(Calificacion::Probando), Dificultad::PorNivel);
+    Aleatorio azar(uint64_t(dificultad) * 101);
+    for (int n = 0; n < 3; ++n) {
+        const SudokuHecho h = HacerSudoku(dificultad, azar);
+        const Calificacion c = Calificar(h.dados);
+        QVERIFY2(c >= desde && c <= TechoDe(dificultad), qPrintable(QString("grade %1").arg(int(c))));
+        std::array<int, 81> t{};
+        for (int i = 0; i < 81; ++i) {
+            QVERIFY(h.dados[i] == 0 || h.dados[i] == h.solucion[i]);
+            t[i] = h.dados[i];
+        }
+        QCOMPARE(Soluciones(t), 1);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestGenerador)

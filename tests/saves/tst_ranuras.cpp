@@ -4,6 +4,8 @@
 #include <map>
 #include "Ajustes.h"
 #include "PartidaEnCurso.h"
+#include "Calificacion.h"
+#include "Preparados.h"
 #include "Ranuras.h"
 
 namespace {
@@ -61,6 +63,9 @@ private slots:
     void ajustes();
     void partidaEnCurso_data();
     void partidaEnCurso();
+    void preparados_data();
+    void preparados();
+    void preparadosDanadosSeRehacen();
 };
 
 void TstRanuras::rutaDeLaRanura()
@@ -212,6 +217,7 @@ void TstRanuras::ajustes_data()
         {"U", [](Ajustes& a) { a.solucionUnica = true; }},
         {"L", [](Ajustes& a) { a.modoNotas = true; }},
         {"K", [](Ajustes& a) { a.escrituraDirecta = true; }},
+        {"Maestro", [](Ajustes& a) { a.dificultad = 5; }},
     };
     Ajustes todos;
     for (const auto& [nombre, cambio] : cambios) {
@@ -226,7 +232,7 @@ void TstRanuras::ajustes_data()
     QTest::newRow("as QSettings writes it, CR LF") << QByteArray("[General]\r\nnivel=3\r\n") << nivel3;
     QTest::newRow("nothing") << QByteArray() << Ajustes{};
     QTest::newRow("out of range, unknown, not a switch")
-        << QByteArray("[General]\nnivel=15\ntamano_letra=-1\nsonido=maybe\nnotas=1\ncolor=rojo\n") << Ajustes{};
+        << QByteArray("[General]\nnivel=15\ntamano_letra=-1\nsonido=maybe\nnotas=1\ncolor=rojo\ndificultad=6\n") << Ajustes{};
     QByteArray basura(4096, '\0');
     for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
     QTest::newRow("binary junk") << basura << Ajustes{};
@@ -280,6 +286,98 @@ void TstRanuras::partidaEnCurso()
     if (estado == EstadoEnCurso::Recuperada) QVERIFY(l.partida == p);
     QVERIFY(QFileInfo::exists(ruta));   // only a damaged file is moved aside
     QCOMPARE(CargarEnCurso(dir.filePath("otra/NovaroEnCurso.sav")).estado, EstadoEnCurso::Ninguna);
+}
+
+namespace {
+
+// One puzzle of each kind, made once for every row.
+const Reservas& UnoDeCada()
+{
+    static const Reservas r = [] {
+        Reservas hechos;
+        Aleatorio azar(31);
+        for (int d = 1; d < Dificultades - 1; ++d) hechos[d].push_back(HacerSudoku(Dificultad(d), azar));
+        return hechos;
+    }();
+    return r;
+}
+
+// The file's line for a puzzle, under any kind's number, even one that does not exist.
+QByteArray Linea(int d, const SudokuHecho& s)
+{
+    Reservas r;
+    r[1].push_back(s);
+    return QByteArray::number(d) + CodificarPreparados(r).split('\n').value(1).mid(1);
+}
+
+} // namespace
+
+void TstRanuras::preparados_data()
+{
+    QTest::addColumn<QByteArray>("archivo");
+    QTest::addColumn<QList<int>>("cuantos");   // by kind, from Sencillo
+    const Reservas& r = UnoDeCada();
+    const QByteArray todo = CodificarPreparados(r);
+    QTest::newRow("as written") << todo << QList<int>{1, 1, 1, 1, 0};
+    QTest::newRow("another format") << QByteArray("NOVARO sudokus preparados 2\r\n") + todo.mid(todo.indexOf('\n') + 1)
+                                    << QList<int>{0, 0, 0, 0, 0};
+    SudokuHecho ajeno = r[1][0];
+    ajeno.dados[ajeno.dados[0] ? 0 : 1] = 0;
+    for (int i = 0; i < 81; ++i)
+        if (ajeno.dados[i]) {
+            ajeno.dados[i] = int8_t(ajeno.dados[i] % 9 + 1);   // a given its solution does not have
+            break;
+        }
+    SudokuHecho dos = r[1][0];
+    for (int i = 0; i < 81; ++i) dos.dados[i] = i < 20 ? dos.solucion[i] : 0;   // many solutions
+    SudokuHecho roto = r[2][0];
+    roto.solucion[80] = roto.solucion[79];   // breaks a row
+    const QByteArray cabecera = todo.left(todo.indexOf('\n') + 1);
+    QTest::newRow("damaged lines dropped, whole ones kept")
+        << cabecera + Linea(1, ajeno) + "\n" + Linea(1, dos) + "\n" + Linea(2, roto) + "\n" + Linea(0, r[3][0]) + "\n"
+               + Linea(6, r[3][0]) + "\n" + Linea(3, r[3][0]).left(100) + "\n" + Linea(4, r[4][0]) + "\n"
+        << QList<int>{0, 0, 0, 1, 0};
+    QByteArray demasiados = cabecera;
+    for (size_t k = 0; k <= PreparadosPorDificultad; ++k) demasiados += Linea(1, r[1][0]) + "\n";
+    QTest::newRow("more than are kept") << demasiados << QList<int>{int(PreparadosPorDificultad), 0, 0, 0, 0};
+    QTest::newRow("binary") << QByteArray(5000, '\x9c') << QList<int>{0, 0, 0, 0, 0};
+}
+
+void TstRanuras::preparados()
+{
+    QFETCH(QByteArray, archivo);
+    QFETCH(QList<int>, cuantos);
+    const Reservas r = DecodificarPreparados(archivo);
+    QVERIFY(r[0].empty());
+    for (int d = 1; d < Dificultades; ++d) {
+        QCOMPARE(int(r[d].size()), cuantos[d - 1]);
+        for (const SudokuHecho& s : r[d]) QVERIFY(s.dados == UnoDeCada()[d][0].dados || cuantos[d - 1] > 1);
+    }
+    QCOMPARE(CodificarPreparados(DecodificarPreparados(CodificarPreparados(r))), CodificarPreparados(r));
+}
+
+// A damaged file is written again with what is whole, and what is taken is gone from it.
+void TstRanuras::preparadosDanadosSeRehacen()
+{
+    QTemporaryDir dir;
+    const QString ruta = RutaPreparados(dir.path());
+    Escribir(ruta, CodificarPreparados(UnoDeCada()) + QByteArray(300, '\x01'));
+    {
+        Preparados p(ruta, 5);
+        p.Preferir(Dificultad::Sencillo);
+        p.Empezar();
+        p.EsperarLectura();
+        QCOMPARE(p.Cuantos(Dificultad::Experto), size_t(1));
+        const std::optional<SudokuHecho> tomado = p.Tomar(Dificultad::Experto);
+        QVERIFY(tomado && tomado->dados == UnoDeCada()[4][0].dados);
+        QVERIFY(!p.Tomar(Dificultad::Experto));
+        QTRY_VERIFY_WITH_TIMEOUT(p.Cuantos(Dificultad::Sencillo) >= 2, 60000);
+    }
+    const Reservas r = DecodificarPreparados(Leer(ruta));
+    QVERIFY(r[1].size() >= 1);
+    for (const SudokuHecho& s : r[1]) QCOMPARE(DificultadDe(Calificar(s.dados)), Dificultad::Sencillo);
+    QVERIFY(!Leer(ruta).contains('\x01'));
+    QVERIFY(r[4].empty() || r[4][0].dados != UnoDeCada()[4][0].dados);
 }
 
 QTEST_APPLESS_MAIN(TstRanuras)

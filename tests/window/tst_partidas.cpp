@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Calificacion.h"
 #include "Lugares.h"
 #include "PartidaEnCurso.h"
+#include "Preparados.h"
 #include "Ranuras.h"
 #include "SudokusPrueba.h"
 #include <QClipboard>
@@ -111,6 +113,7 @@ private slots:
     void conservadaDanada_data();
     void conservadaDanada();
     void ajustesConservados();
+    void porDificultad();
 };
 
 void TestPartidas::idaYVuelta()
@@ -453,6 +456,50 @@ void TestPartidas::ajustesConservados()
         f.ConservarYa();
     }
     QVERIFY(!QFileInfo::exists(dir.filePath("archivo/novaro/novaro.ini")));
+}
+
+// B round the kinds, a deal of the kind chosen heard once, G naming it, and the
+// kind kept: the next start deals one of it and finds the ones made ahead.
+void TestPartidas::porDificultad()
+{
+    QTemporaryDir dir;
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        v.f->Picture1->setFocus();
+        const QStringList nombres{"Sencillo", "Intermedio", "Avanzado", "Experto", "Maestro", "Por nivel"};
+        for (int k = 0; k < nombres.size(); ++k) {
+            QTest::keyClick(v.f->Picture1, Qt::Key_B);
+            QCOMPARE(v.dichos.last(), "Dificultad: " + nombres[k]);
+            QVERIFY(v.f->MnuD[(k + 1) % 6]->isChecked() && !v.f->MnuD[k]->isChecked());
+        }
+        v.f->MnuD[1]->trigger();
+        QCOMPARE(v.f->Estado.DificultadElegida, Dificultad::Sencillo);
+        for (int n = 0; n < 2; ++n) {   // the first may be made on the spot, the second is ready
+            v.dichos.clear();
+            v.f->Command2->click();
+            QTRY_COMPARE(v.dichos.size(), 1);
+            const EstadoJuego& e = v.f->Estado;
+            const auto dados = std::count(e.Originales.begin(), e.Originales.end(), true);
+            QCOMPARE(v.dichos[0], QString("Sudoku Sencillo, %1 números dados").arg(dados));
+            QCOMPARE(DificultadDe(Calificar(DadosDe(e))), Dificultad::Sencillo);
+            QCOMPARE(e.CasillaActual, int16_t(0));
+            QTRY_VERIFY(v.f->SudokusPreparados().Cuantos(Dificultad::Sencillo) == PreparadosPorDificultad);
+        }
+        QTest::keyClick(v.f->Picture1, Qt::Key_G);
+        QVERIFY2(v.dichos.last().startsWith("Sudoku Sencillo. Dificultad: fácil"), qPrintable(v.dichos.last()));
+        v.f->MnuD[0]->trigger();
+        v.f->Command2->click();
+        QCOMPARE(v.dichos.last(), QString("Nuevo juego"));
+        QCOMPARE(std::count(v.f->Estado.Originales.begin(), v.f->Estado.Originales.end(), true), 34);
+        v.f->MnuD[4]->trigger();
+    }
+    QVERIFY(QFile::remove(RutaPartidaEnCurso(dir.path())));
+    VentanaPrueba w(1, std::nullopt, dir.path());
+    QVERIFY(w.f->MnuD[4]->isChecked());
+    QCOMPARE(DificultadDe(Calificar(DadosDe(w.f->Estado))), Dificultad::Experto);
+    QFile preparados(RutaPreparados(dir.path()));
+    QVERIFY(preparados.open(QIODevice::ReadOnly));
+    QCOMPARE(DecodificarPreparados(preparados.readAll())[1].size(), PreparadosPorDificultad);
 }
 
 QTEST_MAIN(TestPartidas)
