@@ -863,10 +863,6 @@
         <translation>  The game remembers the level, the font size and the switches (F8, F9, O, E,</translation>
     </message>
     <message>
-        <source>U, L y K), y guarda la partida en juego tras cada cambio: al volver a abrirlo sigue</source>
-        <translation>U, L and K), and keeps the game in play after every change: opened again, it goes on</translation>
-    </message>
-    <message>
         <source>donde se dejó y dice &quot;Partida recuperada&quot;. Desde la terminal, novaro --nueva empieza</source>
         <translation>where it was left and says &quot;Game restored&quot;. From a terminal, novaro --nueva starts</translation>
     </message>
@@ -913,6 +909,38 @@
     <message>
         <source>Preparando el sudoku</source>
         <translation>Preparing the sudoku</translation>
+    </message>
+    <message>
+        <source>  B: cambia la dificultad de los juegos nuevos, como el menú Dificultad: Por nivel</source>
+        <translation>  B: changes the difficulty of new games, as the Difficulty menu does: By level</translation>
+    </message>
+    <message>
+        <source>(los números dados que marca el menú Niveles), Sencillo (basta mirar qué cabe en cada</source>
+        <translation>(the givens the Levels menu sets), Simple (it is enough to see what fits each</translation>
+    </message>
+    <message>
+        <source>casilla y dónde puede ir cada número), Intermedio (un número que en un panel solo puede</source>
+        <translation>cell and where each digit can go), Intermediate (a digit that within a panel can only</translation>
+    </message>
+    <message>
+        <source>ir en una fila o una columna, o al revés), Avanzado (parejas y tríos), Experto (alas X,</source>
+        <translation>go in one row or column, or the other way round), Advanced (pairs and triples), Expert (X-Wings,</translation>
+    </message>
+    <message>
+        <source>peces espada y alas XY y XYZ) o Maestro (las cadenas y demás técnicas que la pista</source>
+        <translation>Swordfish and XY- and XYZ-Wings) or Master (the chains and the other techniques the hint</translation>
+    </message>
+    <message>
+        <source>explica después de las alas). Cada juego nuevo de una dificultad necesita justo ese</source>
+        <translation>explains past the wings). Every new game of a difficulty needs exactly that</translation>
+    </message>
+    <message>
+        <source>razonamiento y se anuncia con ella y con sus números dados.</source>
+        <translation>reasoning, and is announced with it and its number of givens.</translation>
+    </message>
+    <message>
+        <source>U, L y K) y la dificultad; guarda la partida en juego tras cada cambio: al volver a abrirlo sigue</source>
+        <translation>U, L and K) and the difficulty; it keeps the game in play after every change: opened again, it goes on</translation>
     </message>
 </context>
 <context>
