@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include "Azar.h"
 #include "CajaTeclas.h"
@@ -24,9 +25,11 @@ struct VentanaBanco {
     QTemporaryDir carpeta;
     std::unique_ptr<Form1> f;
 
-    explicit VentanaBanco(std::unique_ptr<Reproductor> reproductor = std::make_unique<ReproductorMudo>())
+    explicit VentanaBanco(std::unique_ptr<Reproductor> reproductor = std::make_unique<ReproductorMudo>(),
+                          const std::function<void(const QString&)>& preparar = {})
     {
         QFile::copy(QStringLiteral(NOVARO_ONDA), carpeta.filePath(QStringLiteral("CambioTablero.wav")));
+        if (preparar) preparar(carpeta.path());   // what an earlier run left in the folder
         Form1::Opciones o;
         o.azar = std::make_unique<Aleatorio>(12345);
         o.reproductor = std::move(reproductor);
@@ -39,6 +42,11 @@ struct VentanaBanco {
         if (!QTest::qWaitForWindowActive(f.get())) qFatal("the game window never became active");
         f->Picture1->setFocus();
         QCoreApplication::processEvents();
+    }
+
+    explicit VentanaBanco(const std::function<void(const QString&)>& preparar)
+        : VentanaBanco(std::make_unique<ReproductorMudo>(), preparar)
+    {
     }
 
     // Moves the cursor the way the key detector does, highlight included.

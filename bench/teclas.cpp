@@ -3,6 +3,7 @@
 // the key detector to the utterance (Voz::Hablado), key by key, with percentiles.
 #include <benchmark/benchmark.h>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QtTest>
 #include <algorithm>
 #include <chrono>
@@ -11,6 +12,7 @@
 #include <vector>
 #include "Archivos.h"
 #include "PartidaEnCurso.h"
+#include "Preparados.h"
 #include "VentanaBanco.h"
 #include "ReproductorQt.h"
 #include "Voz.h"
@@ -49,7 +51,7 @@ struct Pulsacion {
 // The key's release and the repaint that follows (processEvents) go into "reposo",
 // the whole keystroke until the window is idle again.
 void MedirTeclas(benchmark::State& state, VentanaBanco& v, const std::function<Pulsacion(int64_t)>& pulsacion,
-                 const std::function<void(int64_t)>& entre = {})
+                 const std::function<void(int64_t)>& entre = {}, QWidget* destino = nullptr)
 {
     Reloj::time_point oido;
     bool hablado = false;
@@ -61,7 +63,7 @@ void MedirTeclas(benchmark::State& state, VentanaBanco& v, const std::function<P
     std::vector<double> voz, reposo;
     voz.reserve(static_cast<size_t>(state.max_iterations));
     reposo.reserve(static_cast<size_t>(state.max_iterations));
-    QWidget* detector = v.f->Picture1;
+    QWidget* detector = destino ? destino : v.f->Picture1;
     int64_t k = 0;
     for (auto _ : state) {
         const Pulsacion p = pulsacion(k);
@@ -256,5 +258,87 @@ void BM_EscribirEnCurso(benchmark::State& state)
     state.counters["p99_us"] = Percentil(tiempos, 0.99);
 }
 BENCHMARK(BM_EscribirEnCurso)->UseManualTime()->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
+// Enter on the focused "Nuevo" with a difficulty chosen and its puzzles ready:
+// from the key to "Sudoku Experto, 24 números dados". Between keys (untimed) the
+// focus goes back to the button and the taken puzzle is made again.
+void NuevosConPreparados(benchmark::State& state, VentanaBanco& v, Dificultad dificultad)
+{
+    v.f->MnuD[static_cast<int>(dificultad)]->trigger();
+    Preparados& p = v.f->SudokusPreparados();
+    auto listos = [&] {
+        while (p.Cuantos(dificultad) < PreparadosPorDificultad) QTest::qWait(5);
+        v.f->Command2->setFocus();
+        QCoreApplication::processEvents();
+    };
+    listos();
+    MedirTeclas(
+        state, v, [](int64_t) { return Pulsacion{Qt::Key_Return, QStringLiteral("\r")}; }, [&](int64_t) { listos(); },
+        v.f->Command2);
+}
+
+void BM_Tecla_Nuevo(benchmark::State& state)
+{
+    VentanaBanco v;
+    NuevosConPreparados(state, v, static_cast<Dificultad>(state.range(0)));
+}
+BENCHMARK(BM_Tecla_Nuevo)->DenseRange(1, 5)->UseManualTime()->Iterations(200)->Unit(benchmark::kMicrosecond);
+
+// The first Nuevo of a start that finds its difficulty and ready puzzles kept: each
+// iteration a fresh window over the same folder, timed from the key alone.
+void BM_Tecla_NuevoTrasArrancar(benchmark::State& state)
+{
+    QTemporaryDir guardados;
+    {
+        VentanaBanco v;
+        v.f->MnuD[static_cast<int>(Dificultad::Maestro)]->trigger();
+        v.f->SudokusPreparados().EsperarLlenos();
+        v.f->ConservarYa();
+        for (const QString& nombre : {QStringLiteral("novaro.ini"), QStringLiteral("NovaroPreparados.txt")})
+            QFile::copy(v.carpeta.filePath(nombre), guardados.filePath(nombre));
+    }
+    std::vector<double> voz;
+    for (auto _ : state) {
+        state.PauseTiming();
+        VentanaBanco v([&](const QString& carpeta) {
+            for (const QString& nombre : {QStringLiteral("novaro.ini"), QStringLiteral("NovaroPreparados.txt")})
+                QFile::copy(guardados.filePath(nombre), carpeta + QLatin1Char('/') + nombre);
+        });
+        v.f->Command2->setFocus();
+        QCoreApplication::processEvents();
+        bool hablado = false;
+        Reloj::time_point oido;
+        QObject::connect(&v.f->Habla(), &Voz::Hablado, [&](const QString&) {
+            oido = Reloj::now();
+            hablado = true;
+        });
+        state.ResumeTiming();
+        const auto t0 = Reloj::now();
+        QTest::sendKeyEvent(QTest::Press, v.f->Command2, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+        if (!hablado) {
+            state.SkipWithError("Nuevo after a start was not heard at once");
+            break;
+        }
+        voz.push_back(Microsegundos(oido - t0));
+        state.SetIterationTime(std::chrono::duration<double>(oido - t0).count());
+    }
+    state.counters["p50_us"] = Percentil(voz, 0.50);
+    state.counters["p99_us"] = Percentil(voz, 0.99);
+    state.counters["max_us"] = Percentil(voz, 1.0);
+}
+BENCHMARK(BM_Tecla_NuevoTrasArrancar)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
+
+// Arrows while every difficulty's puzzles are being made from nothing, on the
+// other core: the player should not notice.
+void BM_Tecla_FlechaMientrasPrepara(benchmark::State& state)
+{
+    VentanaBanco v;
+    v.f->MnuD[static_cast<int>(Dificultad::Maestro)]->trigger();
+    FlechasEntrePaneles(state, v);
+    size_t listos = 0;
+    for (int d = 1; d < Dificultades; ++d) listos += v.f->SudokusPreparados().Cuantos(static_cast<Dificultad>(d));
+    state.counters["preparados_al_acabar"] = static_cast<double>(listos);
+}
+BENCHMARK(BM_Tecla_FlechaMientrasPrepara)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
 
 } // namespace
