@@ -4,6 +4,7 @@
 sudoku another program put on the clipboard is taken with I, heard as one utterance
 with its number of givens and its difficulty (and refused, with the reason, when it
 will not do); G then says the difficulty again; X leaves the board on the clipboard as one line of 81.
+B chooses a difficulty by name, and a new game of it is heard as one utterance with its givens.
 usage: escenario_portapapeles.py PATH/TO/novaro"""
 import re
 
@@ -14,6 +15,8 @@ FACIL = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..
 DIECISIETE = ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
 FACIL_DICHO = ("Dificultad: fácil, basta con mirar qué cabe en cada casilla"
                " y dónde puede ir cada número")
+NUEVO_EXPERTO = re.compile(r"^Sudoku Experto, (\d+) números dados\.?$")
+G_EXPERTO = re.compile(r"^Sudoku Experto\. Dificultad: necesita un (ala X|pez espada|ala XY|ala XYZ)\.?$")
 IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\. " + re.escape(FACIL_DICHO))
 
 
@@ -45,6 +48,19 @@ def cuerpo(s):
 
     decir(s, "x", "Tablero copiado")
     assert s.clipboard() == DIECISIETE, s.clipboard()
+
+    decir(s, "b", "Dificultad: Sencillo")
+    decir(s, "b b b", "Dificultad: Experto")
+    decir(s, "Menu Down Down", "Nuevo")
+    m = s.mark()
+    s.press("Return")
+    oido = s.wait_for(NUEVO_EXPERTO, since=m, timeout=20)
+    s.wait_quiet(quiet=0.8)
+    tras = s.spoken(m)
+    assert [t for t in tras if t.startswith("Sudoku ")] == [oido], tras
+    dados = sum(1 for d in leer_tablero(s) if d)
+    assert dados == int(NUEVO_EXPERTO.match(oido).group(1)), (dados, oido)
+    decir(s, "g", G_EXPERTO)
 
 
 run_scenario(cuerpo, args=["--sudoku", FACIL], faketime="2024-05-01 10:20:30")
