@@ -290,6 +290,12 @@ def conservada(datos):
     try:
         if [t for _, _, t in decir(registro, "v")] != ["4"]:
             fallo("after taskkill /F the cursor's cell is not the 4 written")
+        if [t for _, _, t in decir(registro, "b")] != ["Dificultad: Sencillo"]:
+            fallo("B did not choose Sencillo in one notification")
+        decir(registro, "Menu")
+        nuevo = [t for _, _, t in decir(registro, "n")]
+        if len([t for t in nuevo if t.startswith("Sudoku ")]) != 1 or not re.match(r"Sudoku Sencillo, \d+ números dados$", nuevo[-1]):
+            fallo("a new game of a difficulty raised %r, not one notification" % nuevo)
         teclas("Menu", "s")
         juego.wait(timeout=20)
     finally:
@@ -297,7 +303,7 @@ def conservada(datos):
     with open(partidas + "/Novaro1.sav", "rb") as f:
         if f.read() != datos:
             fallo("the kept game touched slot 1")
-    print("kept game: K and a digit as one notification, back after taskkill /F")
+    print("kept game: K and a digit as one notification, back after taskkill /F; B and a Sencillo game heard once")
 
 
 def ronda(registro, jaws, teclas_ronda):
