@@ -87,7 +87,7 @@ Dados UnaSolucion(const Digitos& solucion, const Dados& dados, FuenteAzar& azar)
             --cuantos;
         }
         if (cuantos == objetivo) {
-            if (SeResuelveRazonando(tablero)) return quedan;
+            if (SeResuelveRazonando(tablero, true)) return quedan;   // carved keeping one solution
             adelantados += DesignadosPorIntento;
             if (!conConteo) {
                 conConteo = true;
