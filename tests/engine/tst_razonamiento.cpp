@@ -4,7 +4,9 @@
 #include <QtTest>
 #include <algorithm>
 #include "Calificacion.h"
+#include "Minimos.h"
 #include "SolucionesPrueba.h"
+#include "Tecnicas.h"
 
 Q_DECLARE_METATYPE(Calificacion)
 
@@ -146,8 +148,12 @@ private slots:
     void tecnicas();
     void pasos_data();
     void pasos();
+    void ensombrecidas_data();
+    void ensombrecidas();
     void calificaciones_data();
     void calificaciones();
+    void pistasHastaElFinal();
+    void dosSoluciones();
 };
 
 void TestRazonamiento::tecnicas_data()
@@ -237,6 +243,40 @@ void TestRazonamiento::tecnicas()
     std::vector<Candidato> otra;
     QVERIFY(Consecuencias(c, *e, otra));
     QCOMPARE(Quitados(otra), quitados);
+}
+
+// Colouring and remote pairs: the X-chains before them in the ladder take what
+// they would, so each is asked alone.
+void TestRazonamiento::ensombrecidas_data()
+{
+    QTest::addColumn<QString>("candidatos");
+    QTest::addColumn<QString>("prueba");
+    QTest::addColumn<QString>("quitados");
+
+    QTest::newRow("colour wrap") << "5 f1=c1c7; 5 c7=f1f4; 5 f4=c2c7; 5 c2=f2f4"
+        << "ColoreadoSimple 5: +f1c1:5 -f1c7:5 -f1c7:5 +f4c7:5 +f4c7:5 -f4c2:5 -f4c2:5 +f2c2:5" << "f1c1:5 f2c2:5 f4c7:5";
+    QTest::newRow("no colour wrap: one link broken") << "5 f1=c1c7; 5 c7=f1f4; 5 f4=c2c7c9; 5 c2=f2f4" << "" << "";
+    QTest::newRow("remote pairs")
+        << "f1c1=27; f1c5=27; f5c5=27; f5c8=27; f8c8=27; f8c2=27; 2 f1=c1c5; 7 f1=c1c5; 2 c5=f1f5; 7 c5=f1f5; "
+           "2 f5=c5c8; 7 f5=c5c8; 2 c8=f5f8; 7 c8=f5f8; 2 f8=c2c8; 7 f8=c2c8"
+        << "ParesRemotos 2: -f1c1:2 +f1c1:7 -f1c5:7 +f1c5:2 -f5c5:2 +f5c5:7 -f5c8:7 +f5c8:2 -f8c8:2 +f8c8:7 -f8c2:7 +f8c2:2"
+        << "f2c2:2 f3c2:2 f7c1:2 f9c1:2";
+    QTest::newRow("no remote pairs: a cell of three")
+        << "f1c1=27; f1c5=27; f5c5=279; f5c8=27; f8c8=27; f8c2=27; 2 f1=c1c5; 7 f1=c1c5; 2 c5=f1f5; 7 c5=f1f5; "
+           "2 f5=c5c8; 7 f5=c5c8; 2 c8=f5f8; 7 c8=f5f8; 2 f8=c2c8; 7 f8=c2c8" << "" << "";
+}
+
+void TestRazonamiento::ensombrecidas()
+{
+    QFETCH(QString, candidatos);
+    QFETCH(QString, prueba);
+    QFETCH(QString, quitados);
+    const Mascaras c = CandidatosDe(candidatos);
+    const std::optional<Eliminacion> e = QString(QTest::currentDataTag()).contains("colour") ? tecnicas::BuscarColoreado(c)
+                                                                                           : tecnicas::BuscarParesRemotos(c);
+    QCOMPARE(e ? Describir(*e) : QString(), prueba);
+    if (!e) return;
+    QCOMPARE(Quitados(e->quitados), quitados);
 }
 
 void TestRazonamiento::pasos_data()
@@ -357,6 +397,8 @@ void TestRazonamiento::calificaciones_data()
     QTest::newRow("one solution only a guess reaches")
         << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << Calificacion::Probando;
     QTest::newRow("empty board") << QString(81, '-') << Calificacion::VariasSoluciones;
+    QTest::newRow("two solutions, where a unique rectangle would mislead")
+        << "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << Calificacion::VariasSoluciones;
     QTest::newRow("a digit twice in a row") << "5---5" + QString(76, '-') << Calificacion::SinSolucion;
     QTest::newRow("a cell where nothing fits") << "12345678-" + QString(8, '-') + "9" + QString(63, '-')
                                                << Calificacion::SinSolucion;
@@ -381,6 +423,47 @@ void TestRazonamiento::calificaciones()
             t[i] = d;
         }
     QCOMPARE(cumplen ? Soluciones(t) : 0, esperadas);
+}
+
+// Random minimal puzzles, the hint followed from the givens to the end: every
+// digit it names is the solution's.
+void TestRazonamiento::pistasHastaElFinal()
+{
+    constexpr int Sudokus = 100;
+    Aleatorio azar(20261209);
+    int terminados = 0;
+    for (int k = 0; k < Sudokus; ++k) {
+        const Digitos solucion = SolucionAlAzar(azar);
+        Digitos t = Cavar(solucion, azar);
+        while (std::count(t.begin(), t.end(), 0) > 0) {
+            const std::optional<Paso> p = SiguientePaso(t, 0, true);
+            if (!p) break;
+            QCOMPARE(int(p->digito), int(solucion[p->celda]));
+            t[p->celda] = int8_t(p->digito);
+        }
+        terminados += t == solucion;
+    }
+    QVERIFY2(terminados > Sudokus * 9 / 10, qPrintable(QString::number(terminados)));
+}
+
+// On a board with two solutions the rectangles stay out: the step given is one
+// both solutions share, though a rectangle would have named another digit.
+void TestRazonamiento::dosSoluciones()
+{
+    const QString tablero = "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-";
+    std::array<int, 81> t = Enteros(tablero);
+    QCOMPARE(Soluciones(t), 2);
+    const std::optional<Paso> conUnica = SiguientePaso(DigitosDe(tablero), 0, true);
+    QVERIFY(conUnica);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, false);
+    QVERIFY(p);
+    QVERIFY(p->digito != conUnica->digito || p->celda != conUnica->celda);
+    for (const Eliminacion& e : p->porque) QVERIFY(e.tipo < PrimeraDeUnicidad || e.tipo > UltimaDeUnicidad);
+    for (int d = 1; d <= 9; ++d) {
+        if (d == p->digito || !Cabe(t, p->celda, d)) continue;
+        t[p->celda] = d;
+        QCOMPARE(Soluciones(t, 1), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRazonamiento)
