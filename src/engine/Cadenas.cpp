@@ -31,17 +31,22 @@ const std::array<Conjunto, 81>& VecinasComoConjunto()
     return vecinas;
 }
 
-Conjunto DeGrupo(Grupo g)
+const Conjunto& DeGrupo(Grupo g)
 {
-    Conjunto s;
-    for (int8_t i : Celdas(g)) s.set(static_cast<size_t>(i));
-    return s;
+    static const std::array<Conjunto, 27> grupos = [] {
+        std::array<Conjunto, 27> v{};
+        for (int k = 0; k < 27; ++k)
+            for (int8_t i : GruposDeCasillas()[static_cast<size_t>(k)]) v[static_cast<size_t>(k)].set(static_cast<size_t>(i));
+        return v;
+    }();
+    return grupos[static_cast<size_t>(static_cast<int>(g.tipo) * 9 + g.numero)];
 }
 
-Conjunto ConDigito(const Mascaras& c, int digito)
+// The places of the digit in the group.
+Conjunto LugaresEn(const Mascaras& c, Grupo g, int digito)
 {
     Conjunto s;
-    for (int i = 0; i < 81; ++i)
+    for (int8_t i : Celdas(g))
         if (c[i] & Bit(digito)) s.set(static_cast<size_t>(i));
     return s;
 }
@@ -96,12 +101,10 @@ bool EnlaceFuerte(const Mascaras& c, const Eslabon& a, const Eslabon& b)
             && c[a.celdas[0]] == (Bit(a.digito) | Bit(b.digito));
     const Conjunto sa = CeldasDe(a), sb = CeldasDe(b);
     if ((sa & sb).any()) return false;
-    const Conjunto juntas = sa | sb, lugares = ConDigito(c, a.digito);
+    const Conjunto juntas = sa | sb;
     const int primera = a.celdas[0];
-    for (Grupo g : {FilaDeCelda(primera), ColumnaDeCelda(primera), PanelDeCelda(primera)}) {
-        const Conjunto grupo = DeGrupo(g);
-        if ((juntas & ~grupo).none() && (lugares & grupo) == juntas) return true;
-    }
+    for (Grupo g : {FilaDeCelda(primera), ColumnaDeCelda(primera), PanelDeCelda(primera)})
+        if ((juntas & ~DeGrupo(g)).none() && LugaresEn(c, g, a.digito) == juntas) return true;
     return false;
 }
 
@@ -188,7 +191,7 @@ Grafo Construir(const Mascaras& c, const Opciones& o)
             } else {
                 if ((g.celdas[a] & g.celdas[b]).any()) continue;
                 debil = (g.celdas[b] & ~g.vistas[a]).none();
-                fuerte = o.conjugados && EnlaceFuerte(c, x, y);
+                fuerte = debil && o.conjugados && EnlaceFuerte(c, x, y);   // a group holds both only if they see each other
             }
             if (fuerte) {
                 g.fuertes[a].push_back(static_cast<int16_t>(b));
