@@ -907,10 +907,6 @@
         <translation>the %2 is not in %1</translation>
     </message>
     <message>
-        <source>si %1 fuera el %2</source>
-        <translation>if %1 were %2</translation>
-    </message>
-    <message>
         <source>%1 sería el %2, el único que cabe</source>
         <translation>%1 would be %2, the only digit that fits</translation>
     </message>
@@ -1057,6 +1053,10 @@
     <message>
         <source>Dificultad: necesita una cadena forzada</source>
         <translation>Difficulty: needs a forcing chain</translation>
+    </message>
+    <message>
+        <source>si lo fuera</source>
+        <translation>if it were</translation>
     </message>
 </context>
 <context>

@@ -151,12 +151,13 @@ QString Estado(const Eslabon& n)
         .arg(lugar, digito);
 }
 
-// A forcing chain's link: what the supposition makes of the cell, and why.
+// A forcing chain's link: what the supposition makes of the cell, and why. The
+// supposition itself was just named by what the chain proves.
 QString Consecuencia(const Eslabon& n)
 {
     const QString celda = Celda(n.celdas[0]), digito = QString::number(n.digito);
     switch (n.motivo) {
-    case Motivo::Supuesto: return QCoreApplication::translate("Frases", "si %1 fuera el %2").arg(celda, digito);
+    case Motivo::Supuesto: return QCoreApplication::translate("Frases", "si lo fuera");
     case Motivo::SoloCabe: return QCoreApplication::translate("Frases", "%1 sería el %2, el único que cabe").arg(celda, digito);
     case Motivo::SoloUnLugar:
         return QCoreApplication::translate("Frases", "el %1 iría en %2, su único lugar en %3").arg(digito, celda, NombreGrupo(n.grupo));
