@@ -98,7 +98,7 @@ void BM_MinimosSinAdivinar(benchmark::State& state)
         "sencillos", "en una linea", "en un panel", "pareja", "pareja oculta", "trio", "trio oculto", "ala X",
         "pez espada", "ala XY", "ala XYZ", "rascacielos", "cometa", "cadena X", "coloreado simple",
         "rectangulo unico 1", "rectangulo unico 2", "rectangulo unico 4", "BUG+1", "pares remotos", "ala W",
-        "cadena XY", "cadena alterna", "cadena forzada", "probando", "varias soluciones", "sin solucion",
+        "cadena XY", "ALS-XZ", "cadena alterna", "cadena forzada", "probando", "varias soluciones", "sin solucion",
     };
     static_assert(std::size(nombres) == static_cast<size_t>(Calificacion::SinSolucion) + 1, "a name for every grade");
     for (auto _ : state) {

@@ -1058,6 +1058,50 @@
         <source>si lo fuera</source>
         <translation>if it were</translation>
     </message>
+    <message>
+        <source>Una cadena larga se oye por partes: H otra vez, sin cambiar el tablero, dice los</source>
+        <translation>A long chain is heard in parts: H again, with the board unchanged, says the</translation>
+    </message>
+    <message>
+        <source>eslabones siguientes, y tras el último la pista entera de nuevo; otra tecla la deja.</source>
+        <translation>next links, and after the last the whole hint again; any other key leaves it.</translation>
+    </message>
+    <message>
+        <source>Las técnicas que nombra, de la más sencilla a la más difícil: lo único que cabe en una</source>
+        <translation>The techniques it names, simplest first: the only digit that fits a</translation>
+    </message>
+    <message>
+        <source>casilla, el único lugar de un número, un número encerrado en una línea o un panel,</source>
+        <translation>cell, the only place of a digit, a digit held to a line or a panel,</translation>
+    </message>
+    <message>
+        <source>parejas y tríos (también ocultos), ala X, pez espada, alas XY y XYZ, rascacielos,</source>
+        <translation>pairs and triples (hidden ones too), X-wing, swordfish, XY- and XYZ-wings, skyscraper,</translation>
+    </message>
+    <message>
+        <source>cometa, cadena X, coloreado simple, rectángulo único (tipos 1, 2 y 4) y BUG más uno</source>
+        <translation>two-string kite, X-chain, simple colouring, unique rectangle (types 1, 2 and 4) and BUG+1</translation>
+    </message>
+    <message>
+        <source>en %1 solo caben %2</source>
+        <translation>only %2 fit in %1</translation>
+    </message>
+    <message>
+        <source>dos conjuntos casi bloqueados: %1, y %2; el %3 no puede estar en ambos, así que uno de los dos tiene el %4</source>
+        <translation>two almost locked sets: %1, and %2; the %3 cannot be in both, so one of the two holds the %4</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita dos conjuntos casi bloqueados</source>
+        <translation>Difficulty: needs two almost locked sets</translation>
+    </message>
+    <message>
+        <source>(solo cuando hay una sola solución), pares remotos, ala W, cadena XY, dos conjuntos</source>
+        <translation>(only when there is one solution), remote pairs, W-wing, XY-chain, two almost locked</translation>
+    </message>
+    <message>
+        <source>casi bloqueados, cadena alterna y cadena forzada.</source>
+        <translation>sets (ALS-XZ), alternating chain and forcing chain.</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

@@ -258,12 +258,30 @@ QString Rectangulo(const Eliminacion& e)
         .arg(base, NombreGrupo(e.donde), d, esquinas[2], esquinas[3], otro);
 }
 
+// ALS-XZ: the two sets, the digit they cannot share and the one they hold between them.
+QString CasiBloqueados(const Eliminacion& e)
+{
+    QStringList partes;
+    for (const Eslabon& n : e.cadena) {
+        QStringList celdas;
+        int8_t digitos[9];
+        int cuantos = 0;
+        for (int k = 0; k < n.cuantas; ++k) celdas << Celda(n.celdas[k]);
+        for (int d = 1; d <= 9; ++d)
+            if (n.digitos & (1u << (d - 1))) digitos[cuantos++] = static_cast<int8_t>(d);
+        partes << QCoreApplication::translate("Frases", "en %1 solo caben %2").arg(Enumerar(celdas), LosDigitos(digitos, cuantos));
+    }
+    return QCoreApplication::translate("Frases", "dos conjuntos casi bloqueados: %1, y %2; el %3 no puede estar en ambos, así que uno de los dos tiene el %4")
+        .arg(partes[0], partes[1], QString::number(e.cadena[0].digito), QString::number(e.digito));
+}
+
 // What an elimination rules out, as a clause that follows "porque".
 QString Clausula(const Eliminacion& e)
 {
     if (EsCadena(e.tipo)) return Cadena(e);
     switch (e.tipo) {
     case TipoEliminacion::ColoreadoSimple: return Colores(e);
+    case TipoEliminacion::ConjuntoCasiBloqueado: return CasiBloqueados(e);
     case TipoEliminacion::RectanguloUnico1:
     case TipoEliminacion::RectanguloUnico2:
     case TipoEliminacion::RectanguloUnico4: return Rectangulo(e);
@@ -467,6 +485,7 @@ QString Dificultad(Calificacion calificacion)
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita pares remotos"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala W"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena XY"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita dos conjuntos casi bloqueados"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena alterna"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no se resuelve solo razonando"),
@@ -584,6 +603,14 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "juego nuevo tiene una sola solución y tantos números dados como su nivel."),
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
+        QT_TRANSLATE_NOOP("Frases", "Una cadena larga se oye por partes: H otra vez, sin cambiar el tablero, dice los"),
+        QT_TRANSLATE_NOOP("Frases", "eslabones siguientes, y tras el último la pista entera de nuevo; otra tecla la deja."),
+        QT_TRANSLATE_NOOP("Frases", "Las técnicas que nombra, de la más sencilla a la más difícil: lo único que cabe en una"),
+        QT_TRANSLATE_NOOP("Frases", "casilla, el único lugar de un número, un número encerrado en una línea o un panel,"),
+        QT_TRANSLATE_NOOP("Frases", "parejas y tríos (también ocultos), ala X, pez espada, alas XY y XYZ, rascacielos,"),
+        QT_TRANSLATE_NOOP("Frases", "cometa, cadena X, coloreado simple, rectángulo único (tipos 1, 2 y 4) y BUG más uno"),
+        QT_TRANSLATE_NOOP("Frases", "(solo cuando hay una sola solución), pares remotos, ala W, cadena XY, dos conjuntos"),
+        QT_TRANSLATE_NOOP("Frases", "casi bloqueados, cadena alterna y cadena forzada."),
         QT_TRANSLATE_NOOP("Frases", "  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para"),
         QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar."),
         QT_TRANSLATE_NOOP("Frases", "  I: juega el sudoku copiado en el portapapeles en lugar del juego actual: 81 casillas,"),

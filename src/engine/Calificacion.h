@@ -30,6 +30,7 @@ enum class Calificacion : uint8_t {
     ParesRemotos,
     AlaW,
     CadenaXY,
+    ConjuntoCasiBloqueado,
     CadenaAlterna,
     CadenaForzada,
     Probando,           // one solution, but reasoning stops short of it: a guess is needed

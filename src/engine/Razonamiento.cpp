@@ -184,6 +184,7 @@ bool Consecuencias(const Mascaras& c, const Eliminacion& e, std::vector<Candidat
     case TipoEliminacion::RectanguloUnico2:
     case TipoEliminacion::RectanguloUnico4: return ConsecuenciasRectangulo(c, e, quitados);
     case TipoEliminacion::BugMasUno: return ConsecuenciasBug(c, e, quitados);
+    case TipoEliminacion::ConjuntoCasiBloqueado: return ConsecuenciasCasiBloqueados(c, e, quitados);
     case TipoEliminacion::CadenaForzada: return ConsecuenciasForzada(c, e, quitados);
     }
     return false;
@@ -214,6 +215,7 @@ std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica)
         BuscarParesRemotos,
         BuscarAlaW,
         BuscarCadenaXY,
+        BuscarCasiBloqueados,
         BuscarCadenaAlterna,
         BuscarCadenaForzada,
     };

@@ -45,6 +45,7 @@ enum class TipoEliminacion : uint8_t {
     ParesRemotos,  // cells of the same two digits, each seeing the next: they alternate
     AlaW,          // two cells of the same two digits joined by the only two places of one of them
     CadenaXY,      // cells of two digits, each making the next one's digit
+    ConjuntoCasiBloqueado,  // two sets of n cells and n + 1 digits that cannot both hold a digit they share
     CadenaAlterna, // a chain of any links, places of a digit in a line within a panel as one
     CadenaForzada, // a digit that leads, one single after another, to a cell or group left empty
 };
@@ -77,7 +78,8 @@ struct Eslabon {
     int8_t digito = 0;
     bool es = true;
     Motivo motivo = Motivo::Supuesto;   // forcing chains
-    Grupo grupo;                        // SoloUnLugar, SinLugar
+    Grupo grupo;                        // SoloUnLugar, SinLugar; ALS-XZ, the set's group
+    uint16_t digitos = 0;               // ALS-XZ: the set's digits, bit d-1 for d
     bool operator==(const Eslabon&) const = default;
 };
 
@@ -104,6 +106,7 @@ struct Eliminacion {
     // next is) and weak (if one is, the next is not). Colouring: its links two by two,
     // es telling the colour. The rectangles: the four corners. Forcing chains: the
     // digit supposed, then each single it forces, then the cell or group left empty.
+    // ALS-XZ: the two sets, each with its group and the digit they cannot share.
     std::vector<Eslabon> cadena;
     // What it rules out on the board it was found on.
     std::vector<Candidato> quitados;

@@ -102,6 +102,10 @@ std::optional<Eliminacion> BuscarBug(const Mascaras& c);
 bool ConsecuenciasRectangulo(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 bool ConsecuenciasBug(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 
+// CasiBloqueados.cpp: ALS-XZ.
+std::optional<Eliminacion> BuscarCasiBloqueados(const Mascaras& c);
+bool ConsecuenciasCasiBloqueados(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
 // Forzadas.cpp: a digit supposed that leads by singles to a contradiction.
 std::optional<Eliminacion> BuscarCadenaForzada(const Mascaras& c);
 bool ConsecuenciasForzada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);

@@ -15,7 +15,8 @@ namespace {
 const char* const nombresTipo[] = {"EnUnaLinea", "EnUnPanel", "Pareja", "ParejaOculta", "Trio", "TrioOculto",
                                    "AlaX", "PezEspada", "AlaXY", "AlaXYZ", "Rascacielos", "Cometa", "CadenaX",
                                    "ColoreadoSimple", "RectanguloUnico1", "RectanguloUnico2", "RectanguloUnico4",
-                                   "BugMasUno", "ParesRemotos", "AlaW", "CadenaXY", "CadenaAlterna", "CadenaForzada"};
+                                   "BugMasUno", "ParesRemotos", "AlaW", "CadenaXY", "ConjuntoCasiBloqueado", "CadenaAlterna",
+                                   "CadenaForzada"};
 static_assert(std::size(nombresTipo) == TiposDeEliminacion);
 const char* const nombresGrupo[] = {"fila", "columna", "panel"};
 
@@ -60,6 +61,10 @@ QString Describir(const Eliminacion& e)
         if (e.tipo >= TipoEliminacion::RectanguloUnico1 && e.tipo <= TipoEliminacion::RectanguloUnico4)
             p.prepend(QString("%1%2").arg(e.digitos[0]).arg(e.digitos[1]));
         if (e.tipo == TipoEliminacion::RectanguloUnico4) p << EnGrupo(e.donde);
+        if (e.tipo == TipoEliminacion::ConjuntoCasiBloqueado) {
+            p.clear();
+            for (const Eslabon& n : e.cadena) p << Nodo(n);
+        }
         return QString("%1 %2: %3").arg(tipo).arg(e.digito).arg(p.join(' '));
     }
     switch (e.tipo) {
@@ -214,6 +219,10 @@ void TestRazonamiento::tecnicas_data()
         << "CadenaXY 1: -f1c1:1 +f1c1:2 -f1c6:2 +f1c6:3 -f6c6:3 +f6c6:4 -f6c2:4 +f6c2:1"
         << "f1c2:1 f2c2:1 f3c2:1 f4c1:1 f5c1:1 f6c1:1";
     QTest::newRow("no XY-chain: a cell of three") << "f1c1=12; f1c6=23; f6c6=345; f6c2=41" << "sin CadenaXY" << "";
+    QTest::newRow("almost locked sets") << "f1c1=12; f1c2=234; f1c3=234; f5c1=13"
+        << "ConjuntoCasiBloqueado 3: +f1c2/f1c3:2 +f1c1/f5c1:2" << "f2c1:3 f3c1:3";
+    QTest::newRow("no almost locked sets: the 1 not restricted") << "f1c1=12; f1c2=1234; f1c3=234; f5c1=13"
+        << "sin ConjuntoCasiBloqueado" << "";
     QTest::newRow("alternating chain, a grouped node") << "4 f1=c1c8c9; 4 c1=f1f6; 4 f6=c1c7"
         << "CadenaAlterna 4: -f6c7:4 +f6c1:4 -f1c1:4 +f1c8/f1c9:4" << "f2c7:4 f3c7:4";
     QTest::newRow("no alternating chain: the group broken") << "4 f1=c1c5c9; 4 c1=f1f6; 4 f6=c1c7" << "sin CadenaAlterna" << "";
@@ -330,8 +339,11 @@ void TestRazonamiento::pasos_data()
     QTest::newRow("XY-chain") << "269534178738612945154-8-263-----18--3----8---58--7---1----95-829--84-5168-512639-" << 64 << 2
         << "CadenaXY 2: -f6c3:2 +f6c3:6 -f6c7:6 +f6c7:4 -f7c7:4 +f7c7:7 -f7c4:7 +f7c4:3 -f8c6:3 +f8c6:7 -f8c2:7 +f8c2:2"
         << "f4c2:2 f5c2:2 f8c3:2";
+    QTest::newRow("almost locked sets") << "-3-2-8--95--3--6---1-4--2-----6---9----89756-6-91-58--8-------5----8-7-------2986" << 2 << 6
+        << "ConjuntoCasiBloqueado 6: +f1c1/f1c3:7 +f3c1/f3c6:7" << "f1c5:6 f3c3:6";
     QTest::newRow("alternating chain") << "-6--2-359-9-6-572452---9168--129-68-2-9861--78-6--4912--2-----1-15-42896------2--" << 9 << 1
-        << "CadenaAlterna 1: -f2c1:1 +f2c1:3 -f2c3/f3c3:3 +f9c3:3 -f9c9:3 +f4c9:3 -f4c6:3 +f7c6/f9c6:3 -f8c4:3 +f8c1:3"
+        << "EnUnaLinea 8: panel 1 / columna 3 | "
+           "CadenaAlterna 1: -f2c1:1 +f2c1:3 -f2c3/f3c3:3 +f9c3:3 -f9c9:3 +f4c9:3 -f4c6:3 +f7c6/f9c6:3 -f8c4:3 +f8c1:3"
         << "f2c1:3";
     QTest::newRow("forcing chain") << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << 8 << 8
         << "CadenaForzada 9: f1c9=9? f3c9=2 f2c2=9 columna 2 f2c3=2 fila 2 2 sin fila 9"
