@@ -90,7 +90,9 @@ double Percentil99(std::vector<double> ms)
 
 // 1,000 random minimal puzzles, the hardest there are for their givens: how many the
 // reasoning finishes without a guess, how many need each rung (a table on stderr),
-// and the 99th percentile of the grade and of the first hint from the givens.
+// and the 99th percentile of the grade, of the first hint from the givens and of
+// every hint on the way to the end, in processor time; and that no hint on the way
+// names a digit other than the solution's.
 void BM_MinimosSinAdivinar(benchmark::State& state)
 {
     constexpr int Sudokus = 1000;
@@ -104,16 +106,27 @@ void BM_MinimosSinAdivinar(benchmark::State& state)
     for (auto _ : state) {
         Aleatorio azar(12345);
         CuentaGrados cuenta{};
-        std::vector<double> calificar, pista;
+        std::vector<double> calificar, pista, camino;
+        int erroneas = 0;
         for (int k = 0; k < Sudokus; ++k) {
-            const Digitos dados = SudokuMinimo(azar);
-            auto antes = std::chrono::steady_clock::now();
+            const Digitos solucion = SolucionAlAzar(azar);
+            const Digitos dados = Cavar(solucion, azar);   // as SudokuMinimo, keeping the solution
+            double antes = ProcesadorMs();
             const Calificacion c = Calificar(dados);
-            calificar.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - antes).count());
-            antes = std::chrono::steady_clock::now();
+            calificar.push_back(ProcesadorMs() - antes);
+            antes = ProcesadorMs();
             benchmark::DoNotOptimize(SiguientePaso(dados, 0, true));
-            pista.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - antes).count());
+            pista.push_back(ProcesadorMs() - antes);
             ++cuenta[static_cast<size_t>(c)];
+            // The hints followed to the end, each timed: never a digit but the solution's.
+            for (Digitos t = dados; std::count(t.begin(), t.end(), 0) > 0;) {
+                antes = ProcesadorMs();
+                const std::optional<Paso> p = SiguientePaso(t, 0, true);
+                camino.push_back(ProcesadorMs() - antes);
+                if (!p) break;
+                erroneas += p->digito != solucion[p->celda];
+                t[p->celda] = static_cast<int8_t>(solucion[p->celda]);
+            }
         }
         const int sinAdivinar = Suma(cuenta, Calificacion::Sencillos, Calificacion::CadenaForzada);
         state.counters["sin_adivinar_pct"] = 100.0 * sinAdivinar / Sudokus;
@@ -121,6 +134,9 @@ void BM_MinimosSinAdivinar(benchmark::State& state)
         state.counters["pista_p99_ms"] = Percentil99(pista);
         state.counters["calificar_peor_ms"] = *std::max_element(calificar.begin(), calificar.end());
         state.counters["pista_peor_ms"] = *std::max_element(pista.begin(), pista.end());
+        state.counters["pista_en_el_camino_p99_ms"] = Percentil99(camino);
+        state.counters["pista_en_el_camino_peor_ms"] = *std::max_element(camino.begin(), camino.end());
+        state.counters["pistas_erroneas"] = erroneas;
         std::fprintf(stderr, "%d minimal puzzles, by the hardest rung they need:\n", Sudokus);
         for (size_t k = 0; k < cuenta.size(); ++k) std::fprintf(stderr, "  %-20s %5d\n", nombres[k], cuenta[k]);
     }
