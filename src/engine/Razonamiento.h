@@ -72,6 +72,7 @@ enum class Motivo : uint8_t {
 
 // One node of a chain: a digit in one cell, or in the 2 or 3 cells of a line within
 // a panel (the digit is in one of them); the chain makes it the digit or not.
+// ALS-XZ: one of its sets, up to three cells of a group.
 struct Eslabon {
     std::array<int8_t, 3> celdas{};
     int8_t cuantas = 1;
@@ -85,19 +86,24 @@ struct Eslabon {
 
 struct Eliminacion {
     TipoEliminacion tipo = TipoEliminacion::EnUnaLinea;
-    // The panel (EnUnaLinea), the line (EnUnPanel), the group of a pair or triple.
+    // The panel (EnUnaLinea), the line (EnUnPanel), the group of a pair or triple;
+    // unique rectangle type 4: the group where the digit is held to two corners.
     Grupo donde;
     // The line (EnUnaLinea) or the panel (EnUnPanel) the digit is held to.
     Grupo hacia;
-    // The digit held (EnUnaLinea, EnUnPanel, the fish); the wings: the digit ruled out.
+    // The digit held (EnUnaLinea, EnUnPanel, the fish); the wings and ALS-XZ: the
+    // digit ruled out; the chains and colouring: the first node's; forcing chains:
+    // the digit supposed; unique rectangles: type 2's extra digit, type 4's held
+    // digit; BUG+1: the digit its cell takes.
     int8_t digito = 0;
     // How many cells and digits (pairs, triples) or lines (fish) it joins: 2 or 3.
     int8_t cuantos = 0;
     // Pairs and triples: their cells in the group's order. Wings: the cell the
-    // digits come from, then the two cells it makes the digit.
+    // digits come from, then the two cells it makes the digit. BUG+1: its cell.
     std::array<int8_t, 3> celdas{};
     // Pairs and triples: their digits, ascending. Wings: the digits of the first
-    // cell that make the second and the third cell the ruled-out digit.
+    // cell that make the second and the third cell the ruled-out digit. Unique
+    // rectangles: the two digits the corners could swap.
     std::array<int8_t, 3> digitos{};
     // The fish: the lines where the digit is held, then the lines it is held to.
     std::array<Grupo, 3> lineas{};
