@@ -7,40 +7,17 @@
 // what both ends rule out is ruled out.
 #include "Tecnicas.h"
 #include <algorithm>
-#include <bitset>
 
 namespace tecnicas {
 
 namespace {
 
-using Conjunto = std::bitset<81>;
+using Conjunto = ConjuntoDeCeldas;
 
 // Longer chains are hard to follow by ear, and slow to search.
 constexpr int NodosMaximos = 12;
 // The shortest chain worth its name: two strong links.
 constexpr int NodosMinimos = 4;
-
-const std::array<Conjunto, 81>& VecinasComoConjunto()
-{
-    static const std::array<Conjunto, 81> vecinas = [] {
-        std::array<Conjunto, 81> v{};
-        for (int i = 0; i < 81; ++i)
-            for (int8_t j : Vecinas()[i]) v[i].set(static_cast<size_t>(j));
-        return v;
-    }();
-    return vecinas;
-}
-
-const Conjunto& DeGrupo(Grupo g)
-{
-    static const std::array<Conjunto, 27> grupos = [] {
-        std::array<Conjunto, 27> v{};
-        for (int k = 0; k < 27; ++k)
-            for (int8_t i : GruposDeCasillas()[static_cast<size_t>(k)]) v[static_cast<size_t>(k)].set(static_cast<size_t>(i));
-        return v;
-    }();
-    return grupos[static_cast<size_t>(static_cast<int>(g.tipo) * 9 + g.numero)];
-}
 
 // The places of the digit in the group.
 Conjunto LugaresEn(const Mascaras& c, Grupo g, int digito)
@@ -93,6 +70,28 @@ bool BienFormado(const Mascaras& c, const Eslabon& n)
 }
 
 } // namespace
+
+const std::array<Conjunto, 81>& VecinasComoConjunto()
+{
+    static const std::array<Conjunto, 81> vecinas = [] {
+        std::array<Conjunto, 81> v{};
+        for (int i = 0; i < 81; ++i)
+            for (int8_t j : Vecinas()[i]) v[i].set(static_cast<size_t>(j));
+        return v;
+    }();
+    return vecinas;
+}
+
+const Conjunto& DeGrupo(Grupo g)
+{
+    static const std::array<Conjunto, 27> grupos = [] {
+        std::array<Conjunto, 27> v{};
+        for (int k = 0; k < 27; ++k)
+            for (int8_t i : GruposDeCasillas()[static_cast<size_t>(k)]) v[static_cast<size_t>(k)].set(static_cast<size_t>(i));
+        return v;
+    }();
+    return grupos[static_cast<size_t>(static_cast<int>(g.tipo) * 9 + g.numero)];
+}
 
 bool EnlaceFuerte(const Mascaras& c, const Eslabon& a, const Eslabon& b)
 {

@@ -81,27 +81,54 @@ std::vector<Eslabon> Conjuntos(const Mascaras& c)
     return v;
 }
 
+// A set with, for each digit, its cells holding it and the cells that see all of those.
+struct Hallado {
+    Eslabon n;
+    ConjuntoDeCeldas propias;
+    std::array<ConjuntoDeCeldas, 9> conDigito, vistas;
+};
+
+Hallado Preparar(const Mascaras& c, const Eslabon& n)
+{
+    Hallado h{n, {}, {}, {}};
+    for (auto& v : h.vistas) v.set();
+    for (int k = 0; k < n.cuantas; ++k) {
+        const int i = n.celdas[static_cast<size_t>(k)];
+        h.propias.set(static_cast<size_t>(i));
+        for (uint16_t m = c[i]; m; m &= m - 1) {
+            const auto d = static_cast<size_t>(std::countr_zero(m));
+            h.conDigito[d].set(static_cast<size_t>(i));
+            h.vistas[d] &= VecinasComoConjunto()[static_cast<size_t>(i)];
+        }
+    }
+    return h;
+}
+
 } // namespace
 
 std::optional<Eliminacion> BuscarCasiBloqueados(const Mascaras& c)
 {
-    const std::vector<Eslabon> conjuntos = Conjuntos(c);
+    std::vector<Hallado> conjuntos;
+    for (const Eslabon& n : Conjuntos(c)) conjuntos.push_back(Preparar(c, n));
+    std::array<ConjuntoDeCeldas, 9> conDigito{};
+    for (int i = 0; i < 81; ++i)
+        for (uint16_t m = c[i]; m; m &= m - 1) conDigito[static_cast<size_t>(std::countr_zero(m))].set(static_cast<size_t>(i));
     for (size_t i = 0; i < conjuntos.size(); ++i)
         for (size_t j = i + 1; j < conjuntos.size(); ++j) {
-            const Eslabon &a = conjuntos[i], &b = conjuntos[j];
-            bool juntos = false;
-            for (int k = 0; k < a.cuantas; ++k) juntos = juntos || EsDe(b, a.celdas[k]);
-            const auto comunes = static_cast<uint16_t>(DigitosDe(c, a) & DigitosDe(c, b));
-            if (juntos || std::popcount(comunes) < 2) continue;
+            const Hallado &a = conjuntos[i], &b = conjuntos[j];
+            const auto comunes = static_cast<uint16_t>(a.n.digitos & b.n.digitos);
+            if ((a.propias & b.propias).any() || std::popcount(comunes) < 2) continue;
             for (uint16_t xs = comunes; xs; xs &= xs - 1) {
-                const int x = DigitoDeBit(static_cast<uint16_t>(xs & -xs));
-                if (!SeVenEn(c, a, b, x)) continue;
-                for (uint16_t zs = static_cast<uint16_t>(comunes & ~Bit(x)); zs; zs &= zs - 1) {
+                const auto x = static_cast<size_t>(std::countr_zero(xs));
+                if ((b.conDigito[x] & ~a.vistas[x]).any()) continue;   // not every x of b sees every x of a
+                for (uint16_t zs = static_cast<uint16_t>(comunes & ~(1u << x)); zs; zs &= zs - 1) {
+                    const auto z = static_cast<size_t>(std::countr_zero(zs));
+                    if ((a.vistas[z] & b.vistas[z] & conDigito[z] & ~a.propias & ~b.propias).none()) continue;
                     Eliminacion e;
                     e.tipo = TipoEliminacion::ConjuntoCasiBloqueado;
-                    e.digito = DigitoDeBit(static_cast<uint16_t>(zs & -zs));
-                    e.cadena = {a, b};
-                    for (Eslabon& n : e.cadena) n.digito = static_cast<int8_t>(x);
+                    e.digito = static_cast<int8_t>(z + 1);
+                    e.cadena = {a.n, b.n};
+                    for (Eslabon& n : e.cadena) n.digito = static_cast<int8_t>(x + 1);
                     if (auto hallada = SiQuita(c, std::move(e))) return hallada;
                 }
             }

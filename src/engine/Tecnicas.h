@@ -4,9 +4,16 @@
 // functions, one that finds its first instance taking something away and one that
 // says what an instance rules out (false when its premise fails on the candidates).
 #include <bit>
+#include <bitset>
 #include "Razonamiento.h"
 
 namespace tecnicas {
+
+// A set of cells, bit i for cell i.
+using ConjuntoDeCeldas = std::bitset<81>;
+// Cadenas.cpp: each cell's 20 neighbours, and each group's cells, as sets.
+const std::array<ConjuntoDeCeldas, 81>& VecinasComoConjunto();
+const ConjuntoDeCeldas& DeGrupo(Grupo g);
 
 inline uint16_t Bit(int digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
 inline int8_t DigitoDeBit(uint16_t bit) { return static_cast<int8_t>(std::countr_zero(bit) + 1); }
