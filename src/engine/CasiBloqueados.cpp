@@ -41,7 +41,7 @@ bool SeVenEn(const Mascaras& c, const Eslabon& a, const Eslabon& b, int digito)
 // than their count.
 bool EsCasiBloqueado(const Mascaras& c, const Eslabon& n)
 {
-    if (n.cuantas < 1 || n.cuantas > CeldasMaximas) return false;
+    if (n.cuantas < 1 || n.cuantas > CeldasMaximas || !EsGrupo(n.grupo)) return false;
     for (int k = 0; k < n.cuantas; ++k) {
         if (n.celdas[k] < 0 || n.celdas[k] > 80 || c[n.celdas[k]] == 0 || !Contiene(n.grupo, n.celdas[k])) return false;
         for (int j = 0; j < k; ++j)

@@ -189,7 +189,7 @@ bool ConsecuenciasForzada(const Mascaras& c, const Eliminacion& e, std::vector<C
     for (size_t k = 0; k < n.size(); ++k) {
         const Eslabon& x = n[k];
         const int i = x.celdas[0];
-        if (i < 0 || i > 80 || x.digito < 0 || x.digito > 9) return false;
+        if (i < 0 || i > 80 || x.digito < 0 || x.digito > 9 || !EsGrupo(x.grupo)) return false;
         const bool ultimo = k + 1 == n.size();
         switch (x.motivo) {
         case Motivo::Supuesto:

@@ -32,6 +32,8 @@ inline bool Contiene(Grupo g, int i)
     }
     return false;
 }
+// A group an instance names: a row, column or panel numbered 0..8.
+inline bool EsGrupo(Grupo g) { return static_cast<int>(g.tipo) <= static_cast<int>(TipoGrupo::Panel) && g.numero >= 0 && g.numero <= 8; }
 // Two different cells that share a row, a column or a panel.
 inline bool SeVen(int a, int b)
 {

@@ -119,7 +119,7 @@ bool ConsecuenciasRectangulo(const Mascaras& c, const Eliminacion& e, std::vecto
         return true;
     }
     case TipoEliminacion::RectanguloUnico4: {
-        if (e.digito < 1 || e.digito > 9 || !(par & Bit(e.digito))) return false;
+        if (e.digito < 1 || e.digito > 9 || !(par & Bit(e.digito)) || !EsGrupo(e.donde)) return false;
         for (int8_t i : Celdas(e.donde))
             if ((c[i] & Bit(e.digito)) && i != v[2] && i != v[3]) return false;
         if (!Contiene(e.donde, v[2]) || !Contiene(e.donde, v[3])) return false;
