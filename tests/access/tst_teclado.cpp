@@ -529,6 +529,11 @@ void TestTeclado::saltos_data()
         << 0 << Teclas({Qt::Key_H}) << 72 << 1
         << "En la fila 9, el 5 solo puede ir en la columna 1, porque la fila 7, columna 7 es el 3, el 4 o el 5; "
            "si es el 3, la fila 7, columna 8 es el 5, y si es el 4, la fila 6, columna 7 es el 5";
+    QTest::newRow("H: skyscraper") << "269534178738612945154-8-263-----18--3----8---58--7---1----95-829--84-51-8-512639-"
+        << 0 << Teclas({Qt::Key_H}) << 71 << 1
+        << "En la columna 9, el 6 solo puede ir en la fila 8, porque un rascacielos del 6: el 6 está en la fila 6, columna 7 "
+           "o en la fila 8, columna 9, pues si la fila 6, columna 7 no es el 6, entonces la fila 6, columna 3 es el 6, "
+           "entonces la fila 8, columna 3 no es el 6, entonces la fila 8, columna 9 es el 6";
     // A chain is heard four links at a time: H again on the same board says the next,
     // past the last the whole hint again; any other key starts it afresh.
     const QString forzada = "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-";
