@@ -157,6 +157,8 @@ private slots:
     void ensombrecidas();
     void calificaciones_data();
     void calificaciones();
+    void premisasRotas_data();
+    void premisasRotas();
     void pistasHastaElFinal();
     void dosSoluciones();
 };
@@ -435,6 +437,36 @@ void TestRazonamiento::calificaciones()
             t[i] = d;
         }
     QCOMPARE(cumplen ? Soluciones(t) : 0, esperadas);
+}
+
+// BUG+1 and the forcing chain, found on real boards, no longer hold once one
+// premise is broken: a second cell of three digits, the supposed digit gone.
+void TestRazonamiento::premisasRotas_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("celda");    // where the candidates change
+    QTest::addColumn<bool>("anadir");  // a digit the cell lacks added, or the step's own digit taken away
+
+    QTest::newRow("BUG+1: another cell of three digits")
+        << "329468175671532-8-485791362-9-687-13-3-12569--16349-27-43876-5--6-953-4-958214736" << 15 << true;
+    QTest::newRow("forcing chain: the supposed digit gone")
+        << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << 8 << false;
+}
+
+void TestRazonamiento::premisasRotas()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, celda);
+    QFETCH(bool, anadir);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, true);
+    QVERIFY(p && p->porque.size() == 1);
+    const Eliminacion& e = p->porque.front();
+    Mascaras c = MascarasDe(DigitosDe(tablero));
+    std::vector<Candidato> quitados;
+    QVERIFY(Consecuencias(c, e, quitados));
+    if (anadir) c[celda] |= uint16_t(c[celda] + 1) & uint16_t(~c[celda]);   // the lowest digit it lacks
+    else c[celda] &= uint16_t(~(1u << (e.digito - 1)));
+    QVERIFY(!Consecuencias(c, e, quitados));
 }
 
 // Random minimal puzzles, the hint followed from the givens to the end: every
