@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hint's techniques run to the end: every single placed as soon as it shows,
 // and only when none is left the simplest elimination that takes something away.
-// Every technique stays true on fewer candidates, so the eliminations reached do
-// not depend on the order, and the hardest one used is the one the puzzle needs.
+// What a technique rules out stays ruled out whatever is taken away later, so the
+// simplest technique is always tried first and the hardest one used is the one
+// the puzzle needs. The rectangles and BUG+1 rule out only with one solution, so
+// the solutions are counted first.
 #include "Calificacion.h"
 #include "Tecnicas.h"
 
