@@ -1102,6 +1102,10 @@
         <source>casi bloqueados, cadena alterna y cadena forzada.</source>
         <translation>sets (ALS-XZ), alternating chain and forcing chain.</translation>
     </message>
+    <message>
+        <source>%1; pero %2 y %3 se ven, y no pueden ser los dos el %4</source>
+        <translation>%1; but %2 and %3 see each other, and cannot both be %4</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

@@ -226,17 +226,29 @@ QString Cadena(const Eliminacion& e)
     return texto;
 }
 
+// Colouring: the two colours, and for a wrap the two cells of one colour that see
+// each other, which rule that colour out.
 QString Colores(const Eliminacion& e)
 {
     QStringList unos, otros;
+    std::vector<int> celdas[2];
     std::array<bool, 81> dicha{};
     for (const Eslabon& n : e.cadena) {
         if (dicha[static_cast<size_t>(n.celdas[0])]) continue;
         dicha[static_cast<size_t>(n.celdas[0])] = true;
         (n.es ? unos : otros) << Celda(n.celdas[0]);
+        celdas[n.es ? 0 : 1].push_back(n.celdas[0]);
     }
-    return QCoreApplication::translate("Frases", "un coloreado del %1: el %1 va en %2, o en %3")
-        .arg(QString::number(e.digito), Enumerar(unos), Enumerar(otros));
+    const QString texto = QCoreApplication::translate("Frases", "un coloreado del %1: el %1 va en %2, o en %3")
+                              .arg(QString::number(e.digito), Enumerar(unos), Enumerar(otros));
+    auto seVen = [](int a, int b) { return a / 9 == b / 9 || a % 9 == b % 9 || PanelDe(static_cast<int16_t>(a)) == PanelDe(static_cast<int16_t>(b)); };
+    for (const auto& color : celdas)
+        for (size_t a = 0; a < color.size(); ++a)
+            for (size_t b = a + 1; b < color.size(); ++b)
+                if (seVen(color[a], color[b]))
+                    return QCoreApplication::translate("Frases", "%1; pero %2 y %3 se ven, y no pueden ser los dos el %4")
+                        .arg(texto, Celda(color[a]), Celda(color[b]), QString::number(e.digito));
+    return texto;
 }
 
 QString Rectangulo(const Eliminacion& e)
