@@ -7,11 +7,13 @@
 #include "Comprobador.h"
 #include "Generador.h"
 #include "Historial.h"
+#include "Minimos.h"
 #include "Notas.h"
 #include "Partida.h"
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -71,9 +73,80 @@ void BM_NuevaPartidaUnica(benchmark::State& state)
 }
 BENCHMARK(BM_NuevaPartidaUnica)->Arg(0)->Arg(7)->Arg(14)->Iterations(2000);
 
+// Of the grades in [desde, hasta], how many the count holds.
+using CuentaGrados = std::array<int, static_cast<int>(Calificacion::SinSolucion) + 1>;
+int Suma(const CuentaGrados& cuenta, Calificacion desde, Calificacion hasta)
+{
+    int n = 0;
+    for (int k = static_cast<int>(desde); k <= static_cast<int>(hasta); ++k) n += cuenta[static_cast<size_t>(k)];
+    return n;
+}
+
+double Percentil99(std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() * 99 / 100];
+}
+
+// 1,000 random minimal puzzles, the hardest there are for their givens: how many the
+// reasoning finishes without a guess, how many need each rung (a table on stderr),
+// and the 99th percentile of the grade, of the first hint from the givens and of
+// every hint on the way to the end, in processor time; and that no hint on the way
+// names a digit other than the solution's.
+void BM_MinimosSinAdivinar(benchmark::State& state)
+{
+    constexpr int Sudokus = 1000;
+    static const char* const nombres[] = {
+        "sencillos", "en una linea", "en un panel", "pareja", "pareja oculta", "trio", "trio oculto", "ala X",
+        "pez espada", "ala XY", "ala XYZ", "rascacielos", "cometa", "cadena X", "coloreado simple",
+        "rectangulo unico 1", "rectangulo unico 2", "rectangulo unico 4", "BUG+1", "pares remotos", "ala W",
+        "cadena XY", "ALS-XZ", "cadena alterna", "cadena forzada", "probando", "varias soluciones", "sin solucion",
+    };
+    static_assert(std::size(nombres) == static_cast<size_t>(Calificacion::SinSolucion) + 1, "a name for every grade");
+    for (auto _ : state) {
+        Aleatorio azar(12345);
+        CuentaGrados cuenta{};
+        std::vector<double> calificar, pista, camino;
+        int erroneas = 0;
+        for (int k = 0; k < Sudokus; ++k) {
+            const Digitos solucion = SolucionAlAzar(azar);
+            const Digitos dados = Cavar(solucion, azar);   // as SudokuMinimo, keeping the solution
+            double antes = ProcesadorMs();
+            const Calificacion c = Calificar(dados);
+            calificar.push_back(ProcesadorMs() - antes);
+            antes = ProcesadorMs();
+            benchmark::DoNotOptimize(SiguientePaso(dados, 0, true));
+            pista.push_back(ProcesadorMs() - antes);
+            ++cuenta[static_cast<size_t>(c)];
+            // The hints followed to the end, each timed: never a digit but the solution's.
+            for (Digitos t = dados; std::count(t.begin(), t.end(), 0) > 0;) {
+                antes = ProcesadorMs();
+                const std::optional<Paso> p = SiguientePaso(t, 0, true);
+                camino.push_back(ProcesadorMs() - antes);
+                if (!p) break;
+                erroneas += p->digito != solucion[p->celda];
+                t[p->celda] = static_cast<int8_t>(solucion[p->celda]);
+            }
+        }
+        const int sinAdivinar = Suma(cuenta, Calificacion::Sencillos, Calificacion::CadenaForzada);
+        state.counters["sin_adivinar_pct"] = 100.0 * sinAdivinar / Sudokus;
+        state.counters["calificar_p99_ms"] = Percentil99(calificar);
+        state.counters["pista_p99_ms"] = Percentil99(pista);
+        state.counters["calificar_peor_ms"] = *std::max_element(calificar.begin(), calificar.end());
+        state.counters["pista_peor_ms"] = *std::max_element(pista.begin(), pista.end());
+        state.counters["pista_en_el_camino_p99_ms"] = Percentil99(camino);
+        state.counters["pista_en_el_camino_peor_ms"] = *std::max_element(camino.begin(), camino.end());
+        state.counters["pistas_erroneas"] = erroneas;
+        std::fprintf(stderr, "%d minimal puzzles, by the hardest rung they need:\n", Sudokus);
+        for (size_t k = 0; k < cuenta.size(); ++k) std::fprintf(stderr, "  %-20s %5d\n", nombres[k], cuenta[k]);
+    }
+}
+BENCHMARK(BM_MinimosSinAdivinar)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // How hard one-solution deals are: of 200 deals, how many need only singles, a digit
 // held to a line or a panel, pairs and triples, fish (X-Wing, Swordfish), wings
-// (XY, XYZ), or a guess. Levels 15, 8 and 1 of the menu.
+// (XY, XYZ), the simple chains (skyscraper to colouring), uniqueness, the longer
+// chains, a forcing chain, or a guess. Levels 15, 8 and 1 of the menu.
 void BM_DificultadUnica(benchmark::State& state)
 {
     EstadoJuego e;
@@ -81,23 +154,23 @@ void BM_DificultadUnica(benchmark::State& state)
     e.SolucionUnica = true;
     CasillasPlano casillas;
     Aleatorio azar(12345);
-    std::array<int, static_cast<int>(Calificacion::SinSolucion) + 1> cuenta{};
+    CuentaGrados cuenta{};
     for (auto _ : state) {
         NuevaPartida(e, casillas, azar);
         const Calificacion c = Calificar(DadosDe(e));
         benchmark::DoNotOptimize(c);
         ++cuenta[static_cast<size_t>(c)];
     }
-    auto suma = [&](Calificacion desde, Calificacion hasta) {
-        int n = 0;
-        for (int k = static_cast<int>(desde); k <= static_cast<int>(hasta); ++k) n += cuenta[static_cast<size_t>(k)];
-        return n;
-    };
+    auto suma = [&](Calificacion desde, Calificacion hasta) { return Suma(cuenta, desde, hasta); };
     state.counters["sencillos"] = suma(Calificacion::Sencillos, Calificacion::Sencillos);
     state.counters["encierros"] = suma(Calificacion::EnUnaLinea, Calificacion::EnUnPanel);
     state.counters["parejas_trios"] = suma(Calificacion::Pareja, Calificacion::TrioOculto);
     state.counters["peces"] = suma(Calificacion::AlaX, Calificacion::PezEspada);
     state.counters["alas"] = suma(Calificacion::AlaXY, Calificacion::AlaXYZ);
+    state.counters["cadenas_simples"] = suma(Calificacion::Rascacielos, Calificacion::ColoreadoSimple);
+    state.counters["unicidad"] = suma(Calificacion::RectanguloUnico1, Calificacion::BugMasUno);
+    state.counters["cadenas"] = suma(Calificacion::ParesRemotos, Calificacion::CadenaAlterna);
+    state.counters["forzadas"] = suma(Calificacion::CadenaForzada, Calificacion::CadenaForzada);
     state.counters["adivinar"] = suma(Calificacion::Probando, Calificacion::SinSolucion);
 }
 BENCHMARK(BM_DificultadUnica)->Arg(14)->Arg(7)->Arg(0)->Iterations(200);

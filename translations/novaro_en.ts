@@ -871,6 +871,242 @@
         <translation>a new game with the usual settings.</translation>
     </message>
     <message>
+        <source>la fila %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>la columna %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>el panel %1</source>
+        <translation>the %1 panel</translation>
+    </message>
+    <message>
+        <source>la fila %1, columnas %2</source>
+        <translation>row %1, columns %2</translation>
+    </message>
+    <message>
+        <source>la columna %1, filas %2</source>
+        <translation>column %1, rows %2</translation>
+    </message>
+    <message>
+        <source>%1 es el %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 no es el %2</source>
+        <translation>%1 is not %2</translation>
+    </message>
+    <message>
+        <source>el %2 está en %1</source>
+        <translation>the %2 is in %1</translation>
+    </message>
+    <message>
+        <source>el %2 no está en %1</source>
+        <translation>the %2 is not in %1</translation>
+    </message>
+    <message>
+        <source>%1 sería el %2, el único que cabe</source>
+        <translation>%1 would be %2, the only digit that fits</translation>
+    </message>
+    <message>
+        <source>el %1 iría en %2, su único lugar en %3</source>
+        <translation>the %1 would go in %2, its only place in %3</translation>
+    </message>
+    <message>
+        <source>y en %1 no cabría ningún número</source>
+        <translation>and no digit would fit in %1</translation>
+    </message>
+    <message>
+        <source>y el %1 no tendría sitio en %2</source>
+        <translation>and the %1 would have no place in %2</translation>
+    </message>
+    <message>
+        <source>si %1</source>
+        <translation>if %1</translation>
+    </message>
+    <message>
+        <source>entonces %1</source>
+        <translation>then %1</translation>
+    </message>
+    <message>
+        <source>un rascacielos del %1</source>
+        <translation>a skyscraper of %1</translation>
+    </message>
+    <message>
+        <source>una cometa del %1</source>
+        <translation>a two-string kite of %1</translation>
+    </message>
+    <message>
+        <source>una cadena X del %1</source>
+        <translation>an X-chain of %1</translation>
+    </message>
+    <message>
+        <source>unos pares remotos</source>
+        <translation>remote pairs</translation>
+    </message>
+    <message>
+        <source>un ala W</source>
+        <translation>a W-wing</translation>
+    </message>
+    <message>
+        <source>una cadena XY</source>
+        <translation>an XY-chain</translation>
+    </message>
+    <message>
+        <source>una cadena alterna</source>
+        <translation>an alternating inference chain</translation>
+    </message>
+    <message>
+        <source>una cadena forzada: %1 no puede ser el %2</source>
+        <translation>a forcing chain: %1 cannot be %2</translation>
+    </message>
+    <message>
+        <source>%1: el %2 está en %3 o en %4</source>
+        <translation>%1: the %2 is in %3 or in %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 es el %3 o %4 es el %5</source>
+        <translation>%1: %2 is %3 or %4 is %5</translation>
+    </message>
+    <message>
+        <source>%1, pues %2</source>
+        <translation>%1, since %2</translation>
+    </message>
+    <message>
+        <source>; H para seguir</source>
+        <translation>; H to go on</translation>
+    </message>
+    <message>
+        <source>un coloreado del %1: el %1 va en %2, o en %3</source>
+        <translation>a colouring of %1: the %1 goes in %2, or in %3</translation>
+    </message>
+    <message>
+        <source>un rectángulo único: %1 no pueden quedar en el %2 y el %3, que habría dos soluciones</source>
+        <translation>a unique rectangle: %1 cannot all end as %2 and %3, or there would be two solutions</translation>
+    </message>
+    <message>
+        <source>%1, así que %2 no es ni el %3 ni el %4</source>
+        <translation>%1, so %2 is neither %3 nor %4</translation>
+    </message>
+    <message>
+        <source>%1, así que %2 o %3 es el %4</source>
+        <translation>%1, so %2 or %3 is %4</translation>
+    </message>
+    <message>
+        <source>%1; en %2 el %3 solo puede ir en %4 o %5, así que ninguna es el %6</source>
+        <translation>%1; in %2 the %3 can only go in %4 or %5, so neither is %6</translation>
+    </message>
+    <message>
+        <source>si %1 no fuera el %2, todas las casillas vacías quedarían con dos números y habría dos soluciones</source>
+        <translation>if %1 were not %2, every empty cell would be left with two digits and there would be two solutions</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un rascacielos</source>
+        <translation>Difficulty: needs a skyscraper</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cometa</source>
+        <translation>Difficulty: needs a two-string kite</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cadena X</source>
+        <translation>Difficulty: needs an X-chain</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un coloreado simple</source>
+        <translation>Difficulty: needs simple colouring</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un rectángulo único de tipo 1</source>
+        <translation>Difficulty: needs a unique rectangle of type 1</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un rectángulo único de tipo 2</source>
+        <translation>Difficulty: needs a unique rectangle of type 2</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un rectángulo único de tipo 4</source>
+        <translation>Difficulty: needs a unique rectangle of type 4</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un BUG más uno</source>
+        <translation>Difficulty: needs a BUG plus one</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita pares remotos</source>
+        <translation>Difficulty: needs remote pairs</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita un ala W</source>
+        <translation>Difficulty: needs a W-wing</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cadena XY</source>
+        <translation>Difficulty: needs an XY-chain</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cadena alterna</source>
+        <translation>Difficulty: needs an alternating inference chain</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cadena forzada</source>
+        <translation>Difficulty: needs a forcing chain</translation>
+    </message>
+    <message>
+        <source>si lo fuera</source>
+        <translation>if it were</translation>
+    </message>
+    <message>
+        <source>Una cadena larga se oye por partes: H otra vez, sin cambiar el tablero, dice los</source>
+        <translation>A long chain is heard in parts: H again, with the board unchanged, says the</translation>
+    </message>
+    <message>
+        <source>eslabones siguientes, y tras el último la pista entera de nuevo; otra tecla la deja.</source>
+        <translation>next links, and after the last the whole hint again; any other key leaves it.</translation>
+    </message>
+    <message>
+        <source>Las técnicas que nombra, de la más sencilla a la más difícil: lo único que cabe en una</source>
+        <translation>The techniques it names, simplest first: the only digit that fits a</translation>
+    </message>
+    <message>
+        <source>casilla, el único lugar de un número, un número encerrado en una línea o un panel,</source>
+        <translation>cell, the only place of a digit, a digit held to a line or a panel,</translation>
+    </message>
+    <message>
+        <source>parejas y tríos (también ocultos), ala X, pez espada, alas XY y XYZ, rascacielos,</source>
+        <translation>pairs and triples (hidden ones too), X-wing, swordfish, XY- and XYZ-wings, skyscraper,</translation>
+    </message>
+    <message>
+        <source>cometa, cadena X, coloreado simple, rectángulo único (tipos 1, 2 y 4) y BUG más uno</source>
+        <translation>two-string kite, X-chain, simple colouring, unique rectangle (types 1, 2 and 4) and BUG+1</translation>
+    </message>
+    <message>
+        <source>en %1 solo caben %2</source>
+        <translation>only %2 fit in %1</translation>
+    </message>
+    <message>
+        <source>dos conjuntos casi bloqueados: %1, y %2; el %3 no puede estar en ambos, así que uno de los dos tiene el %4</source>
+        <translation>two almost locked sets: %1, and %2; the %3 cannot be in both, so one of the two holds the %4</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita dos conjuntos casi bloqueados</source>
+        <translation>Difficulty: needs two almost locked sets</translation>
+    </message>
+    <message>
+        <source>(solo cuando hay una sola solución), pares remotos, ala W, cadena XY, dos conjuntos</source>
+        <translation>(only when there is one solution), remote pairs, W-wing, XY-chain, two almost locked</translation>
+    </message>
+    <message>
+        <source>casi bloqueados, cadena alterna y cadena forzada.</source>
+        <translation>sets (ALS-XZ), alternating chain and forcing chain.</translation>
+    </message>
+    <message>
+        <source>%1; pero %2 y %3 se ven, y no pueden ser los dos el %4</source>
+        <translation>%1; but %2 and %3 see each other, and cannot both be %4</translation>
+    </message>
+    <message>
         <source>Sudoku %1. %2</source>
         <translation>%1 sudoku. %2</translation>
     </message>

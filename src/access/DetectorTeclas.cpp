@@ -121,6 +121,7 @@ void DetectorTeclas::DecirAvisoInicial()
 void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
     avisoInicial_.clear();   // the player is playing: a late notice would only get in the way
+    if (codigo != VK_H || e_.ModoEscritura) partesDichas_ = 0;   // a hint's chain goes on only with H after H
     // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
     if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
         codigo = VK_NUMPAD0 + digitoTeclado;

@@ -5,6 +5,7 @@
 #include <memory>
 #include "Casillas.h"
 #include "Estado.h"
+#include "Pista.h"
 
 class QLineEdit;
 class Reproductor;
@@ -115,6 +116,11 @@ private:
     QString dicho_;   // what the current keystroke will say
     bool tecleado_ = false;
     QString avisoInicial_;
+    // The last hint, the cell texts it was given on, and how many parts of its chains
+    // H has said since; 0 once another key is pressed.
+    Pista pista_;
+    std::array<std::string, 81> textosPista_;
+    int partesDichas_ = 0;
     class EsperaLector;
     std::unique_ptr<EsperaLector> espera_;
     void DecirAvisoInicial();

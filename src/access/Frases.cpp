@@ -112,10 +112,194 @@ QString Ala(const Eliminacion& e)
         .arg(Celda(e.celdas[0]), x, y, z, Celda(e.celdas[1]), Celda(e.celdas[2]));
 }
 
+// How many links of a chain one utterance says; H says the next ones.
+constexpr qsizetype EslabonesPorVez = 4;
+
+QString NombreGrupo(Grupo g)
+{
+    const QString numero = QString::number(g.numero + 1);
+    switch (g.tipo) {
+    case TipoGrupo::Fila: return QCoreApplication::translate("Frases", "la fila %1").arg(numero);
+    case TipoGrupo::Columna: return QCoreApplication::translate("Frases", "la columna %1").arg(numero);
+    case TipoGrupo::Panel: break;
+    }
+    return QCoreApplication::translate("Frases", "el panel %1").arg(Panel(g.numero));
+}
+
+// A node's place: one cell, or the cells of a line within a panel ("la fila 2, columnas 4 y 5").
+QString Lugar(const Eslabon& n)
+{
+    if (n.cuantas == 1) return Celda(n.celdas[0]);
+    QList<int> filas, columnas;
+    for (int k = 0; k < n.cuantas; ++k) {
+        filas << n.celdas[k] / 9;
+        columnas << n.celdas[k] % 9;
+    }
+    if (n.celdas[0] / 9 == n.celdas[1] / 9)
+        return QCoreApplication::translate("Frases", "la fila %1, columnas %2").arg(QString::number(filas[0] + 1), Numeros(columnas));
+    return QCoreApplication::translate("Frases", "la columna %1, filas %2").arg(QString::number(columnas[0] + 1), Numeros(filas));
+}
+
+// What the chain says of a node: "la fila 1, columna 2 no es el 5".
+QString Estado(const Eslabon& n)
+{
+    const QString lugar = Lugar(n), digito = QString::number(n.digito);
+    if (n.cuantas == 1)
+        return (n.es ? QCoreApplication::translate("Frases", "%1 es el %2") : QCoreApplication::translate("Frases", "%1 no es el %2"))
+            .arg(lugar, digito);
+    return (n.es ? QCoreApplication::translate("Frases", "el %2 está en %1") : QCoreApplication::translate("Frases", "el %2 no está en %1"))
+        .arg(lugar, digito);
+}
+
+// A forcing chain's link: what the supposition makes of the cell, and why. The
+// supposition itself was just named by what the chain proves.
+QString Consecuencia(const Eslabon& n)
+{
+    const QString celda = Celda(n.celdas[0]), digito = QString::number(n.digito);
+    switch (n.motivo) {
+    case Motivo::Supuesto: return QCoreApplication::translate("Frases", "si lo fuera");
+    case Motivo::SoloCabe: return QCoreApplication::translate("Frases", "%1 sería el %2, el único que cabe").arg(celda, digito);
+    case Motivo::SoloUnLugar:
+        return QCoreApplication::translate("Frases", "el %1 iría en %2, su único lugar en %3").arg(digito, celda, NombreGrupo(n.grupo));
+    case Motivo::SinDigito: return QCoreApplication::translate("Frases", "y en %1 no cabría ningún número").arg(celda);
+    case Motivo::SinLugar: break;
+    }
+    return QCoreApplication::translate("Frases", "y el %1 no tendría sitio en %2").arg(digito, NombreGrupo(n.grupo));
+}
+
+bool EsCadena(TipoEliminacion t)
+{
+    switch (t) {
+    case TipoEliminacion::Rascacielos:
+    case TipoEliminacion::Cometa:
+    case TipoEliminacion::CadenaX:
+    case TipoEliminacion::ParesRemotos:
+    case TipoEliminacion::AlaW:
+    case TipoEliminacion::CadenaXY:
+    case TipoEliminacion::CadenaAlterna:
+    case TipoEliminacion::CadenaForzada: return true;
+    default: return false;
+    }
+}
+
+// A chain's links, one piece each, in the order they follow.
+QStringList Eslabones(const Eliminacion& e)
+{
+    QStringList piezas;
+    for (qsizetype k = 0; k < static_cast<qsizetype>(e.cadena.size()); ++k) {
+        const Eslabon& n = e.cadena[static_cast<size_t>(k)];
+        if (e.tipo == TipoEliminacion::CadenaForzada) piezas << Consecuencia(n);
+        else if (k == 0) piezas << QCoreApplication::translate("Frases", "si %1").arg(Estado(n));
+        else piezas << QCoreApplication::translate("Frases", "entonces %1").arg(Estado(n));
+    }
+    return piezas;
+}
+
+// What a chain proves, before its links.
+QString Prueba(const Eliminacion& e)
+{
+    const Eslabon &a = e.cadena.front(), &b = e.cadena.back();
+    QString nombre;
+    switch (e.tipo) {
+    case TipoEliminacion::Rascacielos: nombre = QCoreApplication::translate("Frases", "un rascacielos del %1").arg(e.digito); break;
+    case TipoEliminacion::Cometa: nombre = QCoreApplication::translate("Frases", "una cometa del %1").arg(e.digito); break;
+    case TipoEliminacion::CadenaX: nombre = QCoreApplication::translate("Frases", "una cadena X del %1").arg(e.digito); break;
+    case TipoEliminacion::ParesRemotos: nombre = QCoreApplication::translate("Frases", "unos pares remotos"); break;
+    case TipoEliminacion::AlaW: nombre = QCoreApplication::translate("Frases", "un ala W"); break;
+    case TipoEliminacion::CadenaXY: nombre = QCoreApplication::translate("Frases", "una cadena XY"); break;
+    case TipoEliminacion::CadenaAlterna: nombre = QCoreApplication::translate("Frases", "una cadena alterna"); break;
+    default:
+        return QCoreApplication::translate("Frases", "una cadena forzada: %1 no puede ser el %2").arg(Celda(a.celdas[0]), QString::number(e.digito));
+    }
+    if (a.digito == b.digito)
+        return QCoreApplication::translate("Frases", "%1: el %2 está en %3 o en %4").arg(nombre, QString::number(a.digito), Lugar(a), Lugar(b));
+    return QCoreApplication::translate("Frases", "%1: %2 es el %3 o %4 es el %5")
+        .arg(nombre, Lugar(a), QString::number(a.digito), Lugar(b), QString::number(b.digito));
+}
+
+// A chain as first heard: what it proves and its first links.
+QString Cadena(const Eliminacion& e)
+{
+    const QStringList piezas = Eslabones(e);
+    QString texto = QCoreApplication::translate("Frases", "%1, pues %2").arg(Prueba(e), piezas.mid(0, EslabonesPorVez).join(QStringLiteral(", ")));
+    if (piezas.size() > EslabonesPorVez) texto += QCoreApplication::translate("Frases", "; H para seguir");
+    return texto;
+}
+
+// Colouring: the two colours, and for a wrap the two cells of one colour that see
+// each other, which rule that colour out.
+QString Colores(const Eliminacion& e)
+{
+    QStringList unos, otros;
+    std::vector<int> celdas[2];
+    std::array<bool, 81> dicha{};
+    for (const Eslabon& n : e.cadena) {
+        if (dicha[static_cast<size_t>(n.celdas[0])]) continue;
+        dicha[static_cast<size_t>(n.celdas[0])] = true;
+        (n.es ? unos : otros) << Celda(n.celdas[0]);
+        celdas[n.es ? 0 : 1].push_back(n.celdas[0]);
+    }
+    const QString texto = QCoreApplication::translate("Frases", "un coloreado del %1: el %1 va en %2, o en %3")
+                              .arg(QString::number(e.digito), Enumerar(unos), Enumerar(otros));
+    auto seVen = [](int a, int b) { return a / 9 == b / 9 || a % 9 == b % 9 || PanelDe(static_cast<int16_t>(a)) == PanelDe(static_cast<int16_t>(b)); };
+    for (const auto& color : celdas)
+        for (size_t a = 0; a < color.size(); ++a)
+            for (size_t b = a + 1; b < color.size(); ++b)
+                if (seVen(color[a], color[b]))
+                    return QCoreApplication::translate("Frases", "%1; pero %2 y %3 se ven, y no pueden ser los dos el %4")
+                        .arg(texto, Celda(color[a]), Celda(color[b]), QString::number(e.digito));
+    return texto;
+}
+
+QString Rectangulo(const Eliminacion& e)
+{
+    QStringList esquinas;
+    for (const Eslabon& n : e.cadena) esquinas << Celda(n.celdas[0]);
+    const QString x = QString::number(e.digitos[0]), y = QString::number(e.digitos[1]);
+    const QString base = QCoreApplication::translate("Frases", "un rectángulo único: %1 no pueden quedar en el %2 y el %3, que habría dos soluciones")
+                             .arg(Enumerar(esquinas), x, y);
+    switch (e.tipo) {
+    case TipoEliminacion::RectanguloUnico1:
+        return QCoreApplication::translate("Frases", "%1, así que %2 no es ni el %3 ni el %4").arg(base, esquinas[3], x, y);
+    case TipoEliminacion::RectanguloUnico2:
+        return QCoreApplication::translate("Frases", "%1, así que %2 o %3 es el %4").arg(base, esquinas[2], esquinas[3], QString::number(e.digito));
+    default: break;
+    }
+    const QString d = QString::number(e.digito), otro = e.digito == e.digitos[0] ? y : x;
+    return QCoreApplication::translate("Frases", "%1; en %2 el %3 solo puede ir en %4 o %5, así que ninguna es el %6")
+        .arg(base, NombreGrupo(e.donde), d, esquinas[2], esquinas[3], otro);
+}
+
+// ALS-XZ: the two sets, the digit they cannot share and the one they hold between them.
+QString CasiBloqueados(const Eliminacion& e)
+{
+    QStringList partes;
+    for (const Eslabon& n : e.cadena) {
+        QStringList celdas;
+        int8_t digitos[9];
+        int cuantos = 0;
+        for (int k = 0; k < n.cuantas; ++k) celdas << Celda(n.celdas[k]);
+        for (int d = 1; d <= 9; ++d)
+            if (n.digitos & (1u << (d - 1))) digitos[cuantos++] = static_cast<int8_t>(d);
+        partes << QCoreApplication::translate("Frases", "en %1 solo caben %2").arg(Enumerar(celdas), LosDigitos(digitos, cuantos));
+    }
+    return QCoreApplication::translate("Frases", "dos conjuntos casi bloqueados: %1, y %2; el %3 no puede estar en ambos, así que uno de los dos tiene el %4")
+        .arg(partes[0], partes[1], QString::number(e.cadena[0].digito), QString::number(e.digito));
+}
+
 // What an elimination rules out, as a clause that follows "porque".
 QString Clausula(const Eliminacion& e)
 {
+    if (EsCadena(e.tipo)) return Cadena(e);
     switch (e.tipo) {
+    case TipoEliminacion::ColoreadoSimple: return Colores(e);
+    case TipoEliminacion::ConjuntoCasiBloqueado: return CasiBloqueados(e);
+    case TipoEliminacion::RectanguloUnico1:
+    case TipoEliminacion::RectanguloUnico2:
+    case TipoEliminacion::RectanguloUnico4: return Rectangulo(e);
+    case TipoEliminacion::BugMasUno:
+        return QCoreApplication::translate("Frases", "si %1 no fuera el %2, todas las casillas vacías quedarían con dos números y habría dos soluciones")
+            .arg(Celda(e.celdas[0]), QString::number(e.digito));
     case TipoEliminacion::ParejaOculta:
     case TipoEliminacion::Trio:
     case TipoEliminacion::TrioOculto: return Conjunto(e);
@@ -275,6 +459,19 @@ QString Explicacion(const Pista& pista)
     return QCoreApplication::translate("Frases", "No queda nada por hacer");
 }
 
+QString Continuacion(const Pista& pista, int parte)
+{
+    if (pista.tipo != TipoPista::Paso || parte < 1) return {};
+    QStringList resto;
+    for (const Eliminacion& e : pista.paso.porque)
+        if (EsCadena(e.tipo)) resto << Eslabones(e).mid(EslabonesPorVez);
+    const qsizetype desde = (parte - 1) * EslabonesPorVez;
+    if (desde >= resto.size()) return {};
+    QString texto = resto.mid(desde, EslabonesPorVez).join(QStringLiteral(", "));
+    if (desde + EslabonesPorVez < resto.size()) texto += QCoreApplication::translate("Frases", "; H para seguir");
+    return texto;
+}
+
 QString Dificultad(Calificacion calificacion)
 {
     const char* const textos[] = {
@@ -289,6 +486,20 @@ QString Dificultad(Calificacion calificacion)
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un pez espada"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala XY"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala XYZ"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un rascacielos"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cometa"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena X"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un coloreado simple"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un rectángulo único de tipo 1"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un rectángulo único de tipo 2"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un rectángulo único de tipo 4"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un BUG más uno"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita pares remotos"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita un ala W"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena XY"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita dos conjuntos casi bloqueados"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena alterna"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: tiene más de una solución, no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no tiene solución"),
@@ -433,6 +644,14 @@ QString Ayuda()
         QT_TRANSLATE_NOOP("Frases", "juego nuevo tiene una sola solución y tantos números dados como su nivel."),
         QT_TRANSLATE_NOOP("Frases", "  H: da una pista: lleva el cursor a la casilla de la que habla y dice qué número va"),
         QT_TRANSLATE_NOOP("Frases", "y por qué; no escribe nada. Si el tablero ya no tiene solución, dice qué número quitar."),
+        QT_TRANSLATE_NOOP("Frases", "Una cadena larga se oye por partes: H otra vez, sin cambiar el tablero, dice los"),
+        QT_TRANSLATE_NOOP("Frases", "eslabones siguientes, y tras el último la pista entera de nuevo; otra tecla la deja."),
+        QT_TRANSLATE_NOOP("Frases", "Las técnicas que nombra, de la más sencilla a la más difícil: lo único que cabe en una"),
+        QT_TRANSLATE_NOOP("Frases", "casilla, el único lugar de un número, un número encerrado en una línea o un panel,"),
+        QT_TRANSLATE_NOOP("Frases", "parejas y tríos (también ocultos), ala X, pez espada, alas XY y XYZ, rascacielos,"),
+        QT_TRANSLATE_NOOP("Frases", "cometa, cadena X, coloreado simple, rectángulo único (tipos 1, 2 y 4) y BUG más uno"),
+        QT_TRANSLATE_NOOP("Frases", "(solo cuando hay una sola solución), pares remotos, ala W, cadena XY, dos conjuntos"),
+        QT_TRANSLATE_NOOP("Frases", "casi bloqueados, cadena alterna y cadena forzada."),
         QT_TRANSLATE_NOOP("Frases", "  G: dice la dificultad del sudoku: la técnica más difícil que necesita la pista para"),
         QT_TRANSLATE_NOOP("Frases", "resolverlo desde los números dados (una pareja, un ala X...), o si no basta razonar."),
         QT_TRANSLATE_NOOP("Frases", "  I: juega el sudoku copiado en el portapapeles en lugar del juego actual: 81 casillas,"),

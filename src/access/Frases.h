@@ -34,8 +34,11 @@ QString AvisoRepetido(bool activado);
 QString Repeticiones(const Repeticion& donde);
 // U.
 QString SolucionUnica(bool activado);
-// H: the hint in words, one utterance.
+// H: the hint in words, one utterance. A chain is said with its first links.
 QString Explicacion(const Pista& pista);
+// H again on the same board: the next links of the hint's chains, part 1 first;
+// empty when every link has been said.
+QString Continuacion(const Pista& pista, int parte);
 // G: how hard the puzzle is, one utterance.
 QString Dificultad(Calificacion calificacion);
 // G once a kind of puzzle is chosen: the kind this one is of, then the grade.

@@ -126,11 +126,25 @@ void DetectorTeclas::CambiarSolucionUnica()
 }
 
 // The hint only points: the cursor goes to the cell it speaks of, the player writes.
+// H again on the same board goes on with the links of a long chain, a few at a time;
+// past the last, the hint is worked out and said again in full.
 void DetectorTeclas::DarPista()
 {
-    const Pista pista = CalcularPista(e_, casillas_);
-    if (pista.Destino() >= 0) IrA(pista.Destino());
-    Decir(Frases::Explicacion(pista));
+    std::array<std::string, 81> textos;
+    for (int16_t i = 0; i < 81; ++i) textos[static_cast<size_t>(i)] = casillas_.Texto(i);
+    if (partesDichas_ > 0 && textos == textosPista_) {
+        const QString resto = Frases::Continuacion(pista_, partesDichas_);
+        if (!resto.isEmpty()) {
+            ++partesDichas_;
+            Decir(resto);
+            return;
+        }
+    }
+    pista_ = CalcularPista(e_, casillas_);
+    textosPista_ = std::move(textos);
+    partesDichas_ = 1;
+    if (pista_.Destino() >= 0) IrA(pista_.Destino());
+    Decir(Frases::Explicacion(pista_));
 }
 
 // The puzzle as dealt or loaded, whatever the player has written since.

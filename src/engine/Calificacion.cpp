@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hint's techniques run to the end: every single placed as soon as it shows,
 // and only when none is left the simplest elimination that takes something away.
-// Every technique stays true on fewer candidates, so the eliminations reached do
-// not depend on the order, and the hardest one used is the one the puzzle needs.
+// What a technique rules out stays ruled out whatever is taken away later, so the
+// simplest technique is always tried first and the hardest one used is the one
+// the puzzle needs. The rectangles and BUG+1 rule out only with one solution, so
+// the solutions are counted first.
 #include "Calificacion.h"
 #include "Tecnicas.h"
 
@@ -71,7 +73,7 @@ bool CumpleLasReglas(const Digitos& t)
     return true;
 }
 
-Resolucion Resolver(const Digitos& dados)
+Resolucion Resolver(const Digitos& dados, bool unica)
 {
     Resolucion r;
     Digitos t = dados;
@@ -87,7 +89,7 @@ Resolucion Resolver(const Digitos& dados)
             r.terminado = true;
             return r;
         }
-        const std::optional<Eliminacion> e = BuscarEliminacion(c);
+        const std::optional<Eliminacion> e = BuscarEliminacion(c, unica);
         if (!e) return r;
         r.peor = std::max(r.peor, static_cast<int>(e->tipo));
         for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
@@ -99,11 +101,13 @@ Resolucion Resolver(const Digitos& dados)
 Calificacion Calificar(const Digitos& dados)
 {
     if (!CumpleLasReglas(dados)) return Calificacion::SinSolucion;
-    const Resolucion r = Resolver(dados);
+    const int soluciones = ContarSoluciones(dados, 2);
+    if (soluciones == 0) return Calificacion::SinSolucion;
+    const Resolucion r = Resolver(dados, soluciones == 1);
     if (r.imposible) return Calificacion::SinSolucion;
     if (r.terminado)
         return r.peor < 0 ? Calificacion::Sencillos : CalificacionDe(static_cast<TipoEliminacion>(r.peor));
-    switch (ContarSoluciones(dados, 2)) {
+    switch (soluciones) {
     case 0: return Calificacion::SinSolucion;
     case 2: return Calificacion::VariasSoluciones;
     default: return Calificacion::Probando;   // one, or too long a search to tell: a guess either way
@@ -118,7 +122,7 @@ Digitos DadosDe(const EstadoJuego& e)
     return t;
 }
 
-bool SeResuelveRazonando(const Digitos& dados)
+bool SeResuelveRazonando(const Digitos& dados, bool unica)
 {
-    return CumpleLasReglas(dados) && Resolver(dados).terminado;
+    return CumpleLasReglas(dados) && Resolver(dados, unica).terminado;
 }

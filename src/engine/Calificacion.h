@@ -9,7 +9,7 @@
 // givens, or why reasoning alone cannot finish it. Harder grades come later.
 enum class Calificacion : uint8_t {
     Sencillos,          // a digit that alone fits a cell, a digit with one place in a group
-    EnUnaLinea,         // from here to AlaXYZ, as TipoEliminacion
+    EnUnaLinea,         // from here to CadenaForzada, as TipoEliminacion
     EnUnPanel,
     Pareja,
     ParejaOculta,
@@ -19,20 +19,37 @@ enum class Calificacion : uint8_t {
     PezEspada,
     AlaXY,
     AlaXYZ,
+    Rascacielos,
+    Cometa,
+    CadenaX,
+    ColoreadoSimple,
+    RectanguloUnico1,
+    RectanguloUnico2,
+    RectanguloUnico4,
+    BugMasUno,
+    ParesRemotos,
+    AlaW,
+    CadenaXY,
+    ConjuntoCasiBloqueado,
+    CadenaAlterna,
+    CadenaForzada,
     Probando,           // one solution, but reasoning stops short of it: a guess is needed
     VariasSoluciones,   // more than one solution
     SinSolucion,        // no solution, or givens that break the rules
 };
 
-inline Calificacion CalificacionDe(TipoEliminacion t) { return static_cast<Calificacion>(static_cast<int>(t) + 1); }
-static_assert(static_cast<int>(Calificacion::AlaXYZ) == TiposDeEliminacion, "one grade for every elimination");
+constexpr Calificacion CalificacionDe(TipoEliminacion t) { return static_cast<Calificacion>(static_cast<int>(t) + 1); }
+static_assert(static_cast<int>(Calificacion::CadenaForzada) == TiposDeEliminacion, "one grade for every elimination");
+static_assert(CalificacionDe(TipoEliminacion::Rascacielos) == Calificacion::Rascacielos, "grades in the order of the eliminations");
 
 // The grade of the puzzle these givens (digits 1..9, 0 for an empty cell) make.
+// Counts the solutions first: only with exactly one may the reasoning lean on it.
 Calificacion Calificar(const Digitos& dados);
 
 // The puzzle's givens: the solution's digit in every given cell.
 Digitos DadosDe(const EstadoJuego& e);
 
-// Whether the hint's techniques alone fill the board from these givens; then the
-// puzzle has exactly this one solution. Never asks the counter.
-bool SeResuelveRazonando(const Digitos& dados);
+// Whether the hint's techniques alone fill the board from these givens. Never asks
+// the counter. Without unica, the techniques that need one solution stay out, and
+// a board they fill has exactly one; with it, the caller vouches for that.
+bool SeResuelveRazonando(const Digitos& dados, bool unica = false);

@@ -8,8 +8,6 @@ namespace tecnicas {
 
 namespace {
 
-Grupo GrupoNumero(int g) { return {static_cast<TipoGrupo>(g / 9), static_cast<int8_t>(g % 9)}; }
-
 // Calls hallar with every choice of cuantos of the positions 0..8 in elegibles,
 // in reading order (0 1, 0 2, ... then 1 2 ...), until it answers something.
 template <typename Hallar>

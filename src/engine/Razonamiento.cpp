@@ -172,11 +172,25 @@ bool Consecuencias(const Mascaras& c, const Eliminacion& e, std::vector<Candidat
     case TipoEliminacion::PezEspada: return ConsecuenciasPez(c, e, quitados);
     case TipoEliminacion::AlaXY:
     case TipoEliminacion::AlaXYZ: return ConsecuenciasAla(c, e, quitados);
+    case TipoEliminacion::Rascacielos:
+    case TipoEliminacion::Cometa:
+    case TipoEliminacion::CadenaX:
+    case TipoEliminacion::ParesRemotos:
+    case TipoEliminacion::AlaW:
+    case TipoEliminacion::CadenaXY:
+    case TipoEliminacion::CadenaAlterna: return ConsecuenciasCadena(c, e, quitados);
+    case TipoEliminacion::ColoreadoSimple: return ConsecuenciasColoreado(c, e, quitados);
+    case TipoEliminacion::RectanguloUnico1:
+    case TipoEliminacion::RectanguloUnico2:
+    case TipoEliminacion::RectanguloUnico4: return ConsecuenciasRectangulo(c, e, quitados);
+    case TipoEliminacion::BugMasUno: return ConsecuenciasBug(c, e, quitados);
+    case TipoEliminacion::ConjuntoCasiBloqueado: return ConsecuenciasCasiBloqueados(c, e, quitados);
+    case TipoEliminacion::CadenaForzada: return ConsecuenciasForzada(c, e, quitados);
     }
     return false;
 }
 
-std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c)
+std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica)
 {
     using Buscador = std::optional<Eliminacion> (*)(const Mascaras&);
     static constexpr Buscador buscadores[TiposDeEliminacion] = {
@@ -190,13 +204,30 @@ std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c)
         [](const Mascaras& m) { return BuscarPez(m, 3); },
         BuscarAlaXY,
         BuscarAlaXYZ,
+        BuscarRascacielos,
+        BuscarCometa,
+        BuscarCadenaX,
+        BuscarColoreado,
+        [](const Mascaras& m) { return BuscarRectangulo(m, TipoEliminacion::RectanguloUnico1); },
+        [](const Mascaras& m) { return BuscarRectangulo(m, TipoEliminacion::RectanguloUnico2); },
+        [](const Mascaras& m) { return BuscarRectangulo(m, TipoEliminacion::RectanguloUnico4); },
+        BuscarBug,
+        BuscarParesRemotos,
+        BuscarAlaW,
+        BuscarCadenaXY,
+        BuscarCasiBloqueados,
+        BuscarCadenaAlterna,
+        BuscarCadenaForzada,
     };
-    for (Buscador buscar : buscadores)
-        if (auto e = buscar(c)) return e;
+    for (int k = 0; k < TiposDeEliminacion; ++k) {
+        const bool deUnicidad = k >= static_cast<int>(PrimeraDeUnicidad) && k <= static_cast<int>(UltimaDeUnicidad);
+        if (deUnicidad && !unica) continue;
+        if (auto e = buscadores[k](c)) return e;
+    }
     return std::nullopt;
 }
 
-std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde)
+std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde, bool unica)
 {
     if (desde < 0 || desde > 80) desde = 0;
     const Mascaras base = MascarasDe(tablero);
@@ -208,7 +239,7 @@ std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde)
             paso->porque = Necesarias(base, std::move(hechas), *paso);
             return paso;
         }
-        std::optional<Eliminacion> e = BuscarEliminacion(c);
+        std::optional<Eliminacion> e = BuscarEliminacion(c, unica);
         if (!e) return std::nullopt;
         Aplicar(c, e->quitados);
         hechas.push_back(std::move(*e));

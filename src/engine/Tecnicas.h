@@ -4,13 +4,22 @@
 // functions, one that finds its first instance taking something away and one that
 // says what an instance rules out (false when its premise fails on the candidates).
 #include <bit>
+#include <bitset>
 #include "Razonamiento.h"
 
 namespace tecnicas {
 
+// A set of cells, bit i for cell i.
+using ConjuntoDeCeldas = std::bitset<81>;
+// Cadenas.cpp: each cell's 20 neighbours, and each group's cells, as sets.
+const std::array<ConjuntoDeCeldas, 81>& VecinasComoConjunto();
+const ConjuntoDeCeldas& DeGrupo(Grupo g);
+
 inline uint16_t Bit(int digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
 inline int8_t DigitoDeBit(uint16_t bit) { return static_cast<int8_t>(std::countr_zero(bit) + 1); }
 inline const std::array<int8_t, 9>& Celdas(Grupo g) { return GruposDeCasillas()[static_cast<int>(g.tipo) * 9 + g.numero]; }
+// Group g of the 27: rows, then columns, then panels.
+inline Grupo GrupoNumero(int g) { return {static_cast<TipoGrupo>(g / 9), static_cast<int8_t>(g % 9)}; }
 inline Grupo FilaDeCelda(int i) { return {TipoGrupo::Fila, static_cast<int8_t>(i / 9)}; }
 inline Grupo ColumnaDeCelda(int i) { return {TipoGrupo::Columna, static_cast<int8_t>(i % 9)}; }
 inline Grupo PanelDeCelda(int i) { return {TipoGrupo::Panel, static_cast<int8_t>(i / 27 * 3 + i % 9 / 3)}; }
@@ -23,6 +32,8 @@ inline bool Contiene(Grupo g, int i)
     }
     return false;
 }
+// A group an instance names: a row, column or panel numbered 0..8.
+inline bool EsGrupo(Grupo g) { return static_cast<int>(g.tipo) <= static_cast<int>(TipoGrupo::Panel) && g.numero >= 0 && g.numero <= 8; }
 // Two different cells that share a row, a column or a panel.
 inline bool SeVen(int a, int b)
 {
@@ -69,5 +80,43 @@ bool ConsecuenciasPez(const Mascaras& c, const Eliminacion& e, std::vector<Candi
 std::optional<Eliminacion> BuscarAlaXY(const Mascaras& c);
 std::optional<Eliminacion> BuscarAlaXYZ(const Mascaras& c);
 bool ConsecuenciasAla(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Cadenas.cpp: chains of strong and weak links, from the skyscraper to the
+// alternating chain with grouped nodes.
+std::optional<Eliminacion> BuscarRascacielos(const Mascaras& c);
+std::optional<Eliminacion> BuscarCometa(const Mascaras& c);
+std::optional<Eliminacion> BuscarCadenaX(const Mascaras& c);
+std::optional<Eliminacion> BuscarParesRemotos(const Mascaras& c);
+std::optional<Eliminacion> BuscarAlaW(const Mascaras& c);
+std::optional<Eliminacion> BuscarCadenaXY(const Mascaras& c);
+std::optional<Eliminacion> BuscarCadenaAlterna(const Mascaras& c);
+bool ConsecuenciasCadena(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+// The only two places of a digit in a group.
+struct Conjugado {
+    int digito, a, b;
+    Grupo grupo;
+};
+std::vector<Conjugado> Conjugados(const Mascaras& c);
+// If a is not its digit, b is; if a is its digit, b is not.
+bool EnlaceFuerte(const Mascaras& c, const Eslabon& a, const Eslabon& b);
+bool EnlaceDebil(const Eslabon& a, const Eslabon& b);
+
+// Coloreado.cpp: simple colouring.
+std::optional<Eliminacion> BuscarColoreado(const Mascaras& c);
+bool ConsecuenciasColoreado(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Unicidad.cpp: what one solution forbids: unique rectangles, BUG+1.
+std::optional<Eliminacion> BuscarRectangulo(const Mascaras& c, TipoEliminacion tipo);
+std::optional<Eliminacion> BuscarBug(const Mascaras& c);
+bool ConsecuenciasRectangulo(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+bool ConsecuenciasBug(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// CasiBloqueados.cpp: ALS-XZ.
+std::optional<Eliminacion> BuscarCasiBloqueados(const Mascaras& c);
+bool ConsecuenciasCasiBloqueados(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Forzadas.cpp: a digit supposed that leads by singles to a contradiction.
+std::optional<Eliminacion> BuscarCadenaForzada(const Mascaras& c);
+bool ConsecuenciasForzada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 
 } // namespace tecnicas

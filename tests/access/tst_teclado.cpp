@@ -529,6 +529,24 @@ void TestTeclado::saltos_data()
         << 0 << Teclas({Qt::Key_H}) << 72 << 1
         << "En la fila 9, el 5 solo puede ir en la columna 1, porque la fila 7, columna 7 es el 3, el 4 o el 5; "
            "si es el 3, la fila 7, columna 8 es el 5, y si es el 4, la fila 6, columna 7 es el 5";
+    QTest::newRow("H: skyscraper") << "269534178738612945154-8-263-----18--3----8---58--7---1----95-829--84-51-8-512639-"
+        << 0 << Teclas({Qt::Key_H}) << 71 << 1
+        << "En la columna 9, el 6 solo puede ir en la fila 8, porque un rascacielos del 6: el 6 está en la fila 6, columna 7 "
+           "o en la fila 8, columna 9, pues si la fila 6, columna 7 no es el 6, entonces la fila 6, columna 3 es el 6, "
+           "entonces la fila 8, columna 3 no es el 6, entonces la fila 8, columna 9 es el 6";
+    // A chain is heard four links at a time: H again on the same board says the next,
+    // past the last the whole hint again; any other key starts it afresh.
+    const QString forzada = "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-";
+    const QString conForzada = "Fila 1, columna 9: solo cabe el 8, porque una cadena forzada: la fila 1, columna 9 no puede ser "
+        "el 9, pues si lo fuera, la fila 3, columna 9 sería el 2, el único que cabe, el 9 iría en la fila 2, columna 2, su único "
+        "lugar en la columna 2, el 2 iría en la fila 2, columna 3, su único lugar en la fila 2; H para seguir";
+    QTest::newRow("H: a forcing chain, its first links") << forzada << 0 << Teclas({Qt::Key_H}) << 8 << 1 << conForzada;
+    QTest::newRow("H again: the next links") << forzada << 0 << Teclas({Qt::Key_H, Qt::Key_H}) << 8 << 1
+        << "y el 2 no tendría sitio en la fila 9";
+    QTest::newRow("H past the last link: the hint again") << forzada << 0 << Teclas({Qt::Key_H, Qt::Key_H, Qt::Key_H})
+        << 8 << 1 << conForzada;
+    QTest::newRow("H, another key, H: the hint again") << forzada << 0 << Teclas({Qt::Key_H, Qt::Key_D, Qt::Key_H})
+        << 8 << 1 << conForzada;
     QTest::newRow("H on a full, right board stays") << resuelto << 40 << Teclas({Qt::Key_A, Qt::Key_H}) << 40 << 0
         << "No queda nada por hacer";
 }
@@ -564,6 +582,10 @@ void TestTeclado::dificultad_data()
         << "Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
     QTest::newRow("an X-wing") << alaX << 0 << "Dificultad: necesita un ala X";
     QTest::newRow("the givens, not what the player wrote") << alaX << 40 << "Dificultad: necesita un ala X";
+    QTest::newRow("a skyscraper") << "-3--------4---67-59--17-6--3----42-8--496-----2-------8-----4---------1------5862" << 0
+        << "Dificultad: necesita un rascacielos";
+    QTest::newRow("a forcing chain") << "-----59----------17-61--2--38-----5-----2-7--69-------9---3--2----6----4--4-815-6" << 0
+        << "Dificultad: necesita una cadena forzada";
     QTest::newRow("one solution only a guess reaches")
         << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << 0
         << "Dificultad: no se resuelve solo razonando";

@@ -4,24 +4,69 @@
 #include <QtTest>
 #include <algorithm>
 #include "Calificacion.h"
+#include "Minimos.h"
 #include "SolucionesPrueba.h"
+#include "Tecnicas.h"
 
 Q_DECLARE_METATYPE(Calificacion)
 
 namespace {
 
-const char* const nombresTipo[] = {"EnUnaLinea", "EnUnPanel", "Pareja", "ParejaOculta", "Trio",
-                                   "TrioOculto", "AlaX", "PezEspada", "AlaXY", "AlaXYZ"};
+const char* const nombresTipo[] = {"EnUnaLinea", "EnUnPanel", "Pareja", "ParejaOculta", "Trio", "TrioOculto",
+                                   "AlaX", "PezEspada", "AlaXY", "AlaXYZ", "Rascacielos", "Cometa", "CadenaX",
+                                   "ColoreadoSimple", "RectanguloUnico1", "RectanguloUnico2", "RectanguloUnico4",
+                                   "BugMasUno", "ParesRemotos", "AlaW", "CadenaXY", "ConjuntoCasiBloqueado", "CadenaAlterna",
+                                   "CadenaForzada"};
+static_assert(std::size(nombresTipo) == TiposDeEliminacion);
 const char* const nombresGrupo[] = {"fila", "columna", "panel"};
 
 QString Celda(int i) { return QString("f%1c%2").arg(i / 9 + 1).arg(i % 9 + 1); }
 QString EnGrupo(Grupo g) { return QString("%1 %2").arg(nombresGrupo[int(g.tipo)]).arg(g.numero + 1); }
+
+// A chain's node: "+f1c2" (it is the digit), "-f4c5/f4c6" (a group that is not).
+QString Nodo(const Eslabon& n)
+{
+    QStringList celdas;
+    for (int k = 0; k < n.cuantas; ++k) celdas << Celda(n.celdas[k]);
+    return QString("%1%2:%3").arg(n.es ? '+' : '-').arg(celdas.join('/')).arg(n.digito);
+}
+
+// A forcing chain's link: "f1c2=5?" supposed, "f3c4=7" only digit, "f5c6=2 fila 5"
+// only place, "f2c2 vacia", "4 sin fila 5".
+QString Consecuencia(const Eslabon& n)
+{
+    const QString celda = Celda(n.celdas[0]);
+    switch (n.motivo) {
+    case Motivo::Supuesto: return QString("%1=%2?").arg(celda).arg(n.digito);
+    case Motivo::SoloCabe: return QString("%1=%2").arg(celda).arg(n.digito);
+    case Motivo::SoloUnLugar: return QString("%1=%2 %3").arg(celda).arg(n.digito).arg(EnGrupo(n.grupo));
+    case Motivo::SinDigito: return QString("%1 vacia").arg(celda);
+    case Motivo::SinLugar: break;
+    }
+    return QString("%1 sin %2").arg(n.digito).arg(EnGrupo(n.grupo));
+}
 
 // What proves the elimination, in a few words: "Trio columna 6: f2c6 f7c6 f9c6 = 2 4 8".
 QString Describir(const Eliminacion& e)
 {
     const QString tipo = nombresTipo[int(e.tipo)];
     QStringList p;
+    if (e.tipo >= TipoEliminacion::Rascacielos) {
+        for (const Eslabon& n : e.cadena) {
+            if (e.tipo == TipoEliminacion::CadenaForzada) p << Consecuencia(n);
+            else if (e.tipo >= TipoEliminacion::RectanguloUnico1 && e.tipo <= TipoEliminacion::BugMasUno) p << Celda(n.celdas[0]);
+            else p << Nodo(n);
+        }
+        if (e.tipo == TipoEliminacion::BugMasUno) p << Celda(e.celdas[0]);
+        if (e.tipo >= TipoEliminacion::RectanguloUnico1 && e.tipo <= TipoEliminacion::RectanguloUnico4)
+            p.prepend(QString("%1%2").arg(e.digitos[0]).arg(e.digitos[1]));
+        if (e.tipo == TipoEliminacion::RectanguloUnico4) p << EnGrupo(e.donde);
+        if (e.tipo == TipoEliminacion::ConjuntoCasiBloqueado) {
+            p.clear();
+            for (const Eslabon& n : e.cadena) p << Nodo(n);
+        }
+        return QString("%1 %2: %3").arg(tipo).arg(e.digito).arg(p.join(' '));
+    }
     switch (e.tipo) {
     case TipoEliminacion::EnUnaLinea:
     case TipoEliminacion::EnUnPanel:
@@ -108,8 +153,14 @@ private slots:
     void tecnicas();
     void pasos_data();
     void pasos();
+    void ensombrecidas_data();
+    void ensombrecidas();
     void calificaciones_data();
     void calificaciones();
+    void premisasRotas_data();
+    void premisasRotas();
+    void pistasHastaElFinal();
+    void dosSoluciones();
 };
 
 void TestRazonamiento::tecnicas_data()
@@ -137,11 +188,46 @@ void TestRazonamiento::tecnicas_data()
         << "PezEspada 7: columna 2 columna 5 columna 8 / fila 1 fila 5 fila 9"
         << "f1c1:7 f1c3:7 f1c4:7 f1c6:7 f1c7:7 f1c9:7 f5c1:7 f5c3:7 f5c4:7 f5c6:7 f5c7:7 f5c9:7 "
            "f9c1:7 f9c3:7 f9c4:7 f9c6:7 f9c7:7 f9c9:7";
-    QTest::newRow("no swordfish: four rows") << "7 c2=f1f5; 7 c5=f5f9; 7 c8=f1f8" << "" << "";
+    QTest::newRow("no swordfish: four rows") << "7 c2=f1f5; 7 c5=f5f9; 7 c8=f1f8" << "sin PezEspada" << "";
     QTest::newRow("XY-wing") << "f1c1=47; f1c8=49; f5c1=79" << "AlaXY 9: f1c1 (4 f1c8, 7 f5c1)" << "f5c8:9";
     QTest::newRow("no XY-wing: the third cell is not 7 or 9") << "f1c1=47; f1c8=49; f5c1=78" << "" << "";
     QTest::newRow("XYZ-wing") << "f1c1=123; f2c2=13; f1c7=23" << "AlaXYZ 3: f1c1 (1 f2c2, 2 f1c7)" << "f1c2:3 f1c3:3";
     QTest::newRow("no XYZ-wing: a digit outside the first cell") << "f1c1=123; f2c2=13; f1c7=24" << "" << "";
+    QTest::newRow("skyscraper") << "5 f1=c1c4; 5 f5=c1c6" << "Rascacielos 5: -f1c4:5 +f1c1:5 -f5c1:5 +f5c6:5"
+        << "f2c6:5 f3c6:5 f4c4:5 f6c4:5";
+    QTest::newRow("no skyscraper: a third place") << "5 f1=c1c4c8; 5 f5=c1c6" << "sin Rascacielos" << "";
+    QTest::newRow("kite") << "5 f1=c2c7; 5 c1=f3f8" << "Cometa 5: -f1c7:5 +f1c2:5 -f3c1:5 +f8c1:5" << "f8c7:5";
+    QTest::newRow("no kite: a third place") << "5 f1=c2c7; 5 c1=f3f8f9" << "sin Cometa" << "";
+    QTest::newRow("X-chain") << "5 f1=c1c5; 5 f6=c5c8; 5 f9=c2c8"
+        << "CadenaX 5: -f1c1:5 +f1c5:5 -f6c5:5 +f6c8:5 -f9c8:5 +f9c2:5" << "f2c2:5 f3c2:5 f7c1:5 f8c1:5";
+    QTest::newRow("no X-chain: a third place") << "5 f1=c1c5; 5 f6=c5c8c9; 5 f9=c2c8" << "sin CadenaX" << "";
+    QTest::newRow("unique rectangle, type 1") << "f1c1=37; f1c4=37; f2c1=37; f2c4=237; 3 f1=c1c4; 7 f1=c1c4; 3 c1=f1f2; "
+                                                 "7 c1=f1f2; 3 f2=c1c4c5c6c7c8c9; 7 f2=c1c4c5c6c7c8c9; 3 f3=c4c5c6c7c8c9; 7 f3=c4c5c6c7c8c9"
+        << "RectanguloUnico1 0: 37 f1c1 f1c4 f2c1 f2c4" << "f2c4:3 f2c4:7";
+    QTest::newRow("no rectangle: three panels") << "f1c1=37; f1c7=37; f5c1=37; f5c7=237; 3 f1=c1c7; 7 f1=c1c7; 3 c1=f1f5; 7 c1=f1f5"
+        << "sin RectanguloUnico1" << "";
+    QTest::newRow("unique rectangle, type 2") << "f1c1=37; f1c4=37; f2c1=379; f2c4=379; 3 f1=c1c4; 7 f1=c1c4"
+        << "RectanguloUnico2 9: 37 f1c1 f1c4 f2c1 f2c4" << "f2c2:9 f2c3:9 f2c5:9 f2c6:9 f2c7:9 f2c8:9 f2c9:9";
+    QTest::newRow("no rectangle: two extra digits") << "f1c1=37; f1c4=37; f2c1=379; f2c4=378; 3 f1=c1c4; 7 f1=c1c4"
+        << "sin RectanguloUnico2" << "";
+    QTest::newRow("unique rectangle, type 4") << "f1c1=37; f1c4=37; f2c1=3789; f2c4=3789; 3 f1=c1c4; 7 f1=c1c4; 3 f2=c1c4; 3 c1=f1f2; 3 c4=f1f2; 3 f3=c7c8c9"
+        << "RectanguloUnico4 3: 37 f1c1 f1c4 f2c1 f2c4 fila 2" << "f2c1:7 f2c4:7";
+    QTest::newRow("no rectangle: four panels")
+        << "f1c1=37; f1c4=37; f4c1=3789; f4c4=3789; 3 f1=c1c4; 7 f1=c1c4; 3 f4=c1c4; 3 c1=f1f4; 3 c4=f1f4" << "sin RectanguloUnico4" << "";
+    QTest::newRow("W-wing") << "f1c1=28; f5c9=28; 8 f3=c2c9" << "AlaW 2: -f1c1:2 +f1c1:8 -f3c2:8 +f3c9:8 -f5c9:8 +f5c9:2"
+        << "f1c9:2 f5c1:2";
+    QTest::newRow("no W-wing: the cells differ") << "f1c1=28; f5c9=26; 8 f3=c2c9" << "sin AlaW" << "";
+    QTest::newRow("XY-chain") << "f1c1=12; f1c6=23; f6c6=34; f6c2=41"
+        << "CadenaXY 1: -f1c1:1 +f1c1:2 -f1c6:2 +f1c6:3 -f6c6:3 +f6c6:4 -f6c2:4 +f6c2:1"
+        << "f1c2:1 f2c2:1 f3c2:1 f4c1:1 f5c1:1 f6c1:1";
+    QTest::newRow("no XY-chain: a cell of three") << "f1c1=12; f1c6=23; f6c6=345; f6c2=41" << "sin CadenaXY" << "";
+    QTest::newRow("almost locked sets") << "f1c1=12; f1c2=234; f1c3=234; f5c1=13"
+        << "ConjuntoCasiBloqueado 3: +f1c2/f1c3:2 +f1c1/f5c1:2" << "f2c1:3 f3c1:3";
+    QTest::newRow("no almost locked sets: the 1 not restricted") << "f1c1=12; f1c2=1234; f1c3=234; f5c1=13"
+        << "sin ConjuntoCasiBloqueado" << "";
+    QTest::newRow("alternating chain, a grouped node") << "4 f1=c1c8c9; 4 c1=f1f6; 4 f6=c1c7"
+        << "CadenaAlterna 4: -f6c7:4 +f6c1:4 -f1c1:4 +f1c8/f1c9:4" << "f2c7:4 f3c7:4";
+    QTest::newRow("no alternating chain: the group broken") << "4 f1=c1c5c9; 4 c1=f1f6; 4 f6=c1c7" << "sin CadenaAlterna" << "";
 }
 
 // The technique finds its instance and takes away exactly what it rules out; one
@@ -152,7 +238,15 @@ void TestRazonamiento::tecnicas()
     QFETCH(QString, prueba);
     QFETCH(QString, quitados);
     const Mascaras c = CandidatosDe(candidatos);
-    const std::optional<Eliminacion> e = BuscarEliminacion(c);
+    const std::optional<Eliminacion> e = BuscarEliminacion(c, true);
+    // "sin X": neither X nor anything simpler fires (a harder technique may).
+    if (prueba.startsWith("sin ")) {
+        const auto fin = std::end(nombresTipo);
+        const auto x = std::find_if(std::begin(nombresTipo), fin, [&](const char* n) { return prueba.mid(4) == n; });
+        QVERIFY(x != fin);
+        if (e) QVERIFY2(int(e->tipo) > x - std::begin(nombresTipo), qPrintable(Describir(*e)));
+        return;
+    }
     QCOMPARE(e ? Describir(*e) : QString(), prueba);
     if (!e) return;
     QCOMPARE(Quitados(e->quitados), quitados);
@@ -160,6 +254,40 @@ void TestRazonamiento::tecnicas()
     std::vector<Candidato> otra;
     QVERIFY(Consecuencias(c, *e, otra));
     QCOMPARE(Quitados(otra), quitados);
+}
+
+// Colouring and remote pairs: the X-chains before them in the ladder take what
+// they would, so each is asked alone.
+void TestRazonamiento::ensombrecidas_data()
+{
+    QTest::addColumn<QString>("candidatos");
+    QTest::addColumn<QString>("prueba");
+    QTest::addColumn<QString>("quitados");
+
+    QTest::newRow("colour wrap") << "5 f1=c1c7; 5 c7=f1f4; 5 f4=c2c7; 5 c2=f2f4"
+        << "ColoreadoSimple 5: +f1c1:5 -f1c7:5 -f1c7:5 +f4c7:5 +f4c7:5 -f4c2:5 -f4c2:5 +f2c2:5" << "f1c1:5 f2c2:5 f4c7:5";
+    QTest::newRow("no colour wrap: one link broken") << "5 f1=c1c7; 5 c7=f1f4; 5 f4=c2c7c9; 5 c2=f2f4" << "" << "";
+    QTest::newRow("remote pairs")
+        << "f1c1=27; f1c5=27; f5c5=27; f5c8=27; f8c8=27; f8c2=27; 2 f1=c1c5; 7 f1=c1c5; 2 c5=f1f5; 7 c5=f1f5; "
+           "2 f5=c5c8; 7 f5=c5c8; 2 c8=f5f8; 7 c8=f5f8; 2 f8=c2c8; 7 f8=c2c8"
+        << "ParesRemotos 2: -f1c1:2 +f1c1:7 -f1c5:7 +f1c5:2 -f5c5:2 +f5c5:7 -f5c8:7 +f5c8:2 -f8c8:2 +f8c8:7 -f8c2:7 +f8c2:2"
+        << "f2c2:2 f3c2:2 f7c1:2 f9c1:2";
+    QTest::newRow("no remote pairs: a cell of three")
+        << "f1c1=27; f1c5=27; f5c5=279; f5c8=27; f8c8=27; f8c2=27; 2 f1=c1c5; 7 f1=c1c5; 2 c5=f1f5; 7 c5=f1f5; "
+           "2 f5=c5c8; 7 f5=c5c8; 2 c8=f5f8; 7 c8=f5f8; 2 f8=c2c8; 7 f8=c2c8" << "" << "";
+}
+
+void TestRazonamiento::ensombrecidas()
+{
+    QFETCH(QString, candidatos);
+    QFETCH(QString, prueba);
+    QFETCH(QString, quitados);
+    const Mascaras c = CandidatosDe(candidatos);
+    const std::optional<Eliminacion> e = QString(QTest::currentDataTag()).contains("colour") ? tecnicas::BuscarColoreado(c)
+                                                                                           : tecnicas::BuscarParesRemotos(c);
+    QCOMPARE(e ? Describir(*e) : QString(), prueba);
+    if (!e) return;
+    QCOMPARE(Quitados(e->quitados), quitados);
 }
 
 void TestRazonamiento::pasos_data()
@@ -186,6 +314,42 @@ void TestRazonamiento::pasos_data()
         << 37 << 1 << "AlaXY 2: f4c2 (8 f6c3, 9 f3c2)" << "f3c3:2 f5c2:2";
     QTest::newRow("XYZ-wing") << "254916-7----3872453872--9617--4-86-9--869-71----731-82-7-8-9---849563127--317--9-"
         << 72 << 5 << "AlaXYZ 5: f7c7 (3 f7c8, 4 f6c7)" << "f9c7:5";
+    QTest::newRow("skyscraper") << "269534178738612945154-8-263-----18--3----8---58--7---1----95-829--84-51-8-512639-" << 71 << 6
+        << "Rascacielos 6: -f6c7:6 +f6c3:6 -f8c3:6 +f8c9:6"
+        << "f4c9:6 f5c9:6 f7c7:6";
+    QTest::newRow("kite") << "435--29-----413528182--53-454----1--8-1-5764-3---418-52-8-7-45---4--82-66-3-24789" << 55 << 1
+        << "Cometa 9: -f5c2:9 +f5c4:9 -f4c6:9 +f7c6:9"
+        << "f7c2:9";
+    QTest::newRow("X-chain") << "-8-4-39---5-1-2348243--9--1-372------98347-1-4--9-5783364-91-------2--3-8---341-6" << 24 << 5
+        << "CadenaX 6: -f3c4:6 +f8c4:6 -f8c6:6 +f4c6:6 -f6c5:6 +f6c3:6 -f5c1:6 +f5c7:6"
+        << "f3c7:6";
+    QTest::newRow("unique rectangle, type 1") << "6-345----45238-76-81-26-3451--52397-2--9-6--33--7-8---728134---5316924879--875132" << 28 << 8
+        << "RectanguloUnico1 0: 46 f4c3 f9c2 f9c3 f4c2"
+        << "f4c2:4 f4c2:6";
+    QTest::newRow("unique rectangle, type 2") << "39--7-18-41-38-----78-91--398-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << 18 << 5
+        << "RectanguloUnico2 2: 56 f1c6 f2c6 f1c3 f2c3"
+        << "f3c1:2 f5c3:2";
+    QTest::newRow("unique rectangle, type 4") << "9526314877142856398--479--5-4--187---7--62-48--8347--1---7548-248712----52-89--74" << 56 << 9
+        << "RectanguloUnico4 5: 59 f4c4 f5c4 f4c3 f5c3 columna 3"
+        << "f4c3:9 f5c3:9";
+    QTest::newRow("BUG+1") << "329468175671532-8-485791362-9-687-13-3-12569--16349-27-43876-5--6-953-4-958214736" << 63 << 2
+        << "BugMasUno 2: f8c1"
+        << "f8c1:1 f8c1:7";
+    QTest::newRow("W-wing") << "5614273--8--1632753275986417-638--2--3-24--67-5-97613-6-5739--2-8-65-7-3-7381--56" << 70 << 1
+        << "AlaW 1: -f5c1:1 +f5c1:9 -f9c1:9 +f9c7:9 -f8c8:9 +f8c8:1"
+        << "f8c1:1";
+    QTest::newRow("XY-chain") << "269534178738612945154-8-263-----18--3----8---58--7---1----95-829--84-5168-512639-" << 64 << 2
+        << "CadenaXY 2: -f6c3:2 +f6c3:6 -f6c7:6 +f6c7:4 -f7c7:4 +f7c7:7 -f7c4:7 +f7c4:3 -f8c6:3 +f8c6:7 -f8c2:7 +f8c2:2"
+        << "f4c2:2 f5c2:2 f8c3:2";
+    QTest::newRow("almost locked sets") << "-3-2-8--95--3--6---1-4--2-----6---9----89756-6-91-58--8-------5----8-7-------2986" << 2 << 6
+        << "ConjuntoCasiBloqueado 6: +f1c1/f1c3:7 +f3c1/f3c6:7" << "f1c5:6 f3c3:6";
+    QTest::newRow("alternating chain") << "-6--2-359-9-6-572452---9168--129-68-2-9861--78-6--4912--2-----1-15-42896------2--" << 9 << 1
+        << "EnUnaLinea 8: panel 1 / columna 3 | "
+           "CadenaAlterna 1: -f2c1:1 +f2c1:3 -f2c3/f3c3:3 +f9c3:3 -f9c9:3 +f4c9:3 -f4c6:3 +f7c6/f9c6:3 -f8c4:3 +f8c1:3"
+        << "f2c1:3";
+    QTest::newRow("forcing chain") << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << 8 << 8
+        << "CadenaForzada 9: f1c9=9? f3c9=2 f2c2=9 columna 2 f2c3=2 fila 2 2 sin fila 9"
+        << "f1c9:9";
 }
 
 // The step the hint gives is the solution's digit, and it needs the technique.
@@ -196,7 +360,7 @@ void TestRazonamiento::pasos()
     QFETCH(int, digito);
     QFETCH(QString, porque);
     QFETCH(QString, quitados);
-    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero));
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, true);
     QVERIFY(p);
     QCOMPARE(int(p->celda), celda);
     QCOMPARE(int(p->digito), digito);
@@ -247,6 +411,8 @@ void TestRazonamiento::calificaciones_data()
     QTest::newRow("one solution only a guess reaches")
         << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << Calificacion::Probando;
     QTest::newRow("empty board") << QString(81, '-') << Calificacion::VariasSoluciones;
+    QTest::newRow("two solutions, where a unique rectangle would mislead")
+        << "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << Calificacion::VariasSoluciones;
     QTest::newRow("a digit twice in a row") << "5---5" + QString(76, '-') << Calificacion::SinSolucion;
     QTest::newRow("a cell where nothing fits") << "12345678-" + QString(8, '-') + "9" + QString(63, '-')
                                                << Calificacion::SinSolucion;
@@ -271,6 +437,77 @@ void TestRazonamiento::calificaciones()
             t[i] = d;
         }
     QCOMPARE(cumplen ? Soluciones(t) : 0, esperadas);
+}
+
+// BUG+1 and the forcing chain, found on real boards, no longer hold once one
+// premise is broken: a second cell of three digits, the supposed digit gone.
+void TestRazonamiento::premisasRotas_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("celda");    // where the candidates change
+    QTest::addColumn<bool>("anadir");  // a digit the cell lacks added, or the step's own digit taken away
+
+    QTest::newRow("BUG+1: another cell of three digits")
+        << "329468175671532-8-485791362-9-687-13-3-12569--16349-27-43876-5--6-953-4-958214736" << 15 << true;
+    QTest::newRow("forcing chain: the supposed digit gone")
+        << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << 8 << false;
+}
+
+void TestRazonamiento::premisasRotas()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, celda);
+    QFETCH(bool, anadir);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, true);
+    QVERIFY(p && p->porque.size() == 1);
+    const Eliminacion& e = p->porque.front();
+    Mascaras c = MascarasDe(DigitosDe(tablero));
+    std::vector<Candidato> quitados;
+    QVERIFY(Consecuencias(c, e, quitados));
+    if (anadir) c[celda] |= uint16_t(c[celda] + 1) & uint16_t(~c[celda]);   // the lowest digit it lacks
+    else c[celda] &= uint16_t(~(1u << (e.digito - 1)));
+    QVERIFY(!Consecuencias(c, e, quitados));
+}
+
+// Random minimal puzzles, the hint followed from the givens to the end: every
+// digit it names is the solution's.
+void TestRazonamiento::pistasHastaElFinal()
+{
+    constexpr int Sudokus = 100;
+    Aleatorio azar(20261209);
+    int terminados = 0;
+    for (int k = 0; k < Sudokus; ++k) {
+        const Digitos solucion = SolucionAlAzar(azar);
+        Digitos t = Cavar(solucion, azar);
+        while (std::count(t.begin(), t.end(), 0) > 0) {
+            const std::optional<Paso> p = SiguientePaso(t, 0, true);
+            if (!p) break;
+            QCOMPARE(int(p->digito), int(solucion[p->celda]));
+            t[p->celda] = int8_t(p->digito);
+        }
+        terminados += t == solucion;
+    }
+    QVERIFY2(terminados > Sudokus * 9 / 10, qPrintable(QString::number(terminados)));
+}
+
+// On a board with two solutions the rectangles stay out: the step given is one
+// both solutions share, though a rectangle would have named another digit.
+void TestRazonamiento::dosSoluciones()
+{
+    const QString tablero = "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-";
+    std::array<int, 81> t = Enteros(tablero);
+    QCOMPARE(Soluciones(t), 2);
+    const std::optional<Paso> conUnica = SiguientePaso(DigitosDe(tablero), 0, true);
+    QVERIFY(conUnica);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, false);
+    QVERIFY(p);
+    QVERIFY(p->digito != conUnica->digito || p->celda != conUnica->celda);
+    for (const Eliminacion& e : p->porque) QVERIFY(e.tipo < PrimeraDeUnicidad || e.tipo > UltimaDeUnicidad);
+    for (int d = 1; d <= 9; ++d) {
+        if (d == p->digito || !Cabe(t, p->celda, d)) continue;
+        t[p->celda] = d;
+        QCOMPARE(Soluciones(t, 1), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRazonamiento)
