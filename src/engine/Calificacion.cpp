@@ -73,7 +73,7 @@ bool CumpleLasReglas(const Digitos& t)
     return true;
 }
 
-Resolucion Resolver(const Digitos& dados, bool unica)
+Resolucion Resolver(const Digitos& dados, bool unica, int hasta = TiposDeEliminacion)
 {
     Resolucion r;
     Digitos t = dados;
@@ -89,7 +89,7 @@ Resolucion Resolver(const Digitos& dados, bool unica)
             r.terminado = true;
             return r;
         }
-        const std::optional<Eliminacion> e = BuscarEliminacion(c, unica);
+        const std::optional<Eliminacion> e = BuscarEliminacion(c, unica, hasta);
         if (!e) return r;
         r.peor = std::max(r.peor, static_cast<int>(e->tipo));
         for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
@@ -112,6 +112,15 @@ Calificacion Calificar(const Digitos& dados)
     case 2: return Calificacion::VariasSoluciones;
     default: return Calificacion::Probando;   // one, or too long a search to tell: a guess either way
     }
+}
+
+Calificacion CalificarUnica(const Digitos& dados, Calificacion techo)
+{
+    // The eliminations whose grade is at most techo come before it in their order.
+    const Resolucion r = Resolver(dados, true, static_cast<int>(techo));
+    if (r.imposible) return Calificacion::SinSolucion;
+    if (!r.terminado) return Calificacion::Probando;
+    return r.peor < 0 ? Calificacion::Sencillos : CalificacionDe(static_cast<TipoEliminacion>(r.peor));
 }
 
 Digitos DadosDe(const EstadoJuego& e)

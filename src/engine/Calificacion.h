@@ -45,6 +45,9 @@ static_assert(CalificacionDe(TipoEliminacion::Rascacielos) == Calificacion::Rasc
 // The grade of the puzzle these givens (digits 1..9, 0 for an empty cell) make.
 // Counts the solutions first: only with exactly one may the reasoning lean on it.
 Calificacion Calificar(const Digitos& dados);
+// The same for givens known to have one solution, looking no further than techo:
+// Probando when the puzzle needs more. Never asks the counter.
+Calificacion CalificarUnica(const Digitos& dados, Calificacion techo);
 
 // The puzzle's givens: the solution's digit in every given cell.
 Digitos DadosDe(const EstadoJuego& e);

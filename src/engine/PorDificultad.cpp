@@ -19,12 +19,12 @@ SudokuHecho HacerSudoku(Dificultad dificultad, FuenteAzar& azar, const std::atom
     // grade costs too much to ask at every cell.
     const Calificacion techo = TechoDe(dificultad);
     std::function<bool(const Digitos&)> admite;
-    if (dificultad != Dificultad::Maestro) admite = [techo](const Digitos& t) { return Calificar(t) <= techo; };
+    if (dificultad != Dificultad::Maestro) admite = [techo](const Digitos& t) { return CalificarUnica(t, techo) <= techo; };
     for (int intento = 0; intento < IntentosMaximos; ++intento) {
         hecho.intentos = intento;
         hecho.solucion = SolucionAlAzar(azar);
         hecho.dados = Cavar(hecho.solucion, azar, admite);
-        if (DificultadDe(Calificar(hecho.dados)) == dificultad) break;
+        if (DificultadDe(CalificarUnica(hecho.dados, techo)) == dificultad) break;
         if (parar && parar->load(std::memory_order_relaxed)) break;
     }
     return hecho;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Razonamiento.h"
 #include "Tecnicas.h"
+#include <algorithm>
 
 using namespace tecnicas;
 
@@ -190,7 +191,7 @@ bool Consecuencias(const Mascaras& c, const Eliminacion& e, std::vector<Candidat
     return false;
 }
 
-std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica)
+std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica, int hasta)
 {
     using Buscador = std::optional<Eliminacion> (*)(const Mascaras&);
     static constexpr Buscador buscadores[TiposDeEliminacion] = {
@@ -219,7 +220,7 @@ std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica)
         BuscarCadenaAlterna,
         BuscarCadenaForzada,
     };
-    for (int k = 0; k < TiposDeEliminacion; ++k) {
+    for (int k = 0; k < std::min(hasta, TiposDeEliminacion); ++k) {
         const bool deUnicidad = k >= static_cast<int>(PrimeraDeUnicidad) && k <= static_cast<int>(UltimaDeUnicidad);
         if (deUnicidad && !unica) continue;
         if (auto e = buscadores[k](c)) return e;

@@ -136,7 +136,9 @@ Mascaras MascarasDe(const Digitos& tablero);
 // The first elimination, simplest kind first, that takes a candidate away; its
 // quitados say which. None when no technique takes anything. unica: the board is
 // known to have exactly one solution, which the rectangles and BUG+1 need.
-std::optional<Eliminacion> BuscarEliminacion(const Mascaras& candidatos, bool unica = false);
+// Only kinds before hasta are tried.
+std::optional<Eliminacion> BuscarEliminacion(const Mascaras& candidatos, bool unica = false,
+                                             int hasta = TiposDeEliminacion);
 
 // What the elimination rules out on these candidates, into quitados; false when
 // its premise no longer holds there.

@@ -180,6 +180,7 @@ void TestGenerador::porDificultad_data()
     QTest::newRow("Intermedio") << Dificultad::Intermedio << Calificacion::EnUnaLinea;
     QTest::newRow("Avanzado") << Dificultad::Avanzado << Calificacion::Pareja;
     QTest::newRow("Experto") << Dificultad::Experto << Calificacion::AlaX;
+    QTest::newRow("Maestro") << Dificultad::Maestro << Calificacion::Rascacielos;
 }
 
 // Each deal graded its kind exactly, with one solution by the tests' own solver,
@@ -197,6 +198,11 @@ void TestGenerador::porDificultad()
         const SudokuHecho h = HacerSudoku(dificultad, azar);
         const Calificacion c = Calificar(h.dados);
         QVERIFY2(c >= desde && c <= TechoDe(dificultad), qPrintable(QString("grade %1").arg(int(c))));
+        // Graded without the counter and no further than a ceiling: the same grade, or
+        // "needs more" under a lower one.
+        QCOMPARE(CalificarUnica(h.dados, TechoDe(dificultad)), c);
+        QCOMPARE(CalificarUnica(h.dados, Calificacion::Probando), c);
+        if (int(desde) > 0) QCOMPARE(CalificarUnica(h.dados, static_cast<Calificacion>(int(desde) - 1)), Calificacion::Probando);
         std::array<int, 81> t{};
         for (int i = 0; i < 81; ++i) {
             QVERIFY(h.dados[i] == 0 || h.dados[i] == h.solucion[i]);
