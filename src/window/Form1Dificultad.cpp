@@ -113,5 +113,8 @@ void Form1::EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad, bool d
     PartidaCambiada();
     if (!decir) return;
     const auto dados = static_cast<int>(std::count_if(hecho.dados.begin(), hecho.dados.end(), [](int8_t d) { return d != 0; }));
-    voz_->Hablar(Frases::SudokuDeDificultad(dificultad, dados));
+    // After the handler hands the focus back to the key detector: a screen reader
+    // that announces the new focus cuts short whatever it was saying.
+    QMetaObject::invokeMethod(
+        this, [this, texto = Frases::SudokuDeDificultad(dificultad, dados)] { voz_->Hablar(texto); }, Qt::QueuedConnection);
 }

@@ -4,7 +4,8 @@
 sudoku another program put on the clipboard is taken with I, heard as one utterance
 with its number of givens and its difficulty (and refused, with the reason, when it
 will not do); G then says the difficulty again; X leaves the board on the clipboard as one line of 81.
-B chooses a difficulty by name, and a new game of it is heard as one utterance with its givens.
+A puzzle whose next step needs an XY-chain: H says what it proves and its first links,
+H again the next ones, until the last. B chooses a difficulty by name, and a new game of it is heard as one utterance with its givens.
 usage: escenario_portapapeles.py PATH/TO/novaro"""
 import re
 
@@ -15,6 +16,11 @@ FACIL = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..
 DIECISIETE = ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
 FACIL_DICHO = ("Dificultad: fácil, basta con mirar qué cabe en cada casilla"
                " y dónde puede ir cada número")
+# Its next step: row 4, column 5 takes the 7, by an XY-chain of ten links.
+CADENA_XY = "962157384485392617731648259...5...68...816..26.84....5874931526..3764891196285..3"
+PISTA_XY = re.compile(r"^(Fila 4, columna 5|En .*columna 5).*el 7.*porque .*una cadena XY.*; H para seguir\.?$")
+SIGUE = re.compile(r"^entonces .*; H para seguir\.?$")
+FIN = re.compile(r"^entonces (?!.*H para seguir).*$")
 NUEVO_EXPERTO = re.compile(r"^Sudoku Experto, (\d+) números dados\.?$")
 G_EXPERTO = re.compile(r"^Sudoku Experto\. Dificultad: necesita un (ala X|pez espada|ala XY|ala XYZ)\.?$")
 IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\. " + re.escape(FACIL_DICHO))
@@ -48,6 +54,18 @@ def cuerpo(s):
 
     decir(s, "x", "Tablero copiado")
     assert s.clipboard() == DIECISIETE, s.clipboard()
+
+    s.set_clipboard(CADENA_XY)
+    s.wait_quiet(quiet=0.5)
+    decir(s, "i", "Sudoku importado, ", contains=True)
+    s.wait_quiet(quiet=0.8)
+    for patron in (PISTA_XY, SIGUE, FIN):
+        m = s.mark()
+        s.press("h")
+        s.wait_for(patron, since=m)
+        s.wait_quiet(quiet=0.8)
+        tras = s.spoken(m)
+        assert len(tras) == 1 and patron.match(tras[0]), tras
 
     decir(s, "b", "Dificultad: Sencillo")
     decir(s, "b b b", "Dificultad: Experto")
