@@ -167,21 +167,6 @@ QString Consecuencia(const Eslabon& n)
     return QCoreApplication::translate("Frases", "y el %1 no tendría sitio en %2").arg(digito, NombreGrupo(n.grupo));
 }
 
-bool EsCadena(TipoEliminacion t)
-{
-    switch (t) {
-    case TipoEliminacion::Rascacielos:
-    case TipoEliminacion::Cometa:
-    case TipoEliminacion::CadenaX:
-    case TipoEliminacion::ParesRemotos:
-    case TipoEliminacion::AlaW:
-    case TipoEliminacion::CadenaXY:
-    case TipoEliminacion::CadenaAlterna:
-    case TipoEliminacion::CadenaForzada: return true;
-    default: return false;
-    }
-}
-
 // A chain's links, one piece each, in the order they follow.
 QStringList Eslabones(const Eliminacion& e)
 {

@@ -50,6 +50,22 @@ enum class TipoEliminacion : uint8_t {
     CadenaForzada, // a digit that leads, one single after another, to a cell or group left empty
 };
 inline constexpr int TiposDeEliminacion = static_cast<int>(TipoEliminacion::CadenaForzada) + 1;
+// The kinds whose proof is a chain of links, which the hint reads out a few at a time.
+constexpr bool EsCadena(TipoEliminacion t)
+{
+    switch (t) {
+    case TipoEliminacion::Rascacielos:
+    case TipoEliminacion::Cometa:
+    case TipoEliminacion::CadenaX:
+    case TipoEliminacion::ParesRemotos:
+    case TipoEliminacion::AlaW:
+    case TipoEliminacion::CadenaXY:
+    case TipoEliminacion::CadenaAlterna:
+    case TipoEliminacion::CadenaForzada: return true;
+    default: return false;
+    }
+}
+
 // The first that holds only when the board has one solution, and the last.
 inline constexpr TipoEliminacion PrimeraDeUnicidad = TipoEliminacion::RectanguloUnico1;
 inline constexpr TipoEliminacion UltimaDeUnicidad = TipoEliminacion::BugMasUno;

@@ -35,6 +35,17 @@ def nueve_lineas(linea):
     return "".join(linea[f * 9:f * 9 + 9].replace(".", "0") + "\n" for f in range(9))
 
 
+def una_vez(s, teclas, patron, timeout=10.0):
+    """Press keys: what they say comes as one utterance, and nothing after it."""
+    m = s.mark()
+    s.press(teclas)
+    oido = s.wait_for(patron, since=m, timeout=timeout)
+    s.wait_quiet(quiet=0.8)
+    tras = s.spoken(m)
+    assert tras[-1:] == [oido] and len([t for t in tras if patron.match(t)]) == 1, tras
+    return oido
+
+
 def cuerpo(s):
     assert leer_tablero(s) == digitos(FACIL)
 
@@ -43,12 +54,7 @@ def cuerpo(s):
 
     s.set_clipboard(nueve_lineas(DIECISIETE))
     s.wait_quiet(quiet=0.5)   # whatever a screen reader says of another program's copy
-    m = s.mark()
-    s.press("i")
-    s.wait_for(IMPORTADO, since=m)
-    s.wait_quiet(quiet=0.8)
-    tras = s.spoken(m)
-    assert len(tras) == 1 and IMPORTADO.match(tras[0]), tras
+    una_vez(s, "i", IMPORTADO)
     assert leer_tablero(s) == digitos(DIECISIETE)
     decir(s, "g", FACIL_DICHO)
 
@@ -60,22 +66,12 @@ def cuerpo(s):
     decir(s, "i", "Sudoku importado, ", contains=True)
     s.wait_quiet(quiet=0.8)
     for patron in (PISTA_XY, SIGUE, FIN):
-        m = s.mark()
-        s.press("h")
-        s.wait_for(patron, since=m)
-        s.wait_quiet(quiet=0.8)
-        tras = s.spoken(m)
-        assert len(tras) == 1 and patron.match(tras[0]), tras
+        una_vez(s, "h", patron)
 
     decir(s, "b", "Dificultad: Sencillo")
     decir(s, "b b b", "Dificultad: Experto")
     decir(s, "Menu Down Down", "Nuevo")
-    m = s.mark()
-    s.press("Return")
-    oido = s.wait_for(NUEVO_EXPERTO, since=m, timeout=20)
-    s.wait_quiet(quiet=0.8)
-    tras = s.spoken(m)
-    assert [t for t in tras if t.startswith("Sudoku ")] == [oido], tras
+    oido = una_vez(s, "Return", NUEVO_EXPERTO, timeout=20)
     dados = sum(1 for d in leer_tablero(s) if d)
     assert dados == int(NUEVO_EXPERTO.match(oido).group(1)), (dados, oido)
     decir(s, "g", G_EXPERTO)
