@@ -179,7 +179,7 @@ void Preparados::Trabajar()
         SudokuHecho s = HacerSudoku(falta, azar, &interrumpir_);
         bloqueo.lock();
         haciendo_ = Dificultad::PorNivel;
-        if (interrumpir_ || DificultadDe(Calificar(s.dados)) != falta) continue;
+        if (interrumpir_ || DificultadDe(CalificarUnica(s.dados, TechoDe(falta))) != falta) continue;
         reservas_[static_cast<int>(falta)].push_back(s);
         escribir_ = true;
         cambio_.notify_all();

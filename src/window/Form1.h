@@ -113,8 +113,6 @@ public:
     bool Seleccionada(int indice) const { return seleccionadas_[indice]; }
     const QString& RutaAjustes() const { return rutaAjustes_; }
     Preparados& SudokusPreparados() { return *preparados_; }
-    // A new game of a chosen kind is being made on the spot.
-    bool SudokuEnCamino() const { return enCamino_.valid(); }
     // The game in play and the settings, on disk now; at every orderly end.
     void ConservarYa();
 
