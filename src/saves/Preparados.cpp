@@ -68,7 +68,10 @@ Reservas DecodificarPreparados(QByteArrayView bytes)
     return r;
 }
 
-Preparados::Preparados(QString ruta, uint64_t semilla) : ruta_(std::move(ruta)), semilla_(semilla) {}
+Preparados::Preparados(QString ruta, uint64_t semilla, QThread::Priority prioridad)
+    : ruta_(std::move(ruta)), semilla_(semilla), prioridad_(prioridad)
+{
+}
 
 Preparados::~Preparados()
 {
@@ -87,7 +90,7 @@ void Preparados::Empezar()
     if (hilo_) return;
     hilo_.reset(QThread::create([this] { Trabajar(); }));
     // Idle: it runs only on a processor nothing else wants.
-    hilo_->start(QThread::IdlePriority);
+    hilo_->start(prioridad_);
 }
 
 void Preparados::Preferir(Dificultad d)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QThread>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -11,8 +12,6 @@
 #include <optional>
 #include <vector>
 #include "PorDificultad.h"
-
-class QThread;
 
 // Puzzles of each kind made ahead, so a new game of a hard kind is there at once.
 inline constexpr size_t PreparadosPorDificultad = 4;
@@ -33,7 +32,8 @@ Reservas DecodificarPreparados(QByteArrayView bytes);
 // change. It touches nothing but its puzzles, so the game in play never waits on it.
 class Preparados {
 public:
-    Preparados(QString ruta, uint64_t semilla);
+    // Tests ask for a normal priority: on a busy machine an idle thread may wait for minutes.
+    Preparados(QString ruta, uint64_t semilla, QThread::Priority prioridad = QThread::IdlePriority);
     ~Preparados();   // the puzzle being made is dropped; what is ready is on disk already
     Preparados(const Preparados&) = delete;
     Preparados& operator=(const Preparados&) = delete;
@@ -56,6 +56,7 @@ private:
 
     const QString ruta_;
     uint64_t semilla_;
+    QThread::Priority prioridad_;
     mutable std::mutex mutex_;
     std::condition_variable cambio_;
     Reservas reservas_;

@@ -363,7 +363,7 @@ void TstRanuras::preparadosDanadosSeRehacen()
     const QString ruta = RutaPreparados(dir.path());
     Escribir(ruta, CodificarPreparados(UnoDeCada()) + QByteArray(300, '\x01'));
     {
-        Preparados p(ruta, 5);
+        Preparados p(ruta, 5, QThread::NormalPriority);
         p.Preferir(Dificultad::Sencillo);
         p.Empezar();
         p.EsperarLectura();
