@@ -88,6 +88,12 @@ Preparados::~Preparados()
 void Preparados::Empezar()
 {
     if (hilo_) return;
+    // Read here, not on the thread: at idle priority on a busy machine it might not
+    // run for minutes, and a start must find what was kept at once.
+    const Leido leido = LeerAcotado(ruta_, TamanoMaximo);
+    if (leido.bytes) reservas_ = DecodificarPreparados(*leido.bytes);
+    // A damaged or foreign file is written again with what was whole in it.
+    escribir_ = leido.existe && (!leido.bytes || *leido.bytes != CodificarPreparados(reservas_));
     hilo_.reset(QThread::create([this] { Trabajar(); }));
     // Idle: it runs only on a processor nothing else wants.
     hilo_->start(prioridad_);
@@ -119,16 +125,10 @@ std::optional<SudokuHecho> Preparados::Tomar(Dificultad d)
     return s;
 }
 
-void Preparados::EsperarLectura()
-{
-    std::unique_lock bloqueo(mutex_);
-    if (hilo_) cambio_.wait(bloqueo, [this] { return leido_; });
-}
-
 void Preparados::EsperarLlenos()
 {
     std::unique_lock bloqueo(mutex_);
-    if (hilo_) cambio_.wait(bloqueo, [this] { return leido_ && QueFalta() == Dificultad::PorNivel; });
+    if (hilo_) cambio_.wait(bloqueo, [this] { return QueFalta() == Dificultad::PorNivel; });
 }
 
 size_t Preparados::Cuantos(Dificultad d) const
@@ -148,17 +148,6 @@ Dificultad Preparados::QueFalta() const
 
 void Preparados::Trabajar()
 {
-    const Leido leido = LeerAcotado(ruta_, TamanoMaximo);
-    Reservas delArchivo;
-    if (leido.bytes) delArchivo = DecodificarPreparados(*leido.bytes);
-    {
-        std::lock_guard bloqueo(mutex_);
-        reservas_ = std::move(delArchivo);
-        leido_ = true;
-        // A damaged or foreign file is written again with what was whole in it.
-        escribir_ = leido.existe && (!leido.bytes || *leido.bytes != CodificarPreparados(reservas_));
-    }
-    cambio_.notify_all();
     Aleatorio azar(semilla_);
     std::unique_lock bloqueo(mutex_);
     while (!terminar_) {

@@ -38,14 +38,12 @@ public:
     Preparados(const Preparados&) = delete;
     Preparados& operator=(const Preparados&) = delete;
 
-    // Reads the file, then fills, in the background. Does nothing the second time.
+    // Reads the file, then fills in the background. Does nothing the second time.
     void Empezar();
     // The kind the player is on: filled first.
     void Preferir(Dificultad dificultad);
     // A ready puzzle of the kind, taken out; none while that kind is empty.
     std::optional<SudokuHecho> Tomar(Dificultad dificultad);
-    // Waits until the file has been read (a few milliseconds), so a start finds what it kept.
-    void EsperarLectura();
     // Tests and benchmarks: waits until every kind is full.
     void EsperarLlenos();
     size_t Cuantos(Dificultad dificultad) const;
@@ -61,7 +59,6 @@ private:
     std::condition_variable cambio_;
     Reservas reservas_;
     Dificultad preferida_ = Dificultad::PorNivel;
-    bool leido_ = false;
     bool escribir_ = false;   // a puzzle was taken since the last write
     std::atomic<bool> terminar_{false};
     // The puzzle being made is of a kind the player has just left, or the end came.

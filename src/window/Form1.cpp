@@ -138,7 +138,6 @@ void Form1::Form_Load(bool nueva)
         EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
     } else if (Estado.DificultadElegida != Dificultad::PorNivel) {
         // The first game of a kind comes from those kept, or is made now, before the window shows.
-        preparados_->EsperarLectura();
         const Dificultad dificultad = Estado.DificultadElegida;
         const std::optional<SudokuHecho> hecho = preparados_->Tomar(dificultad);
         EmpezarHecho(hecho ? *hecho : HacerSudoku(dificultad, *azar_), dificultad, false);

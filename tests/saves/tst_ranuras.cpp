@@ -366,7 +366,6 @@ void TstRanuras::preparadosDanadosSeRehacen()
         Preparados p(ruta, 5, QThread::NormalPriority);
         p.Preferir(Dificultad::Sencillo);
         p.Empezar();
-        p.EsperarLectura();
         QCOMPARE(p.Cuantos(Dificultad::Experto), size_t(1));
         const std::optional<SudokuHecho> tomado = p.Tomar(Dificultad::Experto);
         QVERIFY(tomado && tomado->dados == UnoDeCada()[4][0].dados);
