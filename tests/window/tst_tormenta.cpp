@@ -156,9 +156,9 @@ public:
 
         if (!fallos.isEmpty()) return fallos.join(QStringLiteral("; "));
         // Only a new game or a load may change the givens. A game of a chosen difficulty
-        // is heard once the handler is done: let that through first.
-        if (!cambioDePartida && e.Originales != antes.Originales && e.DificultadElegida != Dificultad::PorNivel)
-            QCoreApplication::sendPostedEvents(v.f.get());
+        // is heard once the handler is done, and one made on the spot may land after
+        // the difficulty changed again: let its utterance through first.
+        if (!cambioDePartida && e.Originales != antes.Originales) QCoreApplication::sendPostedEvents(v.f.get());
         if (!fallos.isEmpty()) return fallos.join(QStringLiteral("; "));
         if (!cambioDePartida && (e.Originales != antes.Originales || e.Solucion != antes.Solucion))
             return QStringLiteral("the givens changed without a new game or a load");
