@@ -15,7 +15,6 @@ Calificacion TechoDe(Dificultad d)
     return static_cast<Calificacion>(static_cast<int>(Calificacion::Probando) - 1);
 }
 
-
 Dificultad DificultadDe(Calificacion c)
 {
     for (Dificultad d : {Dificultad::Sencillo, Dificultad::Intermedio, Dificultad::Avanzado, Dificultad::Experto, Dificultad::Maestro})

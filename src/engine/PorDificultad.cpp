@@ -24,7 +24,8 @@ SudokuHecho HacerSudoku(Dificultad dificultad, FuenteAzar& azar, const std::atom
         hecho.intentos = intento;
         hecho.solucion = SolucionAlAzar(azar);
         hecho.dados = Cavar(hecho.solucion, azar, admite);
-        if (DificultadDe(CalificarUnica(hecho.dados, techo)) == dificultad) break;
+        hecho.exacto = DificultadDe(CalificarUnica(hecho.dados, techo)) == dificultad;
+        if (hecho.exacto) break;
         if (parar && parar->load(std::memory_order_relaxed)) break;
     }
     return hecho;

@@ -9,6 +9,7 @@ struct SudokuHecho {
     Digitos dados{};
     Digitos solucion{};
     int intentos = 0;   // boards carved before this one was of the kind asked for
+    bool exacto = false;   // of the kind asked for: false only when the search was stopped or gave up
 };
 
 // A puzzle of one solution whose grade is of that kind (not PorNivel). Carved no

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Preparados.h"
 #include "Archivos.h"
-#include "Calificacion.h"
 #include <QList>
 #include <QThread>
 
@@ -24,11 +23,10 @@ std::optional<Digitos> LeerDigitos(QByteArrayView texto)
 
 bool Entero(const SudokuHecho& s)
 {
-    Digitos lleno = s.solucion;
     for (int i = 0; i < 81; ++i)
         if (s.solucion[i] == 0 || (s.dados[i] != 0 && s.dados[i] != s.solucion[i])) return false;
     // A full board that keeps the rules is its own one solution.
-    if (ContarSoluciones(lleno, 1) != 1) return false;
+    if (ContarSoluciones(s.solucion, 1) != 1) return false;
     return ContarSoluciones(s.dados, 2) == 1;
 }
 
@@ -62,7 +60,7 @@ Reservas DecodificarPreparados(QByteArrayView bytes)
         if (d <= static_cast<int>(Dificultad::PorNivel) || d >= Dificultades || r[d].size() >= PreparadosPorDificultad) continue;
         const auto dados = LeerDigitos(partes[1]), solucion = LeerDigitos(partes[2]);
         if (!dados || !solucion) continue;
-        SudokuHecho s{*dados, *solucion, 0};
+        SudokuHecho s{*dados, *solucion, 0, true};
         if (Entero(s)) r[d].push_back(s);
     }
     return r;
@@ -171,7 +169,7 @@ void Preparados::Trabajar()
         SudokuHecho s = HacerSudoku(falta, azar, &interrumpir_);
         bloqueo.lock();
         haciendo_ = Dificultad::PorNivel;
-        if (interrumpir_ || DificultadDe(CalificarUnica(s.dados, TechoDe(falta))) != falta) continue;
+        if (interrumpir_ || !s.exacto) continue;
         reservas_[static_cast<int>(falta)].push_back(s);
         escribir_ = true;
         cambio_.notify_all();

@@ -197,6 +197,7 @@ void TestGenerador::porDificultad()
     for (int n = 0; n < 3; ++n) {
         const SudokuHecho h = HacerSudoku(dificultad, azar);
         const Calificacion c = Calificar(h.dados);
+        QVERIFY(h.exacto);
         QVERIFY2(c >= desde && c <= TechoDe(dificultad), qPrintable(QString("grade %1").arg(int(c))));
         // Graded without the counter and no further than a ceiling: the same grade, or
         // "needs more" under a lower one.
