@@ -16,4 +16,8 @@ public:
     virtual void SeleccionarCasilla(int16_t indice, bool seleccionada) = 0;
     // Shows a cell's notes (nine-bit mask); cells that cannot show them ignore it.
     virtual void PintarNotas(int16_t /*indice*/, uint16_t /*notas*/) {}
+    // Around a change of many cells at once (a new board, every cell's notes): a view
+    // may hold its per-cell announcements back meanwhile.
+    virtual void EmpezarTableroEntero() {}
+    virtual void TerminarTableroEntero() {}
 };

@@ -86,12 +86,11 @@ Form1::Form1(Opciones opciones)
     ConstruirControles();
     ConstruirMenus();
     voz_ = new Voz(this);
-    detector_ = std::make_unique<DetectorTeclas>(Estado, *this, *TbPorta, *reproductor_, *voz_,
+    detector_ = std::make_unique<DetectorTeclas>(juego_, *TbPorta, *reproductor_, *voz_,
                                                  [this] { MostrarBotonera(); },
                                                  [this] {
                                                      OlvidarEnCamino();
-                                                     Command1->setEnabled(true);
-                                                     Command4->setEnabled(true);
+                                                     MostrarBotones();
                                                  });
     Picture1->PonerDetector(detector_.get());
     preparados_ = std::make_unique<Preparados>(RutaPreparados(lugares_.partidas), QRandomGenerator::global()->generate64());
@@ -135,7 +134,7 @@ void Form1::Form_Load(bool nueva)
     // Silent: the window is not shown yet.
     if (EmpezarConservado(nueva)) {
     } else if (sudokuInicial_) {
-        EmpezarPartida(Estado, *this, sudokuInicial_->dados, sudokuInicial_->solucion);
+        juego_.EmpezarLeido(*sudokuInicial_);
     } else if (Estado.DificultadElegida != Dificultad::PorNivel) {
         // The first game of a kind comes from those kept, or is made now, before the window shows.
         const Dificultad dificultad = Estado.DificultadElegida;
@@ -157,7 +156,7 @@ void Form1::ConstruirControles()
     centro->setFixedSize(Twips(0, 0, 7935, 4665).size());
     setCentralWidget(centro);
 
-    TbPorta = new QLineEdit(tr("Pulse F1 para ayuda"), centro);
+    TbPorta = new QLineEdit(centro);   // the game's message line fills it
     TbPorta->setObjectName(QStringLiteral("TbPorta"));
     TbPorta->setAccessibleName(tr("Línea de mensajes"));
     TbPorta->setGeometry(Twips(200, 200, 5600, 500));
@@ -334,6 +333,28 @@ void Form1::RepintarCasillas()
         Text1[i]->setReadOnly(Estado.Originales[i]);
         SeleccionarCasilla(static_cast<int16_t>(i), seleccionadas_[i]);
     }
+}
+
+void Form1::EmpezarTableroEntero()
+{
+    if (tableroEntero_++ == 0) silencio_.emplace();
+}
+
+void Form1::TerminarTableroEntero()
+{
+    if (--tableroEntero_ == 0) silencio_.reset();
+}
+
+void Form1::Atender(const Resultado& r)
+{
+    if (!r.mensaje.empty()) Mensaje(QString::fromStdString(r.mensaje));
+    detector_->Aplicar(r);
+}
+
+void Form1::MostrarBotones()
+{
+    Command1->setEnabled(juego_.PuedeComprobar());
+    Command4->setEnabled(juego_.PuedeGuardar());
 }
 
 void Form1::EnfocarDetector()

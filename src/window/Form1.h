@@ -17,6 +17,7 @@
 #include "Reproductor.h"
 #include "Estado.h"
 #include "Importar.h"
+#include "Juego.h"
 #include "Lugares.h"
 #include "Preparados.h"
 
@@ -28,7 +29,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
-class Voz;
+#include "Voz.h"
 
 // Seed of the random source: second x minute x hour of the local time.
 uint64_t SemillaDelReloj(const QTime& hora);
@@ -36,6 +37,9 @@ uint64_t SemillaDelReloj(const QTime& hora);
 // The main window: owns the whole game state and the 81 cell fields.
 class Form1 : public QMainWindow, public Casillas {
     Q_OBJECT
+    // The game itself; the window shows it, with its cell fields as the board.
+    Juego juego_{*this};
+
 public:
     // Tests hand in a fixed random source, a recording sound player and a
     // private folder that holds everything, as a portable copy does; the game
@@ -55,7 +59,7 @@ public:
     explicit Form1(Opciones opciones);
     ~Form1() override;
 
-    EstadoJuego Estado;
+    EstadoJuego& Estado = juego_.Estado();
 
     // Controls, named as designed.
     QLineEdit* TbPorta = nullptr;
@@ -85,6 +89,8 @@ public:
     void PonerColorTexto(int16_t indice, Rgb color) override;
     void SeleccionarCasilla(int16_t indice, bool seleccionada) override;
     void PintarNotas(int16_t indice, uint16_t notas) override;
+    void EmpezarTableroEntero() override;
+    void TerminarTableroEntero() override;
 
     void Command1_Click();
     void Command2_Click();
@@ -107,6 +113,7 @@ public:
     void CargarPartida(int16_t n);
 
     DetectorTeclas& Detector() { return *detector_; }
+    Juego& Nucleo() { return juego_; }
     Reproductor& Sonido() { return *reproductor_; }
     Voz& Habla() { return *voz_; }
     const Lugares& Lugar() const { return lugares_; }
@@ -128,6 +135,10 @@ private:
     void NuevoJuego();
     void RepintarCasillas();
     void EnfocarDetector();
+    // What a game action left: its sounds, line and utterance, then its message box.
+    void Atender(const Resultado& r);
+    // Checking and saving are open as the game says.
+    void MostrarBotones();
     void PonerTamano(int indice);
     void PonerNivel(int indice);
 
@@ -156,6 +167,8 @@ private:
     Lugares lugares_;
     std::optional<SudokuLeido> sudokuInicial_;
     std::array<bool, 81> seleccionadas_{};
+    int tableroEntero_ = 0;
+    std::optional<Voz::TableroEntero> silencio_;
     QString rutaAjustes_;
     std::unique_ptr<Escritor> escritor_;
     QTimer* conservarYa_ = nullptr;

@@ -19,17 +19,14 @@
 
 void Form1::Command1_Click()
 {
-    TextosComprobador textos = TextosEnEspanol();
-    for (std::string* t : {&textos.columna, &textos.fila, &textos.panel, &textos.felicidades})
-        *t = QCoreApplication::translate("Comprobador", t->c_str()).toStdString();
-    Mensaje(QString::fromStdString(Comprobar(Estado, *this, textos)));
+    Atender(juego_.Comprobar());
     EnfocarDetector();
 }
 
 void Form1::Command2_Click()
 {
-    Command1->setEnabled(true);
-    Command4->setEnabled(true);
+    juego_.Abrir();
+    MostrarBotones();
     NuevoJuego();
     EnfocarDetector();
 }
@@ -41,18 +38,16 @@ void Form1::NuevoJuego()
         NuevoPorDificultad(true);
         return;
     }
-    NuevaPartida(Estado, *this, *azar_);
-    voz_->Hablar(tr("Nuevo juego"));
+    Atender(juego_.NuevoPorNivel(*azar_));
 }
 
 void Form1::Command3_Click()
 {
-    VerSolucion(Estado, *this);
+    const Resultado r = juego_.VerSolucion();
     // No cell may keep a provisional green the reveal has just cleared.
     RepintarCasillas();
-    Command1->setEnabled(false);
-    Command4->setEnabled(false);
-    voz_->Hablar(tr("Solución en el tablero"));
+    MostrarBotones();
+    Atender(r);
     EnfocarDetector();
 }
 
@@ -141,16 +136,15 @@ void Form1::MnuB_Click(int indice)
     case 0: Command1_Click(); break;
     case 1:
         NuevoJuego();
-        Command1->setEnabled(true);
-        Command4->setEnabled(true);
+        juego_.Abrir();
+        MostrarBotones();
         EnfocarDetector();
         break;
     case 2: Command3_Click(); break;
     case 3:
         // From the menu bar the item is not greyed while saving is barred.
         if (!Command4->isEnabled()) {
-            Mensaje(tr("No se puede guardar la partida después de ver la solución. "
-                       "Podrá guardar de nuevo cuando empiece un juego nuevo o cargue una partida."));
+            Atender(juego_.GuardarNoPermitido());
             EnfocarDetector();
             break;
         }
@@ -176,8 +170,8 @@ void Form1::MostrarBotonera()
 
 void Form1::Text1_GotFocus(int indice)
 {
-    const QString t = Text1[indice]->text();
-    if (t.size() > 2) TbPorta->setText(t);
+    juego_.CasillaEnfocada(static_cast<int16_t>(indice));
+    detector_->MostrarLinea();
 }
 
 void Form1::Text1_KeyDown(int, int codigo)

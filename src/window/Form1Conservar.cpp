@@ -9,26 +9,11 @@
 #include <QTimer>
 #include <utility>
 
-namespace {
-
-// The switches the game state owns, each beside its kept setting.
-const std::pair<bool Ajustes::*, bool EstadoJuego::*> Interruptores[] = {
-    {&Ajustes::sonido, &EstadoJuego::SonidoActivo},          {&Ajustes::avisoOriginal, &EstadoJuego::AvisoOriginal},
-    {&Ajustes::avisoRepetido, &EstadoJuego::AvisoRepetido},  {&Ajustes::solucionUnica, &EstadoJuego::SolucionUnica},
-    {&Ajustes::modoNotas, &EstadoJuego::ModoNotas},          {&Ajustes::escrituraDirecta, &EstadoJuego::EscrituraDirecta},
-};
-
-} // namespace
-
 Ajustes Form1::AjustesActuales() const
 {
     Ajustes a;
-    a.nivel = Estado.Nivel;
     a.tamano = static_cast<int16_t>(tamano_);
-    a.dificultad = static_cast<int16_t>(Estado.DificultadElegida);
-    a.lineaOculta = TbPorta->isHidden();
-    for (const auto& [ajuste, estado] : Interruptores) a.*ajuste = Estado.*estado;
-    return a;
+    return juego_.AjustesActuales(a);
 }
 
 void Form1::AplicarAjustes(const Ajustes& a)
@@ -37,8 +22,8 @@ void Form1::AplicarAjustes(const Ajustes& a)
     // The cells start in their own font; a size is set only once the player chose another.
     if (a.tamano != Ajustes{}.tamano) PonerTamano(a.tamano);
     PonerDificultad(static_cast<Dificultad>(a.dificultad));
-    TbPorta->setHidden(a.lineaOculta);
-    for (const auto& [ajuste, estado] : Interruptores) Estado.*estado = a.*ajuste;
+    juego_.AplicarAjustes(a);
+    detector_->MostrarLinea();
 }
 
 // True when the last run's game is back on the board. A damaged one has been set
@@ -52,17 +37,12 @@ bool Form1::EmpezarConservado(bool nueva)
     if (lectura.estado == EstadoEnCurso::Danada) detector_->AvisarAlEnfocar(Frases::PartidaNoRecuperada());
     if (lectura.estado != EstadoEnCurso::Recuperada) return false;
 
-    const bool sonido = Estado.SonidoActivo;   // the switch is a setting: the kept one wins
-    AplicarRegistro(lectura.partida.registro, Estado, *this);
-    Estado.SonidoActivo = sonido;
+    juego_.Recuperar(lectura.partida);
     const int16_t cursor = lectura.partida.cursor;
-    Estado.CasillaActual = cursor;
-    Estado.FilaActual = static_cast<int16_t>(cursor / 9);
-    Estado.ColumnaActual = static_cast<int16_t>(cursor % 9);
     seleccionadas_.fill(false);
     seleccionadas_[cursor] = true;
     RepintarCasillas();
-    partidaEscrita_ = CodificarEnCurso({RegistroDe(Estado, *this), cursor});
+    partidaEscrita_ = CodificarEnCurso(juego_.EnCurso());
     detector_->AvisarAlEnfocar(Frases::PartidaRecuperada());
     return true;
 }
@@ -81,7 +61,7 @@ void Form1::ConservarLuego()
 void Form1::Conservar()
 {
     if (!escritor_) return;
-    const QByteArray partida = CodificarEnCurso({RegistroDe(Estado, *this), Estado.CasillaActual});
+    const QByteArray partida = CodificarEnCurso(juego_.EnCurso());
     if (partida != partidaEscrita_) {
         escritor_->Escribir(RutaPartidaEnCurso(lugares_.partidas), partida);
         partidaEscrita_ = partida;

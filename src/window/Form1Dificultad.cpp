@@ -104,17 +104,11 @@ void Form1::OlvidarEnCamino()
 
 void Form1::EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad, bool decir)
 {
-    {
-        const Voz::TableroEntero tablero;
-        EmpezarPartida(Estado, *this, hecho.dados, hecho.solucion);
-    }
-    Command1->setEnabled(true);
-    Command4->setEnabled(true);
+    const Resultado r = juego_.EmpezarHecho(hecho, dificultad);
+    MostrarBotones();
     PartidaCambiada();
     if (!decir) return;
-    const auto dados = static_cast<int>(std::count_if(hecho.dados.begin(), hecho.dados.end(), [](int8_t d) { return d != 0; }));
     // After the handler hands the focus back to the key detector: a screen reader
     // that announces the new focus cuts short whatever it was saying.
-    QMetaObject::invokeMethod(
-        this, [this, texto = Frases::SudokuDeDificultad(dificultad, dados)] { voz_->Hablar(texto); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, r] { Atender(r); }, Qt::QueuedConnection);
 }

@@ -2,51 +2,46 @@
 // The keys NOVARO adds to the designed key detector. They live here, apart from the
 // designed dispatcher, and only act outside write mode, where a letter is never text.
 #include "Calificacion.h"
-#include "CodigosTecla.h"
 #include "Consultas.h"
 #include "Coordenadas.h"
-#include "DetectorTeclas.h"
 #include "Frases.h"
 #include "Historial.h"
-#include "Importar.h"
+#include "Juego.h"
 #include "Notas.h"
 #include "Partida.h"
-#include "Pista.h"
-#include "Reproductor.h"
-#include "Voz.h"
-#include <QClipboard>
-#include <QGuiApplication>
+#include "Teclas.h"
+#include "Texto.h"
 
-const DetectorTeclas::Anadida DetectorTeclas::TeclasAnadidas[] = {
-    {VK_D, &DetectorTeclas::DecirPosicion},
-    {VK_Q, &DetectorTeclas::DecirVacias},
-    {VK_N, &DetectorTeclas::DecirCandidatos},
-    {VK_S, &DetectorTeclas::IrASiguienteVacia},
-    {VK_Z, &DetectorTeclas::DeshacerCambio},
-    {VK_R, &DetectorTeclas::DecirFaltan},
-    {VK_E, &DetectorTeclas::CambiarAvisoRepetido},
-    {VK_U, &DetectorTeclas::CambiarSolucionUnica},
-    {VK_H, &DetectorTeclas::DarPista},
-    {VK_G, &DetectorTeclas::DecirDificultad},
-    {VK_I, &DetectorTeclas::ImportarSudoku},
-    {VK_X, &DetectorTeclas::CopiarTablero},
-    {VK_L, &DetectorTeclas::CambiarModoNotas},
-    {VK_M, &DetectorTeclas::LlenarNotasTablero},
-    {VK_K, &DetectorTeclas::CambiarEscrituraDirecta},
-    {VK_B, &DetectorTeclas::CambiarDificultad},
+const Juego::Anadida Juego::TeclasAnadidas[] = {
+    {VK_D, &Juego::DecirPosicion},
+    {VK_Q, &Juego::DecirVacias},
+    {VK_N, &Juego::DecirCandidatos},
+    {VK_S, &Juego::IrASiguienteVacia},
+    {VK_Z, &Juego::DeshacerCambio},
+    {VK_R, &Juego::DecirFaltan},
+    {VK_E, &Juego::CambiarAvisoRepetido},
+    {VK_U, &Juego::CambiarSolucionUnica},
+    {VK_H, &Juego::DarPista},
+    {VK_G, &Juego::DecirDificultad},
+    {VK_I, &Juego::ImportarSudoku},
+    {VK_X, &Juego::CopiarTablero},
+    {VK_L, &Juego::CambiarModoNotas},
+    {VK_M, &Juego::LlenarNotasTablero},
+    {VK_K, &Juego::CambiarEscrituraDirecta},
+    {VK_B, &Juego::CambiarDificultad},
     // The digits of the main row and of the keypad: notes, or direct entry.
-    {VK_0 + 1, &DetectorTeclas::Nota<1>}, {VK_NUMPAD0 + 1, &DetectorTeclas::Nota<1>},
-    {VK_0 + 2, &DetectorTeclas::Nota<2>}, {VK_NUMPAD0 + 2, &DetectorTeclas::Nota<2>},
-    {VK_0 + 3, &DetectorTeclas::Nota<3>}, {VK_NUMPAD0 + 3, &DetectorTeclas::Nota<3>},
-    {VK_0 + 4, &DetectorTeclas::Nota<4>}, {VK_NUMPAD0 + 4, &DetectorTeclas::Nota<4>},
-    {VK_0 + 5, &DetectorTeclas::Nota<5>}, {VK_NUMPAD0 + 5, &DetectorTeclas::Nota<5>},
-    {VK_0 + 6, &DetectorTeclas::Nota<6>}, {VK_NUMPAD0 + 6, &DetectorTeclas::Nota<6>},
-    {VK_0 + 7, &DetectorTeclas::Nota<7>}, {VK_NUMPAD0 + 7, &DetectorTeclas::Nota<7>},
-    {VK_0 + 8, &DetectorTeclas::Nota<8>}, {VK_NUMPAD0 + 8, &DetectorTeclas::Nota<8>},
-    {VK_0 + 9, &DetectorTeclas::Nota<9>}, {VK_NUMPAD0 + 9, &DetectorTeclas::Nota<9>},
+    {VK_0 + 1, &Juego::Nota<1>}, {VK_NUMPAD0 + 1, &Juego::Nota<1>},
+    {VK_0 + 2, &Juego::Nota<2>}, {VK_NUMPAD0 + 2, &Juego::Nota<2>},
+    {VK_0 + 3, &Juego::Nota<3>}, {VK_NUMPAD0 + 3, &Juego::Nota<3>},
+    {VK_0 + 4, &Juego::Nota<4>}, {VK_NUMPAD0 + 4, &Juego::Nota<4>},
+    {VK_0 + 5, &Juego::Nota<5>}, {VK_NUMPAD0 + 5, &Juego::Nota<5>},
+    {VK_0 + 6, &Juego::Nota<6>}, {VK_NUMPAD0 + 6, &Juego::Nota<6>},
+    {VK_0 + 7, &Juego::Nota<7>}, {VK_NUMPAD0 + 7, &Juego::Nota<7>},
+    {VK_0 + 8, &Juego::Nota<8>}, {VK_NUMPAD0 + 8, &Juego::Nota<8>},
+    {VK_0 + 9, &Juego::Nota<9>}, {VK_NUMPAD0 + 9, &Juego::Nota<9>},
 };
 
-void DetectorTeclas::TeclaAnadida(int codigo)
+void Juego::TeclaAnadida(int codigo)
 {
     if (e_.ModoEscritura) return;
     for (const Anadida& tecla : TeclasAnadidas) {
@@ -58,68 +53,68 @@ void DetectorTeclas::TeclaAnadida(int codigo)
 }
 
 // S, Z and H carry the cursor anywhere; the panel sound says when it lands in another panel.
-void DetectorTeclas::IrA(int16_t indice)
+void Juego::IrA(int16_t indice)
 {
     MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
 }
 
-QString DetectorTeclas::CeldaOida(int indice) const
+std::string Juego::CeldaOida(int indice) const
 {
-    QString t = SinBlancos(Texto(indice));
-    if (e_.Provisionales[indice]) t += QStringLiteral(" P ");
+    std::string t = SinBlancos(Texto(indice));
+    if (e_.Provisionales[indice]) t += " P ";
     return ConNotas(t, indice);
 }
 
-void DetectorTeclas::DecirPosicion()
+void Juego::DecirPosicion()
 {
     Decir(Frases::Posicion(e_.CasillaActual));
 }
 
-void DetectorTeclas::DecirVacias()
+void Juego::DecirVacias()
 {
     Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
 }
 
-void DetectorTeclas::DecirCandidatos()
+void Juego::DecirCandidatos()
 {
     if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
     else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
 }
 
-void DetectorTeclas::IrASiguienteVacia()
+void Juego::IrASiguienteVacia()
 {
     const std::optional<int16_t> vacia = SiguienteVacia(casillas_, e_.CasillaActual);
     if (!vacia) {
-        reproductor_.Pitar();
+        Pitar();
         return;
     }
     IrA(*vacia);
     Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
 }
 
-void DetectorTeclas::DeshacerCambio()
+void Juego::DeshacerCambio()
 {
     const std::optional<int16_t> celda = Deshacer(e_, casillas_);
     if (!celda) {
-        reproductor_.Pitar();
+        Pitar();
         return;
     }
     IrA(*celda);
     Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
 }
 
-void DetectorTeclas::DecirFaltan()
+void Juego::DecirFaltan()
 {
     Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
 }
 
-void DetectorTeclas::CambiarAvisoRepetido()
+void Juego::CambiarAvisoRepetido()
 {
     e_.AvisoRepetido = !e_.AvisoRepetido;
     Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
 }
 
-void DetectorTeclas::CambiarSolucionUnica()
+void Juego::CambiarSolucionUnica()
 {
     e_.SolucionUnica = !e_.SolucionUnica;
     Decir(Frases::SolucionUnica(e_.SolucionUnica));
@@ -128,13 +123,13 @@ void DetectorTeclas::CambiarSolucionUnica()
 // The hint only points: the cursor goes to the cell it speaks of, the player writes.
 // H again on the same board goes on with the links of a long chain, a few at a time;
 // past the last, the hint is worked out and said again in full.
-void DetectorTeclas::DarPista()
+void Juego::DarPista()
 {
     std::array<std::string, 81> textos;
     for (int16_t i = 0; i < 81; ++i) textos[static_cast<size_t>(i)] = casillas_.Texto(i);
     if (partesDichas_ > 0 && textos == textosPista_) {
-        const QString resto = Frases::Continuacion(pista_, partesDichas_);
-        if (!resto.isEmpty()) {
+        const std::string resto = Frases::Continuacion(pista_, partesDichas_);
+        if (!resto.empty()) {
             ++partesDichas_;
             Decir(resto);
             return;
@@ -148,55 +143,53 @@ void DetectorTeclas::DarPista()
 }
 
 // The puzzle as dealt or loaded, whatever the player has written since.
-void DetectorTeclas::DecirDificultad()
+void Juego::DecirDificultad()
 {
     const Calificacion calificacion = Calificar(DadosDe(e_));
     Decir(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(calificacion) : Frases::DificultadConTipo(calificacion));
 }
 
 // The game in play is only replaced by a puzzle that can be played to its one solution.
-void DetectorTeclas::ImportarSudoku()
+void Juego::ImportarSudoku()
 {
-    const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
+    const SudokuLeido leido = LeerSudoku(LeerPortapapeles ? LeerPortapapeles() : std::string());
     if (leido.rechazo != Rechazo::Ninguno) {
         Decir(Frases::SudokuRechazado(leido));
         return;
     }
-    {
-        const Voz::TableroEntero tablero;
-        EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
-    }
-    PartidaEmpezada_();
+    casillas_.EmpezarTableroEntero();
+    EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
+    casillas_.TerminarTableroEntero();
+    Abrir();
+    r_.partidaEmpezada = true;
     Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
 }
 
 // One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
-void DetectorTeclas::CopiarTablero()
+void Juego::CopiarTablero()
 {
-    QString linea;
-    for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
-    QGuiApplication::clipboard()->setText(linea);
+    std::string linea;
+    for (const int8_t d : DigitosDe(casillas_)) linea += d ? static_cast<char>('0' + d) : '.';
+    r_.portapapeles = std::move(linea);
     Decir(Frases::TableroCopiado());
 }
 
-void DetectorTeclas::CambiarModoNotas()
+void Juego::CambiarModoNotas()
 {
     e_.ModoNotas = !e_.ModoNotas;
     Decir(Frases::ModoNotas(e_.ModoNotas));
 }
 
-void DetectorTeclas::LlenarNotasTablero()
+void Juego::LlenarNotasTablero()
 {
-    int16_t llenas = 0;
-    {
-        const Voz::TableroEntero tablero;
-        llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
-    }
+    casillas_.EmpezarTableroEntero();
+    const int16_t llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
+    casillas_.TerminarTableroEntero();
     Decir(Frases::NotasLlenas(llenas));
 }
 
 // Outside notes mode and direct entry a digit does what the design gives it: nothing.
-void DetectorTeclas::TeclaNota(int16_t digito)
+void Juego::TeclaNota(int16_t digito)
 {
     if (!e_.ModoNotas) {
         if (e_.EscrituraDirecta) EscribirDigito(digito);
@@ -205,11 +198,11 @@ void DetectorTeclas::TeclaNota(int16_t digito)
     const ResultadoNota resultado = CambiarNota(e_, casillas_, e_.CasillaActual, digito);
     switch (resultado) {
     case ResultadoNota::EnOriginal:
-        reproductor_.Pitar();
+        Pitar();
         Decir(Frases::NumeroOriginal());
         return;
     case ResultadoNota::EnEscrita:
-        reproductor_.Pitar();
+        Pitar();
         Decir(Frases::CasillaOcupada());
         return;
     case ResultadoNota::Puesta:
@@ -219,31 +212,31 @@ void DetectorTeclas::TeclaNota(int16_t digito)
     }
 }
 
-void DetectorTeclas::CambiarEscrituraDirecta()
+void Juego::CambiarEscrituraDirecta()
 {
     e_.EscrituraDirecta = !e_.EscrituraDirecta;
     Decir(Frases::EscrituraDirecta(e_.EscrituraDirecta));
 }
 
-// The next kind of puzzle, round to the first; the window keeps its menu in step.
-void DetectorTeclas::CambiarDificultad()
+// The next kind of puzzle, round to the first; the front end keeps its menu in step.
+void Juego::CambiarDificultad()
 {
     e_.DificultadElegida = static_cast<Dificultad>((static_cast<int>(e_.DificultadElegida) + 1) % Dificultades);
-    if (DificultadCambiada_) DificultadCambiada_();
+    r_.dificultadCambiada = true;
     Decir(Frases::DificultadElegida(e_.DificultadElegida));
 }
 
 // Enter, the digit, Enter in one key, heard as the digit alone.
-void DetectorTeclas::EscribirDigito(int16_t digito)
+void Juego::EscribirDigito(int16_t digito)
 {
     const int16_t i = e_.CasillaActual;
     if (e_.Originales[i]) {
-        reproductor_.Pitar();
+        Pitar();
         Decir(Frases::NumeroOriginal());
         return;
     }
-    const QString texto = QString::number(digito);
-    CambiarCasilla(e_, casillas_, i, texto.toStdString(), e_.Provisionales[i]);
+    const std::string texto = std::to_string(digito);
+    CambiarCasilla(e_, casillas_, i, texto, e_.Provisionales[i]);
     Decir(texto);
     AvisarRepeticion();
 }

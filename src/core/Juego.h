@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include "Azar.h"
+#include "Casillas.h"
+#include "Estado.h"
+#include "FormatoAjustes.h"
+#include "FormatoEnCurso.h"
+#include "Importar.h"
+#include "Pista.h"
+#include "PorDificultad.h"
+
+// What one action leaves for its front end to do, beside the cells it changed (those
+// reach the front end through its Casillas as they change).
+struct Resultado {
+    std::string dicho;        // the one utterance, as the screen reader must get it; empty: silence
+    int pitidos = 0;          // the system beep
+    bool panel = false;       // the panel cue stops, and plays again when panelSuena
+    bool panelSuena = false;
+    bool botonera = false;            // open the Botonera popup
+    bool partidaEmpezada = false;     // a puzzle from outside replaced the game: checking and saving are open again
+    bool dificultadCambiada = false;  // B: the menu's check mark follows
+    bool lineaMostrada = false;       // F8: the message line was shown or hidden
+    std::optional<std::string> portapapeles;   // X: this goes on the clipboard
+    std::string mensaje;      // a message box, OK only
+    bool nuevoJuego = false;  // after the message: deal a new game of the kind chosen
+};
+
+// The game a player plays, whatever shows it: the key detector's dispatch, the
+// message line, the switches, the hint in progress and the words of each action.
+// It owns the game state; the cell texts live behind the Casillas it is given (the
+// window's fields, or a plain board), which it changes only through the engine.
+class Juego {
+public:
+    explicit Juego(Casillas& casillas);
+
+    EstadoJuego& Estado() { return e_; }
+    const EstadoJuego& Estado() const { return e_; }
+    Casillas& Celdas() { return casillas_; }
+
+    // One keystroke: its key code, then the characters it types, then what it left.
+    // digitoTeclado: the digit printed on a keypad key (0 for other keys); in notes
+    // mode and direct entry the keypad gives it even where NumLock makes it a movement.
+    void TeclaAbajo(int codigo, int digitoTeclado = 0);
+    // A UTF-16 unit, as keyboards deliver them: Enter 13, Space 32, Backspace 8, or text.
+    void Caracter(int unidad);
+    Resultado Publicar();
+    // The three at once, for front ends that get a whole keystroke.
+    Resultado Pulsar(int codigo, int digitoTeclado = 0, std::u16string_view caracteres = {});
+
+    // The key detector has the focus again: heard, except the first time.
+    Resultado Enfocado();
+    // A text of the game's own (a notice) on the line and heard, now.
+    Resultado Anunciar(const std::string& texto);
+    // Heard now, the line left as it is (a popup opening).
+    Resultado SoloDecir(const std::string& texto);
+
+    // The message line: its text, whether it shows the typing colours, whether F8 hid it.
+    const std::string& Linea() const { return linea_; }
+    // The player edited the line's field directly.
+    void PonerLinea(const std::string& texto) { linea_ = texto; }
+    bool LineaEnEntrada() const { return lineaEnEntrada_; }
+    bool LineaOculta() const { return lineaOculta_; }
+    void OcultarLinea(bool oculta) { lineaOculta_ = oculta; }
+    // A cell's field took the focus: a long text is copied to the line, to be read there.
+    void CasillaEnfocada(int16_t indice);
+
+    // I reads what the front end's clipboard holds.
+    std::function<std::string()> LeerPortapapeles;
+
+    // The buttons and the Botonera.
+    Resultado Comprobar();                         // the checker's message
+    Resultado NuevoPorNivel(FuenteAzar& azar);     // the designed deal
+    Resultado EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad);   // a deal of a chosen kind
+    Resultado VerSolucion();
+    bool PuedeComprobar() const { return puedeComprobar_; }
+    bool PuedeGuardar() const { return puedeGuardar_; }
+    // A puzzle from outside (the command line's) starts the game, silently.
+    void EmpezarLeido(const SudokuLeido& leido);
+    // Any new game lifts the bars the reveal put on checking and saving.
+    void Abrir() { puedeComprobar_ = puedeGuardar_ = true; }
+    Resultado GuardarNoPermitido();
+
+    // The slots: the front end reads and writes the files, the game says what happened.
+    std::string BytesDeRanura() const;
+    Resultado Guardada(int lugar, bool ok, const std::string& motivo);
+    Resultado SinPartidaEn(int lugar);
+    // A damaged slot: its sound switch, when readable, is kept; the front end deals a new game.
+    Resultado DanadaEn(const LecturaPartida& lectura);
+    Resultado CargadaDe(int lugar, const LecturaPartida& lectura);
+
+    // The settings the game owns: the level, the kind of puzzle, the line and the switches.
+    // The rest of a front end's settings (the font size) passes through untouched.
+    void AplicarAjustes(const Ajustes& ajustes);
+    Ajustes AjustesActuales(Ajustes base) const;
+
+    // The game in play, kept between runs.
+    PartidaEnCurso EnCurso() const;
+    // Brought back as it was left; the sound switch stays the settings' own.
+    void Recuperar(const PartidaEnCurso& partida);
+
+private:
+    struct Anadida {
+        int codigo;
+        void (Juego::*accion)();
+    };
+    static const Anadida TeclasAnadidas[];
+    void TeclaAnadida(int codigo);
+
+    void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
+    void MoverCursor(int16_t fila, int16_t columna, bool conSonido);
+    void IrA(int16_t indice);
+    void SonidoPanel();
+    void Pitar() { ++r_.pitidos; }
+    void AnunciarCasilla();
+    void Refrescar();
+    void Borrar();
+    void LeerColumna();
+    void LeerFila();
+    void LeerPanel();
+    void LeerCasilla();
+    void CambiarAviso();
+    void CambiarProvisional();
+    void CambiarLinea();
+    void CambiarSonido();
+    void AvisarRepeticion();
+
+    void DecirPosicion();
+    void DecirVacias();
+    void DecirCandidatos();
+    void IrASiguienteVacia();
+    void DeshacerCambio();
+    void DecirFaltan();
+    void CambiarAvisoRepetido();
+    void CambiarSolucionUnica();
+    void DarPista();
+    void DecirDificultad();
+    void ImportarSudoku();
+    void CopiarTablero();
+    void CambiarModoNotas();
+    void LlenarNotasTablero();
+    void TeclaNota(int16_t digito);
+    void CambiarEscrituraDirecta();
+    void CambiarDificultad();
+    void EscribirDigito(int16_t digito);
+    template <int16_t digito>
+    void Nota() { TeclaNota(digito); }
+
+    std::string Texto(int indice) const { return casillas_.Texto(static_cast<int16_t>(indice)); }
+    std::string CeldaOida(int indice) const;
+    std::string ConNotas(const std::string& oido, int indice) const;
+    void AnexarCasilla(std::string& linea, int indice) const;
+    void Decir(const std::string& texto);
+
+    EstadoJuego e_;
+    Casillas& casillas_;
+    Resultado r_;
+    std::string dicho_;   // what the current keystroke will say
+    bool tecleado_ = false;
+    std::string linea_;
+    bool lineaEnEntrada_ = false;
+    bool lineaOculta_ = false;
+    bool mensajeModo_ = false;
+    bool focoRecibido_ = false;
+    char16_t alta_ = 0;   // the first half of a character typed in two UTF-16 units
+    bool puedeComprobar_ = true;
+    bool puedeGuardar_ = true;
+    // The last hint, the cell texts it was given on, and how many parts of its chains
+    // H has said since; 0 once another key is pressed.
+    Pista pista_;
+    std::array<std::string, 81> textosPista_;
+    int partesDichas_ = 0;
+};

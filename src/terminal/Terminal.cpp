@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Terminal.h"
+#include "ArchivosTerminal.h"
+#include "Carpetas.h"
+#include "FormatoAjustes.h"
+#include "FormatoEnCurso.h"
+#include "FormatoPartida.h"
+#include "Frases.h"
+#include "Juego.h"
+#include "Palabras.h"
+#include "Partida.h"
+#include "PorDificultad.h"
+#include "Tablero.h"
+#include "Teclado.h"
+#include "Teclas.h"
+#include "Texto.h"
+#include <unistd.h>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int VK_F2 = VK_F1 + 1, VK_F3 = VK_F1 + 2, VK_F4 = VK_F1 + 3, VK_F5 = VK_F1 + 4, VK_F6 = VK_F1 + 5,
+              VK_F7 = VK_F1 + 6, VK_F10 = VK_F1 + 9;
+constexpr int CtrlC = 'C', CtrlD = 'D', CtrlT = 'T';
+constexpr int16_t Niveles = 15;
+constexpr int Entrada = STDIN_FILENO;
+
+// Second x minute x hour of the local time, as the window seeds its deals.
+uint64_t SemillaDelReloj()
+{
+    const std::time_t ahora = std::time(nullptr);
+    std::tm hora{};
+    localtime_r(&ahora, &hora);
+    return static_cast<uint64_t>(hora.tm_sec) * static_cast<uint64_t>(hora.tm_min) * static_cast<uint64_t>(hora.tm_hour);
+}
+
+// The help's texts end their lines in CR LF, as the window's help does.
+std::string SinRetornos(std::string t)
+{
+    std::string r;
+    for (const char c : t)
+        if (c != '\r') r += c;
+    return r;
+}
+
+class PartidaTerminal {
+public:
+    PartidaTerminal() : azar_(SemillaDelReloj()), carpeta_(CarpetaPartidas()), rutaAjustes_(RutaAjustes()), tty_(isatty(STDOUT_FILENO))
+    {
+        juego_.LeerPortapapeles = [this] { return portapapeles_; };
+    }
+
+    void Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku);
+    void Bucle();
+    void Conservar();
+
+private:
+    void Decir(const std::string& linea);
+    void Atender(const Resultado& r);
+    void MostrarTablero();
+    void Nuevo();
+    void Lugar(bool guardar);
+    void Guardar(int lugar);
+    void Cargar(int lugar);
+    void Nivel();
+
+    Tablero tablero_;
+    Juego juego_{tablero_};
+    Aleatorio azar_;
+    std::string carpeta_, rutaAjustes_;
+    Ajustes ajustes_;
+    std::string enCursoEscrito_, ajustesEscritos_;
+    std::string portapapeles_;   // X and I: the terminal's own clipboard
+    bool tty_;
+};
+
+void PartidaTerminal::Decir(const std::string& linea)
+{
+    std::fputs(linea.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void PartidaTerminal::Atender(const Resultado& r)
+{
+    // The beep is the terminal's bell; a terminal has no panel cue.
+    if (tty_)
+        for (int i = 0; i < r.pitidos; ++i) std::fputc('\a', stdout);
+    if (r.portapapeles) portapapeles_ = *r.portapapeles;
+    if (!r.mensaje.empty()) Decir(r.mensaje);
+    if (!r.dicho.empty()) Decir(r.dicho);
+    if (r.nuevoJuego) Nuevo();
+    std::fflush(stdout);
+}
+
+void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku)
+{
+    juego_.Estado().Nivel = Ajustes{}.nivel;
+    juego_.Estado().SonidoActivo = true;
+    if (!nueva) {
+        const LeidoTerminal leido = LeerAcotado(rutaAjustes_, TamanoMaximoAjustes);
+        if (leido.bytes) ajustes_ = DecodificarAjustes(*leido.bytes);
+        juego_.AplicarAjustes(ajustes_);
+    }
+    ajustesEscritos_ = CodificarAjustes(juego_.AjustesActuales(ajustes_));
+    std::string aviso;
+    bool empezada = false;
+    if (!nueva && !sudoku) {
+        const std::string ruta = RutaEn(carpeta_, NombreEnCurso);
+        const LeidoTerminal leido = LeerAcotado(ruta, TamanoMaximoEnCurso);
+        if (leido.existe) {
+            const LecturaEnCurso lectura = leido.bytes ? DecodificarEnCurso(*leido.bytes) : LecturaEnCurso{EstadoEnCurso::Danada, {}};
+            if (lectura.estado == EstadoEnCurso::Recuperada) {
+                juego_.Recuperar(lectura.partida);
+                aviso = Frases::PartidaRecuperada();
+                empezada = true;
+            } else if (lectura.estado == EstadoEnCurso::Danada) {
+                // Set aside, never overwritten: the player may still want what is in it.
+                char fecha[32];
+                const std::time_t ahora = std::time(nullptr);
+                std::tm hora{};
+                localtime_r(&ahora, &hora);
+                std::strftime(fecha, sizeof fecha, "%Y%m%d-%H%M%S", &hora);
+                std::rename(ruta.c_str(), (ruta + ".danada-" + fecha).c_str());
+                aviso = Frases::PartidaNoRecuperada();
+            }
+        }
+    }
+    if (!empezada) {
+        if (sudoku) juego_.EmpezarLeido(*sudoku);
+        else if (juego_.Estado().DificultadElegida != Dificultad::PorNivel) juego_.EmpezarHecho(HacerSudoku(juego_.Estado().DificultadElegida, azar_), juego_.Estado().DificultadElegida);
+        else NuevaPartida(juego_.Estado(), tablero_, azar_);
+    }
+    tablero_.SeleccionarCasilla(juego_.Estado().CasillaActual, true);
+    enCursoEscrito_ = CodificarEnCurso(juego_.EnCurso());
+    if (tty_) Decir(Sustituir(Traducir("Terminal", "NOVARO en el terminal. %1; Control+T muestra el tablero; F10 sale."), {juego_.Linea()}));
+    juego_.Enfocado();   // the first arrival is silent, as the window's
+    if (!aviso.empty()) Atender(juego_.Anunciar(aviso));
+}
+
+// What changed is on disk after every key; a terminal may be closed at any moment.
+void PartidaTerminal::Conservar()
+{
+    const std::string partida = CodificarEnCurso(juego_.EnCurso());
+    if (partida != enCursoEscrito_ && EscribirEntero(RutaEn(carpeta_, NombreEnCurso), partida).empty())
+        enCursoEscrito_ = partida;
+    const std::string ajustes = CodificarAjustes(juego_.AjustesActuales(ajustes_));
+    if (ajustes != ajustesEscritos_ && EscribirEntero(rutaAjustes_, ajustes).empty()) ajustesEscritos_ = ajustes;
+}
+
+// Nine lines, a row each: the digits, '-' for an empty cell, '*' for a guess marked provisional.
+void PartidaTerminal::MostrarTablero()
+{
+    const EstadoJuego& e = juego_.Estado();
+    for (int f = 0; f < 9; ++f) {
+        std::string linea;
+        for (int c = 0; c < 9; ++c) {
+            const int i = f * 9 + c;
+            const std::string t = SinBlancos(tablero_.Texto(static_cast<int16_t>(i)));
+            linea += (i == e.CasillaActual ? "[" : " ") + (UnidadesUtf16(t) == 1 ? t : std::string("?"))
+                   + (i == e.CasillaActual ? "]" : (e.Provisionales[i] ? "*" : " "));
+            if (c == 2 || c == 5) linea += "|";
+        }
+        Decir(linea);
+    }
+}
+
+void PartidaTerminal::Nuevo()
+{
+    const Dificultad dificultad = juego_.Estado().DificultadElegida;
+    if (dificultad == Dificultad::PorNivel) {
+        Atender(juego_.NuevoPorNivel(azar_));
+        return;
+    }
+    Atender(juego_.EmpezarHecho(HacerSudoku(dificultad, azar_), dificultad));
+}
+
+void PartidaTerminal::Guardar(int lugar)
+{
+    if (!juego_.PuedeGuardar()) {
+        Atender(juego_.GuardarNoPermitido());
+        return;
+    }
+    const std::string motivo = EscribirEntero(RutaEn(carpeta_, NombreRanura(lugar)), juego_.BytesDeRanura());
+    Atender(juego_.Guardada(lugar, motivo.empty(), motivo));
+}
+
+void PartidaTerminal::Cargar(int lugar)
+{
+    const LeidoTerminal leido = LeerAcotado(RutaEn(carpeta_, NombreRanura(lugar)), TamanoMaximoRanura);
+    if (!leido.existe) {
+        Atender(juego_.SinPartidaEn(lugar));
+        return;
+    }
+    const LecturaPartida lectura = leido.bytes ? DecodificarPartida(*leido.bytes) : LecturaPartida{};
+    Atender(lectura.ok ? juego_.CargadaDe(lugar, lectura) : juego_.DanadaEn(lectura));
+}
+
+// The slot comes as the next key: a digit 1 to 9; any other key lets it be.
+void PartidaTerminal::Lugar(bool guardar)
+{
+    Decir(guardar ? Traducir("Terminal", "Guardar partida: pulse el número del lugar, del 1 al 9") : Traducir("Terminal", "Cargar partida: pulse el número del lugar, del 1 al 9"));
+    const Pulsacion p = LeerPulsacion(Entrada);
+    if (p.codigo >= VK_0 + 1 && p.codigo <= VK_0 + 9) {
+        if (guardar) Guardar(p.codigo - VK_0);
+        else Cargar(p.codigo - VK_0);
+        return;
+    }
+    Decir(Traducir("Terminal", "Cancelado"));
+}
+
+// The level menu's items, from 15 down to 1, round to the first.
+void PartidaTerminal::Nivel()
+{
+    EstadoJuego& e = juego_.Estado();
+    e.Nivel = static_cast<int16_t>((e.Nivel + 1) % Niveles);
+    Decir(Sustituir(Traducir("Terminal", "Nivel %1"), {std::to_string(Niveles - e.Nivel)}));
+}
+
+std::string AyudaDeTeclas()
+{
+    std::string t = Traducir("Terminal", "Teclas del terminal:") + "\n";
+    for (const std::string& linea : {
+             Traducir("Terminal", "Flechas, Inicio, Fin, Re Pág y Av Pág mueven el cursor."),
+             Traducir("Terminal", "Intro o Espacio abre el modo escritura; escriba y pulse Intro."),
+             Traducir("Terminal", "Suprimir o Retroceso borra la casilla."),
+             Traducir("Terminal", "Control+Espacio marca o desmarca la casilla como provisional."),
+             Traducir("Terminal", "F2 comprueba, F3 empieza un juego nuevo, F4 muestra la solución."),
+             Traducir("Terminal", "F5 guarda y F6 carga la partida, seguidas del número del lugar."),
+             Traducir("Terminal", "F7 cambia el nivel, F8 oculta la línea de mensajes, F9 el sonido."),
+             Traducir("Terminal", "Control+T muestra el tablero. F10, Control+C o Control+D salen guardando la partida en curso."),
+             Traducir("Terminal", "Las letras son las de la ventana: C, F y T leen columna, fila y panel; V la casilla."),
+         })
+        t += linea + "\n";
+    return t;
+}
+
+void PartidaTerminal::Bucle()
+{
+    for (;;) {
+        const Pulsacion p = LeerPulsacion(Entrada);
+        if (p.fin) return;
+        if (p.control) {
+            if (p.codigo == CtrlC || p.codigo == CtrlD) return;
+            if (p.codigo == CtrlT) MostrarTablero();
+            continue;
+        }
+        switch (p.codigo) {
+        case VK_F1:
+            std::fputs(AyudaDeTeclas().c_str(), stdout);
+            std::fputs(SinRetornos(Frases::Ayuda()).c_str(), stdout);
+            std::fflush(stdout);
+            break;
+        case VK_F2:
+            if (juego_.PuedeComprobar()) Atender(juego_.Comprobar());
+            break;
+        case VK_F3: Nuevo(); break;
+        case VK_F4: Atender(juego_.VerSolucion()); break;
+        case VK_F5: Lugar(true); break;
+        case VK_F6: Lugar(false); break;
+        case VK_F7: Nivel(); break;
+        case VK_F10: return;
+        case VK_ESCAPE: break;
+        default: Atender(juego_.Pulsar(p.codigo, 0, p.caracteres)); break;
+        }
+        Conservar();
+    }
+}
+
+} // namespace
+
+int Jugar(bool nueva, const std::optional<SudokuLeido>& sudoku)
+{
+    PartidaTerminal partida;
+    partida.Empezar(nueva, sudoku);
+    {
+        const ModoCrudo crudo(Entrada);
+        partida.Bucle();
+    }
+    partida.Conservar();
+    return 0;
+}
+
+std::string AyudaDeOrdenes()
+{
+    return Traducir("Terminal", "Uso: novaro-terminal [opciones]") + "\n" + Traducir("Terminal", "NOVARO en un terminal de texto, para lectores de pantalla de línea.")
+         + "\n\n" + "  --sudoku TEXTO  " + Traducir("Terminal", "Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos y el punto o el 0 como casilla vacía.") + "\n"
+         + "  --idioma es|en  " + Traducir("Terminal", "Juega en este idioma (si no, el del entorno).") + "\n"
+         + "  --nueva         " + Traducir("Terminal", "Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes.") + "\n"
+         + "  --help          " + Traducir("Terminal", "Muestra esta ayuda y termina.") + "\n"
+         + "  --version       " + Traducir("Terminal", "Muestra la versión y termina.") + "\n\n" + AyudaDeTeclas();
+}
+
+std::string Version()
+{
+    std::string t = std::string("novaro-terminal ") + NOVARO_VERSION + "\n";
+    for (const std::string& linea : Frases::Licencia()) t += linea + "\n";
+    return t;
+}
