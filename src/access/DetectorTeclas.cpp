@@ -196,7 +196,7 @@ void DetectorTeclas::AnunciarCasilla()
 QString DetectorTeclas::ConNotas(const QString& oido, int indice) const
 {
     if (e_.Notas[indice] == 0) return oido;
-    return SinBlancos(oido) + QStringLiteral(", ") + Frases::Notas(DigitosNotados(e_.Notas[indice]));
+    return SinBlancos(oido) + QStringLiteral(", ") + QString::fromStdString(Frases::Notas(DigitosNotados(e_.Notas[indice])));
 }
 
 void DetectorTeclas::Refrescar()
@@ -303,13 +303,13 @@ void DetectorTeclas::AvisarRepeticion()
 {
     if (!e_.AvisoRepetido) return;
     const Repeticion donde = Repetido(casillas_, e_.CasillaActual);
-    if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + Frases::Repeticiones(donde);
+    if (donde.Alguna()) dicho_ = SinBlancos(dicho_) + QStringLiteral(". ") + QString::fromStdString(Frases::Repeticiones(donde));
 }
 
 // Published at once: the menu's own loop runs before this keystroke ends.
 void DetectorTeclas::AnunciarMenu(const QString& nombre, qsizetype opciones)
 {
-    dicho_ = Frases::Menu(nombre, opciones);
+    dicho_ = QString::fromStdString(Frases::Menu(nombre.toStdString(), opciones));
     Publicar();
 }
 

@@ -72,18 +72,18 @@ QString DetectorTeclas::CeldaOida(int indice) const
 
 void DetectorTeclas::DecirPosicion()
 {
-    Decir(Frases::Posicion(e_.CasillaActual));
+    Decir(QString::fromStdString(Frases::Posicion(e_.CasillaActual)));
 }
 
 void DetectorTeclas::DecirVacias()
 {
-    Decir(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual)));
+    Decir(QString::fromStdString(Frases::Pendientes(ContarVacias(casillas_, e_.CasillaActual))));
 }
 
 void DetectorTeclas::DecirCandidatos()
 {
-    if (e_.Originales[e_.CasillaActual]) Decir(Frases::NumeroOriginal());
-    else Decir(Frases::Caben(Candidatos(casillas_, e_.CasillaActual)));
+    if (e_.Originales[e_.CasillaActual]) Decir(QString::fromStdString(Frases::NumeroOriginal()));
+    else Decir(QString::fromStdString(Frases::Caben(Candidatos(casillas_, e_.CasillaActual))));
 }
 
 void DetectorTeclas::IrASiguienteVacia()
@@ -94,7 +94,7 @@ void DetectorTeclas::IrASiguienteVacia()
         return;
     }
     IrA(*vacia);
-    Decir(Frases::EnCasilla(*vacia, CeldaOida(*vacia)));
+    Decir(QString::fromStdString(Frases::EnCasilla(*vacia, CeldaOida(*vacia).toStdString())));
 }
 
 void DetectorTeclas::DeshacerCambio()
@@ -105,24 +105,24 @@ void DetectorTeclas::DeshacerCambio()
         return;
     }
     IrA(*celda);
-    Decir(Frases::Deshecho(*celda, CeldaOida(*celda)));
+    Decir(QString::fromStdString(Frases::Deshecho(*celda, CeldaOida(*celda).toStdString())));
 }
 
 void DetectorTeclas::DecirFaltan()
 {
-    Decir(Frases::QuedanPorPoner(Faltan(casillas_)));
+    Decir(QString::fromStdString(Frases::QuedanPorPoner(Faltan(casillas_))));
 }
 
 void DetectorTeclas::CambiarAvisoRepetido()
 {
     e_.AvisoRepetido = !e_.AvisoRepetido;
-    Decir(Frases::AvisoRepetido(e_.AvisoRepetido));
+    Decir(QString::fromStdString(Frases::AvisoRepetido(e_.AvisoRepetido)));
 }
 
 void DetectorTeclas::CambiarSolucionUnica()
 {
     e_.SolucionUnica = !e_.SolucionUnica;
-    Decir(Frases::SolucionUnica(e_.SolucionUnica));
+    Decir(QString::fromStdString(Frases::SolucionUnica(e_.SolucionUnica)));
 }
 
 // The hint only points: the cursor goes to the cell it speaks of, the player writes.
@@ -133,7 +133,7 @@ void DetectorTeclas::DarPista()
     std::array<std::string, 81> textos;
     for (int16_t i = 0; i < 81; ++i) textos[static_cast<size_t>(i)] = casillas_.Texto(i);
     if (partesDichas_ > 0 && textos == textosPista_) {
-        const QString resto = Frases::Continuacion(pista_, partesDichas_);
+        const QString resto = QString::fromStdString(Frases::Continuacion(pista_, partesDichas_));
         if (!resto.isEmpty()) {
             ++partesDichas_;
             Decir(resto);
@@ -144,14 +144,15 @@ void DetectorTeclas::DarPista()
     textosPista_ = std::move(textos);
     partesDichas_ = 1;
     if (pista_.Destino() >= 0) IrA(pista_.Destino());
-    Decir(Frases::Explicacion(pista_));
+    Decir(QString::fromStdString(Frases::Explicacion(pista_)));
 }
 
 // The puzzle as dealt or loaded, whatever the player has written since.
 void DetectorTeclas::DecirDificultad()
 {
     const Calificacion calificacion = Calificar(DadosDe(e_));
-    Decir(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(calificacion) : Frases::DificultadConTipo(calificacion));
+    Decir(QString::fromStdString(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(calificacion)
+                                                                             : Frases::DificultadConTipo(calificacion)));
 }
 
 // The game in play is only replaced by a puzzle that can be played to its one solution.
@@ -159,7 +160,7 @@ void DetectorTeclas::ImportarSudoku()
 {
     const SudokuLeido leido = LeerSudoku(QGuiApplication::clipboard()->text().toStdString());
     if (leido.rechazo != Rechazo::Ninguno) {
-        Decir(Frases::SudokuRechazado(leido));
+        Decir(QString::fromStdString(Frases::SudokuRechazado(leido)));
         return;
     }
     {
@@ -167,7 +168,7 @@ void DetectorTeclas::ImportarSudoku()
         EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
     }
     PartidaEmpezada_();
-    Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
+    Decir(QString::fromStdString(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados)))));
 }
 
 // One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
@@ -176,13 +177,13 @@ void DetectorTeclas::CopiarTablero()
     QString linea;
     for (const int8_t d : DigitosDe(casillas_)) linea += QLatin1Char(d ? static_cast<char>('0' + d) : '.');
     QGuiApplication::clipboard()->setText(linea);
-    Decir(Frases::TableroCopiado());
+    Decir(QString::fromStdString(Frases::TableroCopiado()));
 }
 
 void DetectorTeclas::CambiarModoNotas()
 {
     e_.ModoNotas = !e_.ModoNotas;
-    Decir(Frases::ModoNotas(e_.ModoNotas));
+    Decir(QString::fromStdString(Frases::ModoNotas(e_.ModoNotas)));
 }
 
 void DetectorTeclas::LlenarNotasTablero()
@@ -192,7 +193,7 @@ void DetectorTeclas::LlenarNotasTablero()
         const Voz::TableroEntero tablero;
         llenas = LlenarNotas(e_, casillas_, e_.CasillaActual);
     }
-    Decir(Frases::NotasLlenas(llenas));
+    Decir(QString::fromStdString(Frases::NotasLlenas(llenas)));
 }
 
 // Outside notes mode and direct entry a digit does what the design gives it: nothing.
@@ -206,15 +207,16 @@ void DetectorTeclas::TeclaNota(int16_t digito)
     switch (resultado) {
     case ResultadoNota::EnOriginal:
         reproductor_.Pitar();
-        Decir(Frases::NumeroOriginal());
+        Decir(QString::fromStdString(Frases::NumeroOriginal()));
         return;
     case ResultadoNota::EnEscrita:
         reproductor_.Pitar();
-        Decir(Frases::CasillaOcupada());
+        Decir(QString::fromStdString(Frases::CasillaOcupada()));
         return;
     case ResultadoNota::Puesta:
     case ResultadoNota::Quitada:
-        Decir(Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual])));
+        Decir(QString::fromStdString(
+        Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual]))));
         return;
     }
 }
@@ -222,7 +224,7 @@ void DetectorTeclas::TeclaNota(int16_t digito)
 void DetectorTeclas::CambiarEscrituraDirecta()
 {
     e_.EscrituraDirecta = !e_.EscrituraDirecta;
-    Decir(Frases::EscrituraDirecta(e_.EscrituraDirecta));
+    Decir(QString::fromStdString(Frases::EscrituraDirecta(e_.EscrituraDirecta)));
 }
 
 // The next kind of puzzle, round to the first; the window keeps its menu in step.
@@ -230,7 +232,7 @@ void DetectorTeclas::CambiarDificultad()
 {
     e_.DificultadElegida = static_cast<Dificultad>((static_cast<int>(e_.DificultadElegida) + 1) % Dificultades);
     if (DificultadCambiada_) DificultadCambiada_();
-    Decir(Frases::DificultadElegida(e_.DificultadElegida));
+    Decir(QString::fromStdString(Frases::DificultadElegida(e_.DificultadElegida)));
 }
 
 // Enter, the digit, Enter in one key, heard as the digit alone.
@@ -239,7 +241,7 @@ void DetectorTeclas::EscribirDigito(int16_t digito)
     const int16_t i = e_.CasillaActual;
     if (e_.Originales[i]) {
         reproductor_.Pitar();
-        Decir(Frases::NumeroOriginal());
+        Decir(QString::fromStdString(Frases::NumeroOriginal()));
         return;
     }
     const QString texto = QString::number(digito);

@@ -6,12 +6,12 @@
 #include "Comprobador.h"
 #include "Dialog.h"
 #include "Form1.h"
+#include "Frases.h"
 #include "Historial.h"
 #include "Partida.h"
 #include "Revelar.h"
 #include "Voz.h"
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,10 +19,7 @@
 
 void Form1::Command1_Click()
 {
-    TextosComprobador textos = TextosEnEspanol();
-    for (std::string* t : {&textos.columna, &textos.fila, &textos.panel, &textos.felicidades})
-        *t = QCoreApplication::translate("Comprobador", t->c_str()).toStdString();
-    Mensaje(QString::fromStdString(Comprobar(Estado, *this, textos)));
+    Mensaje(QString::fromStdString(Comprobar(Estado, *this, Frases::TextosDelComprobador())));
     EnfocarDetector();
 }
 

@@ -49,7 +49,7 @@ bool Form1::EmpezarConservado(bool nueva)
     ajustesEscritos_ = CodificarAjustes(AjustesActuales());
     if (nueva || sudokuInicial_) return false;
     const LecturaEnCurso lectura = CargarEnCurso(RutaPartidaEnCurso(lugares_.partidas));
-    if (lectura.estado == EstadoEnCurso::Danada) detector_->AvisarAlEnfocar(Frases::PartidaNoRecuperada());
+    if (lectura.estado == EstadoEnCurso::Danada) detector_->AvisarAlEnfocar(QString::fromStdString(Frases::PartidaNoRecuperada()));
     if (lectura.estado != EstadoEnCurso::Recuperada) return false;
 
     const bool sonido = Estado.SonidoActivo;   // the switch is a setting: the kept one wins
@@ -63,7 +63,7 @@ bool Form1::EmpezarConservado(bool nueva)
     seleccionadas_[cursor] = true;
     RepintarCasillas();
     partidaEscrita_ = CodificarEnCurso({RegistroDe(Estado, *this), cursor});
-    detector_->AvisarAlEnfocar(Frases::PartidaRecuperada());
+    detector_->AvisarAlEnfocar(QString::fromStdString(Frases::PartidaRecuperada()));
     return true;
 }
 
