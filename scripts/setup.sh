@@ -13,7 +13,7 @@ case "${VERSION_ID:-}" in
 esac
 
 # What building needs: debian/control's Build-Depends lists the same packages, keep the two in step.
-build=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools)
+build=(cmake g++ make pkg-config python3 qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools)
 packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 # Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
 [ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
@@ -21,7 +21,7 @@ packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 if [ "${1:-}" = --pruebas ]; then
   packages+=(
     # end-to-end: a real X server, the accessibility bus and a screen reader
-    xvfb xdotool xclip x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3 python3-pyatspi
+    xvfb xdotool xclip x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
     espeak-ng libao4 procps libfaketime
     # a sound server on a null sink for the sound tests

@@ -119,14 +119,15 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         return {EXIT_SUCCESS, idioma, std::nullopt, false};
     }
     if (lector.isSet(version)) {
-        std::printf("novaro %s\n%s\n", qUtf8Printable(QCoreApplication::applicationVersion()),
-                    qUtf8Printable(Frases::Licencia().join(QLatin1Char('\n'))));
+        std::string licencia;
+        for (const std::string& linea : Frases::Licencia()) licencia += "\n" + linea;
+        std::printf("novaro %s%s\n", qUtf8Printable(QCoreApplication::applicationVersion()), licencia.c_str());
         return {EXIT_SUCCESS, idioma, std::nullopt, false};
     }
     if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt, lector.isSet(nueva)};
     const SudokuLeido leido = LeerSudoku(lector.value(sudoku).toStdString());
     if (leido.rechazo != Rechazo::Ninguno) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(Frases::SudokuRechazado(leido)));
+        std::fprintf(stderr, "%s\n", Frases::SudokuRechazado(leido).c_str());
         return {SalidaSudokuRechazado, idioma, std::nullopt, false};
     }
     return {std::nullopt, idioma, leido, lector.isSet(nueva)};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Voz.h"
+#include "Frases.h"
 
 #include <QAccessibleWidget>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QStatusBar>
-#include <QStringList>
 #include <utility>
 
 namespace {
@@ -219,20 +219,7 @@ void Voz::Fijar()
     Publicar(&fijado);
 }
 
-QString Voz::Vacia() { return tr("vacía"); }
-
 QString Voz::Pronunciar(const QString& linea)
 {
-    // An empty cell shows "-": the speech server drops it at the lower punctuation
-    // levels and says "guion" at the higher ones, so it is spoken as a word, also
-    // before the full stop of a panel row or the comma that leads to its notes.
-    const QString vacia = Vacia();
-    QStringList piezas = linea.split(QLatin1Char(' '));
-    for (QString& pieza : piezas) {
-        if (pieza == QLatin1String("-"))
-            pieza = vacia;
-        else if (pieza == QLatin1String("-.") || pieza == QLatin1String("-,"))
-            pieza = vacia + pieza.back();
-    }
-    return piezas.join(QLatin1Char(' '));
+    return QString::fromStdString(Frases::Pronunciar(linea.toStdString()));
 }

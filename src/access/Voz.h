@@ -55,9 +55,8 @@ public:
     explicit Voz(QMainWindow* ventana);
 
     void Hablar(const QString& texto);
+    // Frases::Pronunciar for the Qt side.
     static QString Pronunciar(const QString& linea);
-    // The word said for an empty cell.
-    static QString Vacia();
 
     // Where the accessibility events go. Qt drops them while no screen reader
     // is active, so tests put an observer here.

@@ -2,7 +2,6 @@
 #include "Casilla.h"
 #include "Frases.h"
 #include "Notas.h"
-#include "Voz.h"
 #include "CodigosTecla.h"
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -30,8 +29,8 @@ Casilla::Casilla(int indice, QWidget* padre) : QLineEdit(padre), indice_(indice)
 void Casilla::Describir()
 {
     QStringList piezas;
-    if (texto_ == QLatin1String("-")) piezas << Voz::Vacia();
-    if (notas_ != 0) piezas << Frases::Notas(DigitosNotados(notas_));
+    if (texto_ == QLatin1String("-")) piezas << QString::fromStdString(Frases::Vacia());
+    if (notas_ != 0) piezas << QString::fromStdString(Frases::Notas(DigitosNotados(notas_)));
     const QString descripcion = piezas.join(QStringLiteral(", "));
     if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
 }

@@ -59,7 +59,7 @@ QString Dialog::TextoAyuda()
 
 QString Dialog::TextoMostrado()
 {
-    return TextoAyuda() + Frases::Ayuda();
+    return TextoAyuda() + QString::fromStdString(Frases::Ayuda());
 }
 
 Dialog::Dialog(QWidget* padre)

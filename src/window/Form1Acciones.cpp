@@ -6,12 +6,12 @@
 #include "Comprobador.h"
 #include "Dialog.h"
 #include "Form1.h"
+#include "Frases.h"
 #include "Historial.h"
 #include "Partida.h"
 #include "Revelar.h"
 #include "Voz.h"
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>

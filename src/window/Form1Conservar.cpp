@@ -34,7 +34,7 @@ bool Form1::EmpezarConservado(bool nueva)
     ajustesEscritos_ = CodificarAjustes(AjustesActuales());
     if (nueva || sudokuInicial_) return false;
     const LecturaEnCurso lectura = CargarEnCurso(RutaPartidaEnCurso(lugares_.partidas));
-    if (lectura.estado == EstadoEnCurso::Danada) detector_->AvisarAlEnfocar(Frases::PartidaNoRecuperada());
+    if (lectura.estado == EstadoEnCurso::Danada) detector_->AvisarAlEnfocar(QString::fromStdString(Frases::PartidaNoRecuperada()));
     if (lectura.estado != EstadoEnCurso::Recuperada) return false;
 
     juego_.Recuperar(lectura.partida);
@@ -43,7 +43,7 @@ bool Form1::EmpezarConservado(bool nueva)
     seleccionadas_[cursor] = true;
     RepintarCasillas();
     partidaEscrita_ = CodificarEnCurso(juego_.EnCurso());
-    detector_->AvisarAlEnfocar(Frases::PartidaRecuperada());
+    detector_->AvisarAlEnfocar(QString::fromStdString(Frases::PartidaRecuperada()));
     return true;
 }
 

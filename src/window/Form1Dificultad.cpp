@@ -26,7 +26,7 @@ void Form1::ConstruirMenuDificultad()
 {
     MnuDificultad = menuBar()->addMenu(tr("Dificultad"));
     for (int i = 0; i < Dificultades; ++i) {
-        QAction* a = MnuDificultad->addAction(Frases::NombreDificultad(static_cast<Dificultad>(i)));
+        QAction* a = MnuDificultad->addAction(QString::fromStdString(Frases::NombreDificultad(static_cast<Dificultad>(i))));
         a->setCheckable(true);
         a->setChecked(i == static_cast<int>(Dificultad::PorNivel));
         connect(a, &QAction::triggered, this, [this, i] { MnuD_Click(i); });
@@ -91,7 +91,7 @@ void Form1::EsperarSudoku()
     }
     if (!avisadoPreparando_ && !descartarEnCamino_ && desdeNuevo_.elapsed() >= AvisoPreparandoMs) {
         avisadoPreparando_ = true;
-        voz_->Hablar(Frases::PreparandoSudoku());
+        voz_->Hablar(QString::fromStdString(Frases::PreparandoSudoku()));
     }
 }
 

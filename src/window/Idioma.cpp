@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Idioma.h"
+#include "Palabras.h"
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTranslator>
@@ -40,6 +41,8 @@ bool InstalarIdioma(const QString& idioma, const QString& carpeta)
     }
     instalado = nuevo;
     actual = idioma;
+    // The core composes what is said: it speaks the language the window shows.
+    PonerIdioma(idioma == QLatin1String("en") ? Idioma::Ingles : Idioma::Espanol);
     return true;
 }
 

@@ -185,7 +185,8 @@ void TstDialog::textoMostradoIgualAlDisenado()
     for (const auto& m : QRegularExpression("\n  ([A-Z]):").globalMatch(mostradas.mid(80).join('\n'))) teclas << m.captured(1);
     QCOMPARE(teclas.join(' '), QString("D Q N S Z R E U H G I X L M K B"));
     // The licence closes the section, each line indented like the keys.
-    const QStringList licencia = Frases::Licencia();
+    QStringList licencia;
+    for (const std::string& linea : Frases::Licencia()) licencia << QString::fromStdString(linea);
     const QStringList cola = mostradas.mid(mostradas.size() - 1 - licencia.size(), licencia.size());
     for (int i = 0; i < licencia.size(); ++i) QCOMPARE(cola[i], QStringLiteral("  ") + licencia[i]);
     QVERIFY(licencia.join(' ').contains(QStringLiteral("GPL")));

@@ -202,7 +202,7 @@ private:
         cambioDePartida = true;
         const EstadoJuego& e = v.f->Estado;
         const Calificacion c = Calificar(DadosDe(e));
-        if (!dicho.startsWith(QStringLiteral("Sudoku %1, ").arg(Frases::NombreDificultad(DificultadDe(c)))))
+        if (!dicho.startsWith(QStringLiteral("Sudoku %1, ").arg(QString::fromStdString(Frases::NombreDificultad(DificultadDe(c))))))
             fallos << QStringLiteral("\"%1\" for a puzzle graded %2").arg(dicho).arg(int(c));
         for (int i = 0; i < 81; ++i)
             if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i] || e.Notas[i]))
