@@ -43,7 +43,7 @@ BENCHMARK(BM_CodificarPartida)->Unit(benchmark::kMicrosecond);
 void BM_DecodificarPartida(benchmark::State& state)
 {
     VentanaBanco v;
-    const QByteArray bytes = CodificarPartida(RegistroDe(v.f->Estado, *v.f));
+    const std::string bytes = CodificarPartida(RegistroDe(v.f->Estado, *v.f));
     if (!DecodificarPartida(bytes).ok) {
         state.SkipWithError("the encoded slot does not decode");
         return;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 #include "Archivos.h"
+#include "Carpetas.h"
 #include "PartidaEnCurso.h"
 #include "Preparados.h"
 #include "VentanaBanco.h"
@@ -248,7 +249,7 @@ void BM_EscribirEnCurso(benchmark::State& state)
     std::vector<double> tiempos;
     for (auto _ : state) {
         const auto t0 = Reloj::now();
-        if (!EscribirEntero(ruta, CodificarEnCurso(partida)).ok) {
+        if (!EscribirEntero(ruta, Bytes(CodificarEnCurso(partida))).ok) {
             state.SkipWithError("the kept game was not written");
             break;
         }
@@ -291,20 +292,19 @@ BENCHMARK(BM_Tecla_Nuevo)->DenseRange(1, 5)->UseManualTime()->Iterations(200)->U
 void BM_Tecla_NuevoTrasArrancar(benchmark::State& state)
 {
     QTemporaryDir guardados;
+    const QString conservados[] = {DeUtf8(NombreAjustes), DeUtf8(NombrePreparados)};
     {
         VentanaBanco v;
         v.f->MnuD[static_cast<int>(Dificultad::Maestro)]->trigger();
         v.f->SudokusPreparados().EsperarLlenos();
         v.f->ConservarYa();
-        for (const QString& nombre : {QStringLiteral("novaro.ini"), QStringLiteral("NovaroPreparados.txt")})
-            QFile::copy(v.carpeta.filePath(nombre), guardados.filePath(nombre));
+        for (const QString& nombre : conservados) QFile::copy(v.carpeta.filePath(nombre), guardados.filePath(nombre));
     }
     std::vector<double> voz;
     for (auto _ : state) {
         state.PauseTiming();
         VentanaBanco v([&](const QString& carpeta) {
-            for (const QString& nombre : {QStringLiteral("novaro.ini"), QStringLiteral("NovaroPreparados.txt")})
-                QFile::copy(guardados.filePath(nombre), carpeta + QLatin1Char('/') + nombre);
+            for (const QString& nombre : conservados) QFile::copy(guardados.filePath(nombre), carpeta + QLatin1Char('/') + nombre);
         });
         v.f->Command2->setFocus();
         QCoreApplication::processEvents();

@@ -4,11 +4,13 @@
 // being written and read again.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include "FormatoPartida.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
 {
-    const QByteArrayView bytes(reinterpret_cast<const char*>(datos), qsizetype(tamano));
+    const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
     const LecturaPartida lectura = DecodificarPartida(bytes);
     if (!lectura.ok)
         return 0;
@@ -23,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano)
         if (notas > 0x1FF || (lectura.notasDanadas && notas != 0))
             std::abort();
     }
-    const QByteArray escrito = CodificarPartida(lectura.registro);
+    const std::string escrito = CodificarPartida(lectura.registro);
     const LecturaPartida otra = DecodificarPartida(escrito);
     if (!otra.ok || !(otra.registro == lectura.registro) || CodificarPartida(otra.registro) != escrito)
         std::abort();

@@ -17,8 +17,6 @@ cxx=${NOVARO_FUZZ_CXX:-$(ls /usr/bin/clang++-[0-9]* | sort -V | tail -n 1)}
 mkdir -p "$build/artefactos"
 
 flags=(-std=c++20 -g -O1 -fPIC "-fsanitize=fuzzer,address,undefined" -fno-sanitize-recover=undefined)
-read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
-read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
 
 construir() {
     local nombre=$1
@@ -55,10 +53,10 @@ if [ -z "$solo" ] || [ "$solo" = valor ]; then
     corridas+=("valor -dict=fuzz/valor.dict")
 fi
 if [ -z "$solo" ] || [ "$solo" = slot ]; then
-    # The whole engine: the slot reader puts notes back through it.
-    construir slot -Isrc/saves -Isrc/engine "${qt_cflags[@]}" fuzz/fuzz_slot.cpp \
-        src/saves/FormatoPartida.cpp src/saves/Windows1252.cpp src/saves/RegistroPartida.cpp \
-        src/engine/*.cpp "${qt_libs[@]}"
+    # The whole engine: the slot reader puts notes back through it. No Qt: the format is the core's.
+    construir slot -Isrc/core -Isrc/engine fuzz/fuzz_slot.cpp \
+        src/core/FormatoPartida.cpp src/core/Windows1252.cpp src/core/RegistroPartida.cpp \
+        src/engine/*.cpp
     corridas+=("slot")
 fi
 pids=()

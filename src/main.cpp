@@ -5,6 +5,8 @@
 #include "Lugares.h"
 #include "Voz.h"
 #include "Ajustes.h"
+#include "Archivos.h"
+#include "Carpetas.h"
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QCommandLineParser>
@@ -163,7 +165,7 @@ void SalirAlTerminar()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("novaro"));   // names the player's data folder
+    QCoreApplication::setApplicationName(DeUtf8(NombreDelJuego));   // names the player's data folder
     QCoreApplication::setApplicationVersion(QStringLiteral(NOVARO_VERSION));
     // Without arguments there is nothing to read, and start-up pays nothing for it.
     QString idioma;

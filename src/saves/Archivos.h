@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 
 struct ResultadoGuardar {
     bool ok = false;
@@ -21,3 +23,14 @@ struct Leido {
 
 // Never blocks on a pipe or a device, never reads more than maximo bytes.
 Leido LeerAcotado(const QString& ruta, qint64 maximo);
+
+// The formats work on standard strings, the files on Qt's: the bytes cross here unchanged.
+inline std::string_view VerBytes(const QByteArray& bytes) { return {bytes.constData(), size_t(bytes.size())}; }
+inline QByteArray Bytes(std::string_view bytes) { return QByteArray(bytes.data(), qsizetype(bytes.size())); }
+inline QString DeUtf8(std::string_view texto) { return QString::fromUtf8(texto.data(), qsizetype(texto.size())); }
+
+// carpeta + "/" + one of the game's file names
+inline QString RutaEn(const QString& carpeta, std::string_view nombre)
+{
+    return carpeta + QLatin1Char('/') + DeUtf8(nombre);
+}

@@ -1,40 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
-#include "RegistroPartida.h"
-
-// The game in play, kept beside the slots after every change so that closing the
-// window, a killed program or a power cut never loses it. The file is a first line
-// naming the format and its version, a line with the cursor cell, then the game
-// exactly as a slot holds it.
-struct PartidaEnCurso {
-    RegistroPartida registro;
-    int16_t cursor = 0;   // cell index, row-major
-    bool operator==(const PartidaEnCurso&) const = default;
-};
+#include "FormatoEnCurso.h"
 
 // dir + "/NovaroEnCurso.sav"
 QString RutaPartidaEnCurso(const QString& directorio);
-
-QByteArray CodificarEnCurso(const PartidaEnCurso& partida);
-
-enum class EstadoEnCurso {
-    Ninguna,     // nothing kept, or a game not worth bringing back (finished, revealed)
-    Recuperada,
-    Danada,      // damaged, cut, foreign, too large or of another version
-};
-
-struct LecturaEnCurso {
-    EstadoEnCurso estado = EstadoEnCurso::Ninguna;
-    PartidaEnCurso partida;   // only meaningful when Recuperada
-};
-
-LecturaEnCurso DecodificarEnCurso(QByteArrayView bytes);
-
-// Every cell holds its solution's digit: a game won or revealed.
-bool Terminada(const RegistroPartida& registro);
 
 // Reads the kept game. A damaged one is set aside under a new name beside it, so it is
 // never written over; apartada then names where it went.

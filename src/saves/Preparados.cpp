@@ -1,70 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Preparados.h"
 #include "Archivos.h"
-#include <QList>
+#include "Carpetas.h"
 #include <QThread>
 
-namespace {
-
-constexpr QByteArrayView Cabecera = "NOVARO sudokus preparados 1";
-// Twenty puzzles of two lines of 81: anything much larger is not ours.
-constexpr qint64 TamanoMaximo = 16 * 1024;
-
-std::optional<Digitos> LeerDigitos(QByteArrayView texto)
-{
-    if (texto.size() != 81) return std::nullopt;
-    Digitos t{};
-    for (int i = 0; i < 81; ++i) {
-        if (texto[i] < '0' || texto[i] > '9') return std::nullopt;
-        t[i] = static_cast<int8_t>(texto[i] - '0');
-    }
-    return t;
-}
-
-bool Entero(const SudokuHecho& s)
-{
-    for (int i = 0; i < 81; ++i)
-        if (s.solucion[i] == 0 || (s.dados[i] != 0 && s.dados[i] != s.solucion[i])) return false;
-    // A full board that keeps the rules is its own one solution.
-    if (ContarSoluciones(s.solucion, 1) != 1) return false;
-    return ContarSoluciones(s.dados, 2) == 1;
-}
-
-} // namespace
-
-QString RutaPreparados(const QString& directorio) { return directorio + QStringLiteral("/NovaroPreparados.txt"); }
-
-QByteArray CodificarPreparados(const Reservas& reservas)
-{
-    QByteArray b = Cabecera.toByteArray() + "\r\n";
-    for (int d = 0; d < Dificultades; ++d)
-        for (const SudokuHecho& s : reservas[d]) {
-            b += QByteArray::number(d) + ' ';
-            for (int8_t x : s.dados) b += static_cast<char>('0' + x);
-            b += ' ';
-            for (int8_t x : s.solucion) b += static_cast<char>('0' + x);
-            b += "\r\n";
-        }
-    return b;
-}
-
-Reservas DecodificarPreparados(QByteArrayView bytes)
-{
-    Reservas r;
-    const QList<QByteArray> lineas = bytes.toByteArray().split('\n');
-    if (lineas.isEmpty() || lineas[0].trimmed() != Cabecera) return r;
-    for (qsizetype k = 1; k < lineas.size(); ++k) {
-        const QList<QByteArray> partes = lineas[k].trimmed().split(' ');
-        if (partes.size() != 3 || partes[0].size() != 1) continue;
-        const int d = partes[0][0] - '0';
-        if (d <= static_cast<int>(Dificultad::PorNivel) || d >= Dificultades || r[d].size() >= PreparadosPorDificultad) continue;
-        const auto dados = LeerDigitos(partes[1]), solucion = LeerDigitos(partes[2]);
-        if (!dados || !solucion) continue;
-        SudokuHecho s{*dados, *solucion, 0, true};
-        if (Entero(s)) r[d].push_back(s);
-    }
-    return r;
-}
+QString RutaPreparados(const QString& directorio) { return RutaEn(directorio, NombrePreparados); }
 
 Preparados::Preparados(QString ruta, uint64_t semilla, QThread::Priority prioridad)
     : ruta_(std::move(ruta)), semilla_(semilla), prioridad_(prioridad)
@@ -88,10 +28,10 @@ void Preparados::Empezar()
     if (hilo_) return;
     // Read here, not on the thread: at idle priority on a busy machine it might not
     // run for minutes, and a start must find what was kept at once.
-    const Leido leido = LeerAcotado(ruta_, TamanoMaximo);
-    if (leido.bytes) reservas_ = DecodificarPreparados(*leido.bytes);
+    const Leido leido = LeerAcotado(ruta_, TamanoMaximoPreparados);
+    if (leido.bytes) reservas_ = DecodificarPreparados(VerBytes(*leido.bytes));
     // A damaged or foreign file is written again with what was whole in it.
-    escribir_ = leido.existe && (!leido.bytes || *leido.bytes != CodificarPreparados(reservas_));
+    escribir_ = leido.existe && (!leido.bytes || VerBytes(*leido.bytes) != CodificarPreparados(reservas_));
     hilo_.reset(QThread::create([this] { Trabajar(); }));
     // Idle: it runs only on a processor nothing else wants.
     hilo_->start(prioridad_);
@@ -151,7 +91,7 @@ void Preparados::Trabajar()
     while (!terminar_) {
         if (escribir_) {
             escribir_ = false;
-            const QByteArray bytes = CodificarPreparados(reservas_);
+            const QByteArray bytes = Bytes(CodificarPreparados(reservas_));
             bloqueo.unlock();
             EscribirEntero(ruta_, bytes);   // a folder we cannot write costs only the keeping
             bloqueo.lock();

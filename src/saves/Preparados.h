@@ -1,31 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QThread>
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <vector>
-#include "PorDificultad.h"
-
-// Puzzles of each kind made ahead, so a new game of a hard kind is there at once.
-inline constexpr size_t PreparadosPorDificultad = 4;
-using Reservas = std::array<std::vector<SudokuHecho>, Dificultades>;   // PorNivel stays empty
+#include "FormatoPreparados.h"
 
 // dir + "/NovaroPreparados.txt"
 QString RutaPreparados(const QString& directorio);
-
-// A line naming the format, then a line per puzzle: its kind's number, its givens
-// and its solution, 81 digits each ('0' for an empty cell).
-QByteArray CodificarPreparados(const Reservas& reservas);
-// Only puzzles that are whole: a solution that keeps the rules, givens taken from it,
-// one solution, and no more per kind than are kept. A file of someone else gives none.
-Reservas DecodificarPreparados(QByteArrayView bytes);
 
 // Fills every kind up to PreparadosPorDificultad on a thread of its own at idle
 // priority, the kind asked for most recently first, and writes the file after every

@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Ranuras.h"
+#include "Carpetas.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 
 QString RutaRanura(const QString& directorio, int n)
 {
-    return directorio + QStringLiteral("/Novaro") + QString::number(n) + QStringLiteral(".sav");
+    return RutaEn(directorio, NombreRanura(n));
 }
 
 ResultadoGuardar GuardarRanura(const QString& ruta, const RegistroPartida& registro)
 {
-    const QByteArray bytes = CodificarPartida(registro);
+    const std::string bytes = CodificarPartida(registro);
     if (bytes.size() > TamanoMaximoRanura)
         return {false, QCoreApplication::translate("Ranuras", "La partida es demasiado grande para guardarla en ")
                            + QFileInfo(ruta).fileName()};
-    return EscribirEntero(ruta, bytes);
+    return EscribirEntero(ruta, Bytes(bytes));
 }
 
 ResultadoCargar CargarRanura(const QString& ruta)
@@ -24,7 +25,7 @@ ResultadoCargar CargarRanura(const QString& ruta)
     if (!leido.existe) return resultado;
     resultado.estado = EstadoCarga::Danada;
     if (!leido.bytes) return resultado;
-    resultado.lectura = DecodificarPartida(*leido.bytes);
+    resultado.lectura = DecodificarPartida(VerBytes(*leido.bytes));
     if (resultado.lectura.ok)
         resultado.estado = EstadoCarga::Cargada;
     return resultado;

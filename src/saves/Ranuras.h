@@ -4,10 +4,6 @@
 #include "Archivos.h"
 #include "FormatoPartida.h"
 
-// A file our writer can make from real cell fields (81 texts of up to 32767
-// characters, quotes doubled) stays below this; anything larger is refused unread.
-inline constexpr qint64 TamanoMaximoRanura = 8 * 1024 * 1024;
-
 // dir + "/Novaro<n>.sav"
 QString RutaRanura(const QString& directorio, int n);
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1.h"
 #include "BotonVariasLineas.h"
+#include "Archivos.h"
 #include "CajaTeclas.h"
+#include "Carpetas.h"
 #include "Casilla.h"
 #include "DetectorTeclas.h"
 #include "Partida.h"
@@ -69,7 +71,7 @@ Form1::Form1(Opciones opciones)
       sudokuInicial_(std::move(opciones.sudoku)),
       rutaAjustes_(!opciones.ajustes.isEmpty()      ? opciones.ajustes
                    : opciones.directorio.isEmpty() ? RutaAjustesDelJugador()
-                                                   : opciones.directorio + QStringLiteral("/novaro.ini")),
+                                                   : RutaEn(opciones.directorio, NombreAjustes)),
       escritor_(std::make_unique<Escritor>())
 {
     if (!reproductor_) reproductor_ = std::make_unique<ReproductorDiferido>(lugares_.bibliotecas);

@@ -173,7 +173,7 @@ private:
     std::unique_ptr<Escritor> escritor_;
     QTimer* conservarYa_ = nullptr;
     QTimer* conservarLuego_ = nullptr;
-    QByteArray partidaEscrita_, ajustesEscritos_;
+    std::string partidaEscrita_, ajustesEscritos_;
     int tamano_ = 1;
     std::unique_ptr<Preparados> preparados_;
     std::future<SudokuHecho> enCamino_;

@@ -3,6 +3,7 @@
 #include "Casilla.h"
 #include "Form1.h"
 #include "Frases.h"
+#include "Archivos.h"
 #include "PartidaEnCurso.h"
 #include <QAction>
 #include <QLineEdit>
@@ -61,15 +62,15 @@ void Form1::ConservarLuego()
 void Form1::Conservar()
 {
     if (!escritor_) return;
-    const QByteArray partida = CodificarEnCurso(juego_.EnCurso());
+    std::string partida = CodificarEnCurso(juego_.EnCurso());
     if (partida != partidaEscrita_) {
-        escritor_->Escribir(RutaPartidaEnCurso(lugares_.partidas), partida);
-        partidaEscrita_ = partida;
+        escritor_->Escribir(RutaPartidaEnCurso(lugares_.partidas), Bytes(partida));
+        partidaEscrita_ = std::move(partida);
     }
-    const QByteArray ajustes = CodificarAjustes(AjustesActuales());
+    std::string ajustes = CodificarAjustes(AjustesActuales());
     if (ajustes != ajustesEscritos_) {
-        escritor_->Escribir(rutaAjustes_, ajustes);
-        ajustesEscritos_ = ajustes;
+        escritor_->Escribir(rutaAjustes_, Bytes(ajustes));
+        ajustesEscritos_ = std::move(ajustes);
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
+#include "Archivos.h"
 #include "FormatoPartida.h"
 #include "Windows1252.h"
 
@@ -14,16 +15,16 @@ RegistroPartida Ejemplo()
     r.SonidoActivo = false;
     for (int i = 0; i < 81; ++i) {
         r.Solucion[i] = Digito(i / 9, i % 9);
-        r.Textos[i] = QStringLiteral("-");
+        r.Textos[i] = "-";
     }
     r.Originales[0] = true;
-    r.Textos[0] = QStringLiteral("1");
+    r.Textos[0] = "1";
     r.Provisionales[1] = true;
-    r.Textos[1] = QStringLiteral("1 o 2");
+    r.Textos[1] = "1 o 2";
     r.Originales[9] = true;
-    r.Textos[9] = QStringLiteral("4");
-    r.Textos[40] = QStringLiteral("di \"hola\"");
-    r.Textos[80] = QStringLiteral("ñá€");
+    r.Textos[9] = "4";
+    r.Textos[40] = "di \"hola\"";
+    r.Textos[80] = "ñá€";
     return r;
 }
 
@@ -95,7 +96,7 @@ void TstFormatoPartida::codificaLineas()
 {
     QFETCH(int, linea);
     QFETCH(QByteArray, esperada);
-    const QByteArray archivo = CodificarPartida(Ejemplo());
+    const QByteArray archivo = Bytes(CodificarPartida(Ejemplo()));
     QCOMPARE(archivo.count("\r\n"), 82);   // every line ends in CRLF, and no CR or LF stands alone
     QCOMPARE(archivo.count('\r') + archivo.count('\n'), 2 * 82);
     QVERIFY(archivo.endsWith("\"\r\n"));
@@ -125,14 +126,14 @@ void TstFormatoPartida::vaYVuelveConTextos()
     QFETCH(QString, texto);
     RegistroPartida r = Ejemplo();
     r.SonidoActivo = true;
-    r.Textos[40] = texto;
-    r.Textos[80] = texto;   // the last item, right before the end of the file
+    r.Textos[40] = texto.toStdString();
+    r.Textos[80] = texto.toStdString();   // the last item, right before the end of the file
     r.Provisionales[80] = true;
     const LecturaPartida l = DecodificarPartida(CodificarPartida(r));
     QVERIFY(l.ok);
     QVERIFY(l.sonidoLeido && l.sonido);
-    QCOMPARE(l.registro.Textos[40], texto);
-    QCOMPARE(l.registro.Textos[80], texto);
+    QCOMPARE(DeUtf8(l.registro.Textos[40]), texto);
+    QCOMPARE(DeUtf8(l.registro.Textos[80]), texto);
     QVERIFY(l.registro == r);
 }
 
@@ -142,7 +143,7 @@ void TstFormatoPartida::letrasFilaAFilaSeLeenTraspuestas()
     QByteArray archivo = "#TRUE#\r\n";
     for (int k = 0; k < 81; ++k)
         archivo += "\"" + QByteArray(1, char('A' + Digito(k / 9, k % 9))) + "\",#FALSE#,#FALSE#,\"-\"\r\n";
-    const LecturaPartida l = DecodificarPartida(archivo);
+    const LecturaPartida l = DecodificarPartida(VerBytes(archivo));
     QVERIFY(l.ok);
     for (int fila = 0; fila < 9; ++fila) {
         for (int columna = 0; columna < 9; ++columna)
@@ -158,7 +159,7 @@ void TstFormatoPartida::rechazaArchivosDanados_data()
 
     RegistroPartida conSonido = Ejemplo();
     conSonido.SonidoActivo = true;
-    const QList<QByteArray> bien = Lineas(CodificarPartida(conSonido));
+    const QList<QByteArray> bien = Lineas(Bytes(CodificarPartida(conSonido)));
     const auto conLinea = [&](int linea, const QByteArray& texto) {
         QList<QByteArray> l = bien.mid(0, 82);
         l[linea - 1] = texto;
@@ -201,7 +202,7 @@ void TstFormatoPartida::rechazaArchivosDanados()
     QFETCH(QByteArray, archivo);
     QFETCH(bool, sonidoLeido);
     QFETCH(bool, sonido);
-    const LecturaPartida l = DecodificarPartida(archivo);
+    const LecturaPartida l = DecodificarPartida(VerBytes(archivo));
     QVERIFY(!l.ok);
     QCOMPARE(l.sonidoLeido, sonidoLeido);
     if (sonidoLeido)
@@ -211,7 +212,7 @@ void TstFormatoPartida::rechazaArchivosDanados()
 void TstFormatoPartida::aceptaVariantesDeFinal_data()
 {
     QTest::addColumn<QByteArray>("archivo");
-    const QByteArray bien = CodificarPartida(Ejemplo());
+    const QByteArray bien = Bytes(CodificarPartida(Ejemplo()));
     QTest::newRow("as written") << bien;
     QTest::newRow("no final line end") << bien.chopped(2);
     QTest::newRow("blank lines and spaces after") << bien + "\r\n\r\n  \t\n";
@@ -223,7 +224,7 @@ void TstFormatoPartida::aceptaVariantesDeFinal_data()
 void TstFormatoPartida::aceptaVariantesDeFinal()
 {
     QFETCH(QByteArray, archivo);
-    const LecturaPartida l = DecodificarPartida(archivo);
+    const LecturaPartida l = DecodificarPartida(VerBytes(archivo));
     QVERIFY(l.ok);
     QVERIFY(l.registro == Ejemplo());
 }
@@ -232,12 +233,12 @@ void TstFormatoPartida::notas_data()
 {
     QTest::addColumn<QByteArray>("archivo");
     QTest::addColumn<bool>("danadas");   // the board loads, the notes do not
-    const QByteArray tablero = CodificarPartida(Ejemplo());
+    const QByteArray tablero = Bytes(CodificarPartida(Ejemplo()));
     QByteArray basura(4096, '\0');
     for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
     const auto cambiada = [](QByteArray a, const QByteArray& de, const QByteArray& a2) { return a.replace(de, a2); };
 
-    QTest::newRow("as written") << CodificarPartida(ConNotas()) << false;
+    QTest::newRow("as written") << Bytes(CodificarPartida(ConNotas())) << false;
     QTest::newRow("LF line ends") << tablero + QByteArray(lineasDeNotas).replace("\r\n", "\n") << false;
     QTest::newRow("CR line ends") << tablero + QByteArray(lineasDeNotas).replace("\r\n", "\r") << false;
     QTest::newRow("no final line end") << tablero + lineasDeNotas.chopped(2) << false;
@@ -259,7 +260,7 @@ void TstFormatoPartida::notas()
 {
     QFETCH(QByteArray, archivo);
     QFETCH(bool, danadas);
-    const LecturaPartida l = DecodificarPartida(archivo);
+    const LecturaPartida l = DecodificarPartida(VerBytes(archivo));
     QVERIFY(l.ok);
     QCOMPARE(l.notasDanadas, danadas);
     QVERIFY(l.registro == (danadas ? Ejemplo() : ConNotas()));
@@ -269,10 +270,10 @@ void TstFormatoPartida::notas()
 // same board; a game without notes is those 82 lines and nothing else.
 void TstFormatoPartida::notasTrasLasLineasDeSiempre()
 {
-    const QByteArray sinNotas = CodificarPartida(Ejemplo()), conNotas = CodificarPartida(ConNotas());
+    const QByteArray sinNotas = Bytes(CodificarPartida(Ejemplo())), conNotas = Bytes(CodificarPartida(ConNotas()));
     QCOMPARE(conNotas, sinNotas + lineasDeNotas);
     QCOMPARE(Lineas(conNotas).mid(0, 82), Lineas(sinNotas).mid(0, 82));
-    const LecturaPartida designadas = DecodificarPartida(Juntar(Lineas(conNotas).mid(0, 82)));
+    const LecturaPartida designadas = DecodificarPartida(VerBytes(Juntar(Lineas(conNotas).mid(0, 82))));
     QVERIFY(designadas.ok && !designadas.notasDanadas);
     QVERIFY(designadas.registro == Ejemplo());
 }
@@ -295,7 +296,7 @@ void TstFormatoPartida::windows1252()
 {
     QFETCH(QString, texto);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(A1252(texto), bytes);
+    QCOMPARE(Bytes(A1252(texto.toStdString())), bytes);
 }
 
 void TstFormatoPartida::windows1252TodosLosBytesVuelven()
@@ -303,11 +304,11 @@ void TstFormatoPartida::windows1252TodosLosBytesVuelven()
     QByteArray todos;
     for (int b = 0; b < 256; ++b)
         todos += char(b);
-    const QString texto = De1252(todos);
+    const QString texto = DeUtf8(De1252(VerBytes(todos)));
     QCOMPARE(texto.size(), 256);
     QCOMPARE(texto.at(0x80), QChar(0x20AC));
     QCOMPARE(texto.at(0xE9), QChar(0xE9));
-    QCOMPARE(A1252(texto), todos);
+    QCOMPARE(Bytes(A1252(texto.toStdString())), todos);
 }
 
 QTEST_APPLESS_MAIN(TstFormatoPartida)

@@ -15,11 +15,11 @@ RegistroPartida Ejemplo()
     RegistroPartida r;
     for (int i = 0; i < 81; ++i) {
         r.Solucion[i] = int16_t((i / 9 * 3 + i / 27 + i % 9) % 9 + 1);
-        r.Textos[i] = QStringLiteral("-");
+        r.Textos[i] = "-";
         r.Originales[i] = i % 4 == 0;
         r.Provisionales[i] = i % 7 == 0;
     }
-    r.Textos[12] = QStringLiteral("1 o 2");
+    r.Textos[12] = "1 o 2";
     return r;
 }
 
@@ -92,7 +92,7 @@ void TstRanuras::guardarYCargarDevuelveLaPartida()
 
     const ResultadoGuardar guardado = GuardarRanura(ruta, RegistroDe(estado, casillas));
     QVERIFY2(guardado.ok, qPrintable(guardado.motivo));
-    QCOMPARE(Leer(ruta), CodificarPartida(RegistroDe(estado, casillas)));
+    QCOMPARE(Leer(ruta), Bytes(CodificarPartida(RegistroDe(estado, casillas))));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Novaro4.sav")});
 
     const ResultadoCargar carga = CargarRanura(ruta);
@@ -129,7 +129,7 @@ void TstRanuras::cargarDistingueLosCasos()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString ruta = RutaRanura(dir.path(), 7);
-    const QByteArray bien = CodificarPartida(Ejemplo());
+    const QByteArray bien = Bytes(CodificarPartida(Ejemplo()));
     if (preparar == "valid")
         Escribir(ruta, bien);
     else if (preparar == "cut")
@@ -164,9 +164,9 @@ void TstRanuras::guardarFallidoConservaLaRanura()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QString ruta = RutaRanura(dir.path(), 1);
-    const QByteArray viejo = CodificarPartida(Ejemplo());
+    const QByteArray viejo = Bytes(CodificarPartida(Ejemplo()));
     RegistroPartida nuevo = Ejemplo();
-    nuevo.Textos[0] = QStringLiteral("nuevo");
+    nuevo.Textos[0] = "nuevo";
 
     if (caso == "parent file") {
         Escribir(dir.filePath(QStringLiteral("carpeta")), "a file, not a folder");
@@ -177,8 +177,8 @@ void TstRanuras::guardarFallidoConservaLaRanura()
         Escribir(ruta, viejo);
     }
     if (caso == "too large") {
-        for (QString& t : nuevo.Textos)
-            t = QString(TamanoMaximoRanura / 81 + 1, QLatin1Char('x'));
+        for (std::string& t : nuevo.Textos)
+            t = std::string(TamanoMaximoRanura / 81 + 1, 'x');
     }
     const QStringList antes = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
@@ -224,9 +224,9 @@ void TstRanuras::ajustes_data()
         Ajustes a;
         cambio(a);
         cambio(todos);
-        QTest::newRow(nombre) << CodificarAjustes(a) << a;
+        QTest::newRow(nombre) << Bytes(CodificarAjustes(a)) << a;
     }
-    QTest::newRow("everything at once") << CodificarAjustes(todos) << todos;
+    QTest::newRow("everything at once") << Bytes(CodificarAjustes(todos)) << todos;
     Ajustes nivel3;
     nivel3.nivel = 3;
     QTest::newRow("as QSettings writes it, CR LF") << QByteArray("[General]\r\nnivel=3\r\n") << nivel3;
@@ -237,14 +237,14 @@ void TstRanuras::ajustes_data()
     for (int i = 0; i < basura.size(); ++i) basura[i] = char((i * 7919) % 256);
     QTest::newRow("binary junk") << basura << Ajustes{};
     QTest::newRow("binary junk after a good line") << QByteArray("nivel=3\n") + basura << Ajustes{};
-    QTest::newRow("huge") << CodificarAjustes(todos) + QByteArray(TamanoMaximoAjustes, '\n') << Ajustes{};
+    QTest::newRow("huge") << Bytes(CodificarAjustes(todos)) + QByteArray(TamanoMaximoAjustes, '\n') << Ajustes{};
 }
 
 void TstRanuras::ajustes()
 {
     QFETCH(QByteArray, archivo);
     QFETCH(Ajustes, leidos);
-    QVERIFY(DecodificarAjustes(archivo) == leidos);
+    QVERIFY(DecodificarAjustes(VerBytes(archivo)) == leidos);
     QTemporaryDir dir;
     const QString ruta = dir.filePath("novaro.ini");
     Escribir(ruta, archivo);
@@ -277,10 +277,10 @@ void TstRanuras::partidaEnCurso()
     PartidaEnCurso p{Ejemplo(), int16_t(cursor)};
     p.registro.Notas[3] = 0b101;   // a note survives the trip
     if (terminada)
-        for (int i = 0; i < 81; ++i) p.registro.Textos[i] = QString::number(p.registro.Solucion[i]);
+        for (int i = 0; i < 81; ++i) p.registro.Textos[i] = std::to_string(p.registro.Solucion[i]);
     QTemporaryDir dir;
     const QString ruta = RutaPartidaEnCurso(dir.path());
-    QVERIFY(EscribirEntero(ruta, CodificarEnCurso(p)).ok);
+    QVERIFY(EscribirEntero(ruta, Bytes(CodificarEnCurso(p))).ok);
     const LecturaEnCurso l = CargarEnCurso(ruta);
     QCOMPARE(l.estado, estado);
     if (estado == EstadoEnCurso::Recuperada) QVERIFY(l.partida == p);
@@ -307,7 +307,7 @@ QByteArray Linea(int d, const SudokuHecho& s)
 {
     Reservas r;
     r[1].push_back(s);
-    return QByteArray::number(d) + CodificarPreparados(r).split('\n').value(1).mid(1);
+    return QByteArray::number(d) + Bytes(CodificarPreparados(r)).split('\n').value(1).mid(1);
 }
 
 } // namespace
@@ -317,7 +317,7 @@ void TstRanuras::preparados_data()
     QTest::addColumn<QByteArray>("archivo");
     QTest::addColumn<QList<int>>("cuantos");   // by kind, from Sencillo
     const Reservas& r = UnoDeCada();
-    const QByteArray todo = CodificarPreparados(r);
+    const QByteArray todo = Bytes(CodificarPreparados(r));
     QTest::newRow("as written") << todo << QList<int>{1, 1, 1, 1, 0};
     QTest::newRow("another format") << QByteArray("NOVARO sudokus preparados 2\r\n") + todo.mid(todo.indexOf('\n') + 1)
                                     << QList<int>{0, 0, 0, 0, 0};
@@ -347,7 +347,7 @@ void TstRanuras::preparados()
 {
     QFETCH(QByteArray, archivo);
     QFETCH(QList<int>, cuantos);
-    const Reservas r = DecodificarPreparados(archivo);
+    const Reservas r = DecodificarPreparados(VerBytes(archivo));
     QVERIFY(r[0].empty());
     for (int d = 1; d < Dificultades; ++d) {
         QCOMPARE(int(r[d].size()), cuantos[d - 1]);
@@ -361,7 +361,7 @@ void TstRanuras::preparadosDanadosSeRehacen()
 {
     QTemporaryDir dir;
     const QString ruta = RutaPreparados(dir.path());
-    Escribir(ruta, CodificarPreparados(UnoDeCada()) + QByteArray(300, '\x01'));
+    Escribir(ruta, Bytes(CodificarPreparados(UnoDeCada())) + QByteArray(300, '\x01'));
     {
         Preparados p(ruta, 5, QThread::NormalPriority);
         p.Preferir(Dificultad::Sencillo);
@@ -372,7 +372,7 @@ void TstRanuras::preparadosDanadosSeRehacen()
         QVERIFY(!p.Tomar(Dificultad::Experto));
         QTRY_VERIFY_WITH_TIMEOUT(p.Cuantos(Dificultad::Sencillo) >= 2, 60000);
     }
-    const Reservas r = DecodificarPreparados(Leer(ruta));
+    const Reservas r = DecodificarPreparados(VerBytes(Leer(ruta)));
     QVERIFY(r[1].size() >= 1);
     for (const SudokuHecho& s : r[1]) QCOMPARE(DificultadDe(Calificar(s.dados)), Dificultad::Sencillo);
     QVERIFY(!Leer(ruta).contains('\x01'));

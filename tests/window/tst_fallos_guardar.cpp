@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that cannot happen, through the real window: the slot already on disk
 // stays as it was, the game on the board is untouched, and the player is told.
+#include "Archivos.h"
 #include "DiscoLleno.h"
 #include "FormatoPartida.h"
 #include "RegistroPartida.h"
@@ -165,7 +166,7 @@ void TestFallosGuardar::guardarQueFalla()
         std::optional<DiscoLleno> lleno;
         std::optional<SinDescriptores> sinDescriptores;
         if (caso == "disco lleno") {
-            QVERIFY(CodificarPartida(partidaNueva).size() > bytesViejos.size());
+            QVERIFY(Bytes(CodificarPartida(partidaNueva)).size() > bytesViejos.size());
             lleno.emplace(rlim_t(bytesViejos.size() / 2));
         }
         if (caso == "sin descriptores") sinDescriptores.emplace();

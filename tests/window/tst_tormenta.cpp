@@ -6,6 +6,7 @@
 // and no modal window or menu left open.
 //
 // NOVARO_SEMILLA_TORMENTA replays a storm; NOVARO_EVENTOS_TORMENTA sets its length.
+#include "Archivos.h"
 #include "Calificacion.h"
 #include "Dialog.h"
 #include "Frases.h"
@@ -43,7 +44,7 @@ const Qt::Key teclasOtras[] = {
 RegistroPartida Foto(Form1& f)
 {
     RegistroPartida r = RegistroDe(f.Estado, f);
-    for (QString& t : r.Textos) t = De1252(A1252(t));
+    for (std::string& t : r.Textos) t = De1252(A1252(t));
     return r;
 }
 
@@ -55,7 +56,7 @@ QString Diferencia(const RegistroPartida& a, const RegistroPartida& b)
         if (a.Originales[i] != b.Originales[i]) return QStringLiteral("given flag of cell %1").arg(i);
         if (a.Provisionales[i] != b.Provisionales[i]) return QStringLiteral("provisional flag of cell %1").arg(i);
         if (a.Textos[i] != b.Textos[i])
-            return QStringLiteral("text of cell %1: \"%2\" instead of \"%3\"").arg(i).arg(a.Textos[i], b.Textos[i]);
+            return QStringLiteral("text of cell %1: \"%2\" instead of \"%3\"").arg(i).arg(DeUtf8(a.Textos[i]), DeUtf8(b.Textos[i]));
         if (a.Notas[i] != b.Notas[i]) return QStringLiteral("notes of cell %1").arg(i);
     }
     return {};

@@ -10,7 +10,7 @@ RegistroPartida RegistroDe(const EstadoJuego& estado, const Casillas& casillas)
         registro.Solucion[i] = estado.Solucion[i / 9][i % 9];
         registro.Originales[i] = estado.Originales[i];
         registro.Provisionales[i] = estado.Provisionales[i];
-        registro.Textos[i] = QString::fromStdString(casillas.Texto(i));
+        registro.Textos[i] = casillas.Texto(i);
         registro.Notas[i] = estado.Notas[i];
     }
     return registro;
@@ -24,7 +24,7 @@ void AplicarRegistro(const RegistroPartida& registro, EstadoJuego& estado, Casil
         estado.Solucion[i / 9][i % 9] = registro.Solucion[i];
         estado.Originales[i] = registro.Originales[i];
         estado.Provisionales[i] = registro.Provisionales[i];
-        casillas.PonerTexto(i, registro.Textos[i].toStdString());
+        casillas.PonerTexto(i, registro.Textos[i]);
     }
     // A note on a given or a filled cell is a hand-made slot's: it is not the player's.
     for (int16_t i = 0; i < 81; ++i)

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormatoPartida.h"
-#include <QList>
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 #include "Windows1252.h"
 
 namespace {
 
 const char* TextoMarca(bool valor) { return valor ? "#TRUE#" : "#FALSE#"; }
 
-void EscribirTexto(QByteArray& salida, const QString& texto)
+void EscribirTexto(std::string& salida, const std::string& texto)
 {
     salida += '"';
     for (char b : A1252(texto)) {
@@ -26,14 +26,14 @@ bool EsFinDeLinea(char c) { return c == '\r' || c == '\n'; }
 // Walks the items of a slot file; every read fails rather than guess.
 class Lector {
 public:
-    explicit Lector(QByteArrayView datos) : d(datos) {}
+    explicit Lector(std::string_view datos) : d(datos) {}
 
-    std::optional<QByteArray> Texto()
+    std::optional<std::string> Texto()
     {
         if (p >= d.size() || d[p] != '"')
             return std::nullopt;
         ++p;
-        QByteArray texto;
+        std::string texto;
         while (p < d.size()) {
             const char c = d[p++];
             if (c != '"') {
@@ -53,30 +53,30 @@ public:
 
     std::optional<bool> Marca()
     {
-        const qsizetype inicio = p;
+        const size_t inicio = p;
         while (p < d.size() && d[p] != ',' && !EsFinDeLinea(d[p]))
             ++p;
-        const QByteArrayView palabra = d.sliced(inicio, p - inicio);
+        const std::string_view palabra = d.substr(inicio, p - inicio);
         fin = p;
         FinDeElemento();
-        if (palabra == QByteArrayView("#TRUE#"))
+        if (palabra == "#TRUE#")
             return true;
-        if (palabra == QByteArrayView("#FALSE#"))
+        if (palabra == "#FALSE#")
             return false;
         return std::nullopt;
     }
 
     // What follows the last item: nothing but blanks and line ends (an editor may add or
     // drop the final line end), or from a "#" on, the notes. A comma would start a 326th item.
-    std::optional<QByteArrayView> Cola() const
+    std::optional<std::string_view> Cola() const
     {
-        qsizetype i = fin;
+        size_t i = fin;
         while (i < d.size() && (d[i] == ' ' || d[i] == '\t' || EsFinDeLinea(d[i])))
             ++i;
         if (i == d.size())
-            return QByteArrayView();
+            return std::string_view();
         if (d[i] == '#' && i > fin && EsFinDeLinea(d[fin]))
-            return d.sliced(i);
+            return d.substr(i);
         return std::nullopt;
     }
 
@@ -103,23 +103,23 @@ private:
         return false;
     }
 
-    QByteArrayView d;
-    qsizetype p = 0;
-    qsizetype fin = 0;   // just past the last item read, before its separator
+    std::string_view d;
+    size_t p = 0;
+    size_t fin = 0;   // just past the last item read, before its separator
 };
 
-const char* const MarcaNotas = "#NOTAS#";
+constexpr std::string_view MarcaNotas = "#NOTAS#";
 
-QByteArrayView SinBlancos(QByteArrayView v)
+std::string_view SinBlancos(std::string_view v)
 {
-    while (!v.isEmpty() && (v.front() == ' ' || v.front() == '\t'))
-        v = v.sliced(1);
-    while (!v.isEmpty() && (v.back() == ' ' || v.back() == '\t'))
-        v.chop(1);
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
+        v.remove_prefix(1);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
+        v.remove_suffix(1);
     return v;
 }
 
-void EscribirNotas(QByteArray& salida, const std::array<uint16_t, 81>& notas)
+void EscribirNotas(std::string& salida, const std::array<uint16_t, 81>& notas)
 {
     salida += MarcaNotas;
     salida += "\r\n";
@@ -136,27 +136,27 @@ void EscribirNotas(QByteArray& salida, const std::array<uint16_t, 81>& notas)
 }
 
 // The notes' lines, whatever their line ends; none when anything is out of place.
-std::optional<std::array<uint16_t, 81>> LeerNotas(QByteArrayView cola)
+std::optional<std::array<uint16_t, 81>> LeerNotas(std::string_view cola)
 {
-    QList<QByteArrayView> lineas;
-    qsizetype inicio = 0;
-    for (qsizetype i = 0; i <= cola.size(); ++i) {
+    std::vector<std::string_view> lineas;
+    size_t inicio = 0;
+    for (size_t i = 0; i <= cola.size(); ++i) {
         if (i < cola.size() && !EsFinDeLinea(cola[i]))
             continue;
-        lineas.append(cola.sliced(inicio, i - inicio));
+        lineas.push_back(cola.substr(inicio, i - inicio));
         if (i + 1 < cola.size() && cola[i] == '\r' && cola[i + 1] == '\n')
             ++i;
         inicio = i + 1;
     }
-    while (!lineas.isEmpty() && SinBlancos(lineas.back()).isEmpty())
-        lineas.removeLast();
-    if (lineas.size() != 10 || SinBlancos(lineas[0]) != QByteArrayView(MarcaNotas))
+    while (!lineas.empty() && SinBlancos(lineas.back()).empty())
+        lineas.pop_back();
+    if (lineas.size() != 10 || SinBlancos(lineas[0]) != MarcaNotas)
         return std::nullopt;
     std::array<uint16_t, 81> notas{};
     for (int fila = 0; fila < 9; ++fila) {
-        const QByteArrayView linea = lineas[fila + 1];
+        const std::string_view linea = lineas[fila + 1];
         int columna = 0;
-        for (qsizetype i = 0; i < linea.size(); ++i) {
+        for (size_t i = 0; i < linea.size(); ++i) {
             const char c = linea[i];
             if (c == ',') {
                 if (++columna > 8)
@@ -175,9 +175,9 @@ std::optional<std::array<uint16_t, 81>> LeerNotas(QByteArrayView cola)
 
 } // namespace
 
-QByteArray CodificarPartida(const RegistroPartida& registro)
+std::string CodificarPartida(const RegistroPartida& registro)
 {
-    QByteArray salida;
+    std::string salida;
     salida.reserve(82 * 32);
     salida += TextoMarca(registro.SonidoActivo);
     salida += "\r\n";
@@ -202,7 +202,7 @@ QByteArray CodificarPartida(const RegistroPartida& registro)
     return salida;
 }
 
-LecturaPartida DecodificarPartida(QByteArrayView bytes)
+LecturaPartida DecodificarPartida(std::string_view bytes)
 {
     LecturaPartida lectura;
     Lector lector(bytes);
@@ -218,24 +218,24 @@ LecturaPartida DecodificarPartida(QByteArrayView bytes)
     for (int a = 0; a < 9; ++a) {
         for (int b = 0; b < 9; ++b) {
             const int k = a * 9 + b;
-            const std::optional<QByteArray> letra = lector.Texto();
-            if (!letra || letra->size() != 1 || letra->at(0) < 'B' || letra->at(0) > 'J')
+            const std::optional<std::string> letra = lector.Texto();
+            if (!letra || letra->size() != 1 || (*letra)[0] < 'B' || (*letra)[0] > 'J')
                 return lectura;
             const std::optional<bool> original = lector.Marca();
             const std::optional<bool> provisional = original ? lector.Marca() : std::nullopt;
-            const std::optional<QByteArray> texto = provisional ? lector.Texto() : std::nullopt;
+            const std::optional<std::string> texto = provisional ? lector.Texto() : std::nullopt;
             if (!texto)
                 return lectura;
-            registro.Solucion[b * 9 + a] = static_cast<int16_t>(letra->at(0) - 'A');
+            registro.Solucion[b * 9 + a] = static_cast<int16_t>((*letra)[0] - 'A');
             registro.Originales[k] = *original;
             registro.Provisionales[k] = *provisional;
             registro.Textos[k] = De1252(*texto);
         }
     }
-    const std::optional<QByteArrayView> cola = lector.Cola();
+    const std::optional<std::string_view> cola = lector.Cola();
     if (!cola)
         return lectura;
-    if (!cola->isEmpty()) {
+    if (!cola->empty()) {
         const std::optional<std::array<uint16_t, 81>> notas = LeerNotas(*cola);
         lectura.notasDanadas = !notas;
         if (notas)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 #include "Casillas.h"
 #include "Estado.h"
 
@@ -13,7 +13,7 @@ struct RegistroPartida {
     std::array<int16_t, 81> Solucion{};
     std::array<bool, 81> Originales{};
     std::array<bool, 81> Provisionales{};
-    std::array<QString, 81> Textos;
+    std::array<std::string, 81> Textos;   // UTF-8
     std::array<uint16_t, 81> Notas{};   // nine-bit masks, as the game state keeps them
 
     bool operator==(const RegistroPartida&) const = default;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QByteArray>
-#include <QByteArrayView>
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include "RegistroPartida.h"
 
 // A slot file: 82 CRLF lines in Windows-1252. Line 1 is #TRUE# or #FALSE#
@@ -15,7 +16,11 @@
 // alone never looks at: "#NOTAS#", then one line per row, top to bottom, of nine
 // items separated by commas, each the digits noted in a cell in increasing order,
 // nothing for a cell without notes ("35,,,,1289,,,,").
-QByteArray CodificarPartida(const RegistroPartida& registro);
+std::string CodificarPartida(const RegistroPartida& registro);
+
+// A file our writer can make from real cell fields (81 texts of up to 32767
+// characters, quotes doubled) stays below this; anything larger is refused unread.
+inline constexpr std::size_t TamanoMaximoRanura = 8 * 1024 * 1024;
 
 struct LecturaPartida {
     bool ok = false;
@@ -33,4 +38,4 @@ struct LecturaPartida {
 // blanks around an item, digits in any order), and when they are cut or hold anything
 // else the game is read without them and notasDanadas says so.
 // The solution is taken as written: it need not be a solved board.
-LecturaPartida DecodificarPartida(QByteArrayView bytes);
+LecturaPartida DecodificarPartida(std::string_view bytes);
