@@ -15,7 +15,12 @@ constexpr char32_t PrimeraSustituta = 0xD800, PrimeraBaja = 0xDC00, TrasSustitut
 
 } // namespace
 
-Juego::Juego(Casillas& casillas) : casillas_(casillas), linea_(Traducir("Form1", "Pulse F1 para ayuda")) {}
+// The designed start: level "8" and the panel sound on.
+Juego::Juego(Casillas& casillas) : casillas_(casillas), linea_(Traducir("Form1", "Pulse F1 para ayuda"))
+{
+    e_.Nivel = 7;
+    e_.SonidoActivo = true;
+}
 
 void Juego::Decir(const std::string& texto)
 {

@@ -11,7 +11,7 @@
 Resultado Juego::Comprobar()
 {
     Resultado r;
-    r.mensaje = ::Comprobar(e_, casillas_, Frases::TextosComprobador());
+    r.mensaje = ::Comprobar(e_, casillas_, Frases::TextosDelComprobador());
     return r;
 }
 

@@ -96,8 +96,6 @@ void PartidaTerminal::Atender(const Resultado& r)
 
 void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku)
 {
-    juego_.Estado().Nivel = Ajustes{}.nivel;
-    juego_.Estado().SonidoActivo = true;
     if (!nueva) {
         const LeidoTerminal leido = LeerAcotado(rutaAjustes_, TamanoMaximoAjustes);
         if (leido.bytes) ajustes_ = DecodificarAjustes(*leido.bytes);

@@ -125,13 +125,11 @@ Form1::~Form1()
 void Form1::Form_Load(bool nueva)
 {
     if (!azar_) azar_ = std::make_unique<Aleatorio>(SemillaDelReloj(QTime::currentTime()));
-    Estado.Nivel = 7;
     QString ruta = lugares_.datos;
     if (!ruta.endsWith(QLatin1Char('/'))) ruta += QLatin1Char('/');
     ruta += QStringLiteral("CambioTablero.wav");
     Estado.RutaSonido = ruta.toStdString();
     reproductor_->PonerArchivo(ruta);
-    Estado.SonidoActivo = true;
     CrearCasillas();
     // Silent: the window is not shown yet.
     if (EmpezarConservado(nueva)) {

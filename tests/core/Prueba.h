@@ -36,8 +36,15 @@ template <typename T>
 std::string Mostrar(const T& v)
 {
     std::ostringstream s;
-    if constexpr (requires { s << v; }) s << v;
-    else s << "(no se puede mostrar)";
+    if constexpr (requires { s << v; }) {
+        s << v;
+    } else if constexpr (requires { v.begin(); v.end(); }) {
+        s << "{";
+        for (const auto& x : v) s << "«" << Mostrar(x) << "» ";
+        s << "}";
+    } else {
+        s << "(no se puede mostrar)";
+    }
     return s.str();
 }
 

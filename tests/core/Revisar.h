@@ -4,6 +4,7 @@
 // and the fuzzer both ask it. Returns what went wrong, or nothing.
 #include "FormatoPartida.h"
 #include "Juego.h"
+#include "Notas.h"
 #include "Tablero.h"
 #include "Teclas.h"
 #include <array>
@@ -39,7 +40,9 @@ inline std::string Revisar(const Juego& juego, const Tablero& tablero, const Ant
     const EstadoJuego& e = juego.Estado();
     if (e.CasillaActual < 0 || e.CasillaActual > 80 || e.CasillaActual != e.FilaActual * 9 + e.ColumnaActual)
         return "the cursor left the grid";
-    if (!tablero.Seleccionada(e.CasillaActual) && !e.ModoEscritura) return "the cursor's cell is not shown selected";
+    // A new game shows no highlight until the first move; after it, only the cursor's cell.
+    for (int i = 0; i < 81; ++i)
+        if (tablero.Seleccionada(i) && i != e.CasillaActual) return "a cell away from the cursor is shown selected";
     for (int i = 0; i < 81; ++i) {
         const auto k = static_cast<size_t>(i);
         const std::string t = tablero.Texto(static_cast<int16_t>(i));
@@ -49,7 +52,8 @@ inline std::string Revisar(const Juego& juego, const Tablero& tablero, const Ant
         }
         if (!nuevoTablero && (e.Originales[k] != antes.originales[k] || (e.Originales[k] && t != antes.dados[k])))
             return "the givens changed without a new game";
-        if (e.Notas[k] != 0 && (t != "-" || e.Originales[k])) return "cell " + std::to_string(i) + " has notes and a text";
+        if (e.Notas[k] != 0 && !AdmiteNotas(e, tablero, static_cast<int16_t>(i)))
+            return "cell " + std::to_string(i) + " has notes and a text";
         if (e.Notas[k] > 0x1FF) return "notes out of range";
     }
     for (const char c : juego.Linea())

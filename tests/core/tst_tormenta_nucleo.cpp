@@ -17,6 +17,7 @@ PRUEBA(TormentaDeTeclasEnElNucleo)
     // Characters of every kind the keyboard may type: text, blanks, Enter, Backspace, halves.
     const char16_t caracteres[] = {u'5', u'x', u' ', u'\r', u'\b', u'"', u'\u00e9', u'\u20ac', 0xD83D, 0xDE00, u','};
     Mesa m;
+    std::vector<std::string> ultimos;   // the last events, to tell what led to a failure
     Aleatorio deal(semilla);
     m.juego.NuevoPorNivel(deal);
     for (int n = 0; n < Eventos; ++n) {
@@ -36,14 +37,21 @@ PRUEBA(TormentaDeTeclasEnElNucleo)
             std::u16string tecleado;
             if (azar() % 3 == 0) tecleado += caracteres[azar() % std::size(caracteres)];
             nuevo = codigo == VK_I;
-            r = m.juego.Pulsar(codigo, azar() % 5 == 0 ? static_cast<int>(azar() % 10) : 0, tecleado);
+            const int teclado = azar() % 5 == 0 ? static_cast<int>(azar() % 10) : 0;
+            ultimos.push_back("key " + std::to_string(codigo) + " keypad " + std::to_string(teclado) + " typed "
+                              + (tecleado.empty() ? std::string("nothing") : std::to_string(int(tecleado[0]))));
+            r = m.juego.Pulsar(codigo, teclado, tecleado);
         }
+        if (dado < 8) ultimos.push_back(dado < 3 ? "Nuevo" : dado < 5 ? "Ver solución" : "Comprobar");
+        if (ultimos.size() > 12) ultimos.erase(ultimos.begin());
+        ultimos.back() += " -> «" + r.dicho + "»";
         m.Anotar(r);
         const std::string fallo = Revisar(m.juego, m.tablero, antes, nuevo);
         if (!fallo.empty()) {
             FILA("seed " + std::to_string(semilla) + ", event " + std::to_string(n));
             CIERTO(fallo.empty());
-            std::fprintf(stderr, "  %s\n", fallo.c_str());
+            std::fprintf(stderr, "  %s\n  last events:\n", fallo.c_str());
+            for (const std::string& u : ultimos) std::fprintf(stderr, "    %s\n", u.c_str());
             return;
         }
     }
