@@ -2,9 +2,11 @@
 #include "DiscoLleno.h"
 #include <QtTest>
 #include <map>
+#include <optional>
 #include "Ajustes.h"
 #include "PartidaEnCurso.h"
 #include "Calificacion.h"
+#include "Carpetas.h"
 #include "Preparados.h"
 #include "Ranuras.h"
 
@@ -54,6 +56,8 @@ class TstRanuras : public QObject {
     Q_OBJECT
 private slots:
     void rutaDeLaRanura();
+    void carpetasDelJugadorComoQt_data();
+    void carpetasDelJugadorComoQt();
     void guardarYCargarDevuelveLaPartida();
     void cargarDistingueLosCasos_data();
     void cargarDistingueLosCasos();
@@ -71,6 +75,49 @@ private slots:
 void TstRanuras::rutaDeLaRanura()
 {
     QCOMPARE(RutaRanura(QStringLiteral("/opt/novaro"), 3), QStringLiteral("/opt/novaro/Novaro3.sav"));
+}
+
+void TstRanuras::carpetasDelJugadorComoQt_data()
+{
+    QTest::addColumn<QByteArray>("datos");    // XDG_DATA_HOME
+    QTest::addColumn<QByteArray>("config");   // XDG_CONFIG_HOME
+    QTest::addColumn<QByteArray>("home");
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray("/home/ana");
+    QTest::newRow("both set") << QByteArray("/d") << QByteArray("/c") << QByteArray("/home/ana");
+    QTest::newRow("final slashes") << QByteArray("/d/") << QByteArray("/c/") << QByteArray("/home/ana/");
+    QTest::newRow("relative") << QByteArray("rel/d") << QByteArray("rel/c") << QByteArray("/home/ana");
+    QTest::newRow("untidy home") << QByteArray() << QByteArray() << QByteArray("/home//ana/./x/..");
+    QTest::newRow("accented home") << QByteArray() << QByteArray() << QByteArray("/home/jos\xC3\xA9");
+    QTest::newRow("home is the root") << QByteArray() << QByteArray() << QByteArray("/");
+    QTest::newRow("no home") << QByteArray() << QByteArray() << QByteArray();
+}
+
+// A front end without Qt finds the player's files where the installed desktop game keeps them.
+void TstRanuras::carpetasDelJugadorComoQt()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the XDG folders are Linux's");
+#else
+    QFETCH(QByteArray, datos);
+    QFETCH(QByteArray, config);
+    QFETCH(QByteArray, home);
+    const char* nombres[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"};
+    const QByteArray valores[] = {datos, config, home};
+    std::optional<QByteArray> antes[3];
+    for (int i = 0; i < 3; ++i) {
+        if (qEnvironmentVariableIsSet(nombres[i])) antes[i] = qgetenv(nombres[i]);
+        qputenv(nombres[i], valores[i]);
+    }
+    QCoreApplication::setApplicationName(DeUtf8(NombreDelJuego));
+    const QString partidas = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString ajustes = RutaAjustesDelJugador();
+    for (int i = 0; i < 3; ++i) {
+        if (antes[i]) qputenv(nombres[i], *antes[i]);
+        else qunsetenv(nombres[i]);
+    }
+    QCOMPARE(DeUtf8(CarpetaPartidasXdg(VerBytes(datos), VerBytes(home))), partidas);
+    QCOMPARE(DeUtf8(RutaAjustesXdg(VerBytes(config), VerBytes(home))), ajustes);
+#endif
 }
 
 void TstRanuras::guardarYCargarDevuelveLaPartida()
