@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The terminal edition against the window: the same keys give the same words, and a
+// game won in a pseudo-terminal is saved in a slot the window loads and saves back
+// byte for byte.
+#include "Idioma.h"
+#include "Importar.h"
+#include "SudokusPrueba.h"
+#include "VentanaPrueba.h"
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <poll.h>
+
+namespace {
+
+// One step of a player: a key of the window, the bytes a terminal sends for it, or
+// "check", which the window does with its button and the terminal with F2.
+struct Gesto {
+    Qt::Key tecla;
+    QByteArray bytes;
+    bool comprobar = false;
+};
+
+Gesto Letra(char c) { return {Qt::Key(Qt::Key_A + (c - 'a')), QByteArray(1, c)}; }
+Gesto Cifra(char c) { return {Qt::Key(Qt::Key_0 + (c - '0')), QByteArray(1, c)}; }
+
+// A puzzle whose first hint is a forcing chain of more than four links.
+const char Forzada[] = "...32..4.3....4.76.1487..3.7.....324..34.79854.92.3761...94..13.4..32.9.93....45.";
+
+// Every mode of the game, in one play of 60 keys.
+QList<Gesto> Recorrido()
+{
+    const Gesto der{Qt::Key_Right, "\x1b[C"}, izq{Qt::Key_Left, "\x1b[D"}, arr{Qt::Key_Up, "\x1b[A"},
+        abj{Qt::Key_Down, "\x1b[B"}, intro{Qt::Key_Return, "\r"}, inicio{Qt::Key_Home, "\x1b[H"},
+        fin{Qt::Key_End, "\x1bOF"}, rePag{Qt::Key_PageUp, "\x1b[5~"}, avPag{Qt::Key_PageDown, "\x1b[6~"},
+        supr{Qt::Key_Delete, "\x1b[3~"}, retro{Qt::Key_Backspace, "\x7f"}, ctrl{Qt::Key_Control, QByteArray(1, '\0')},
+        f9{Qt::Key_F9, "\x1b[20~"}, comprobar{Qt::Key_unknown, "\x1bOQ", true};
+    return {Letra('d'), Letra('h'), Letra('h'), Letra('h'), Letra('g'), der, der, der, abj, Letra('c'), Letra('f'),
+            Letra('t'), Letra('v'), Letra('n'), Letra('q'), Letra('s'), intro, Cifra('7'), intro, Letra('e'),
+            intro, Cifra('6'), Letra('x'), retro, Cifra('6'), intro, Letra('z'), Letra('r'), Letra('k'), Cifra('5'), ctrl,
+            Letra('k'), Letra('l'), Cifra('2'), Cifra('4'), izq, der, Letra('l'), Letra('u'), Letra('b'), Letra('o'),
+            inicio, fin, rePag, avPag, arr, Letra('p'), supr, f9, Letra('m'), comprobar, Letra('x'), Letra('i'),
+            Letra('d'), Letra('q'), Letra('u'), Letra('b'), f9, Letra('a'), Letra('v')};
+}
+
+QString Programa() { return QStringLiteral(NOVARO_TERMINAL); }
+
+} // namespace
+
+class TestTerminal : public QObject {
+    Q_OBJECT
+private slots:
+    void mismasPalabrasQueLaVentana_data();
+    void mismasPalabrasQueLaVentana();
+    void ganadaEnUnTerminalYCargadaEnLaVentana();
+    void sudokuRechazadoEnLaOrden();
+};
+
+void TestTerminal::mismasPalabrasQueLaVentana_data()
+{
+    QTest::addColumn<QString>("idioma");
+    QTest::newRow("es") << "es";
+    QTest::newRow("en") << "en";
+}
+
+void TestTerminal::mismasPalabrasQueLaVentana()
+{
+    QFETCH(QString, idioma);
+    const QList<Gesto> pasos = Recorrido();
+    QVERIFY(pasos.size() >= 40);
+
+    QVERIFY(InstalarIdioma(idioma, QCoreApplication::applicationDirPath()));
+    QStringList ventana;
+    {
+        VentanaPrueba v(1, LeerSudoku(Forzada));
+        QObject::connect(&v.f->Habla(), &Voz::Hablado, [&ventana](const QString& t) { ventana << t; });
+        v.f->Mensaje = [&ventana](const QString& t) { ventana << t; };
+        for (const Gesto& p : pasos) {
+            if (p.comprobar) v.f->Command1_Click();
+            else QTest::keyClick(v.f->Picture1, p.tecla);
+        }
+    }
+    InstalarIdioma(IdiomaOriginal, QString());
+
+    QTemporaryDir hogar;
+    QProcess terminal;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("HOME", hogar.path());
+    entorno.remove("XDG_DATA_HOME");
+    entorno.remove("XDG_CONFIG_HOME");
+    terminal.setProcessEnvironment(entorno);
+    terminal.start(Programa(), {"--sudoku", Forzada, "--idioma", idioma});
+    QVERIFY(terminal.waitForStarted());
+    QByteArray teclas;
+    for (const Gesto& p : pasos) teclas += p.bytes;
+    terminal.write(teclas);
+    terminal.closeWriteChannel();
+    QVERIFY(terminal.waitForFinished(60000));
+    QCOMPARE(terminal.exitCode(), 0);
+    QStringList lineas = QString::fromUtf8(terminal.readAllStandardOutput()).split('\n');
+    QCOMPARE(lineas.takeLast(), QString());
+    QCOMPARE(lineas, ventana);
+}
+
+// The player's whole game by keys, as a screen reader user types it into a terminal.
+void TestTerminal::ganadaEnUnTerminalYCargadaEnLaVentana()
+{
+    QTemporaryDir hogar;
+    int maestro = -1;
+    const pid_t hijo = forkpty(&maestro, nullptr, nullptr, nullptr);
+    QVERIFY(hijo >= 0);
+    if (hijo == 0) {
+        setenv("HOME", qPrintable(hogar.path()), 1);
+        unsetenv("XDG_DATA_HOME");
+        unsetenv("XDG_CONFIG_HOME");
+        setenv("LANGUAGE", "es", 1);
+        const QByteArray programa = Programa().toLocal8Bit();
+        execl(programa.constData(), programa.constData(), "--sudoku", SudokuFacil, "--nueva", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    QByteArray leido;
+    // What the terminal printed until `esperado` shows, or nothing more comes within the wait.
+    auto leerHasta = [&](const QByteArray& esperado) {
+        for (;;) {
+            if (leido.contains(esperado)) return true;
+            pollfd p{maestro, POLLIN, 0};
+            if (poll(&p, 1, 10000) <= 0) return false;
+            char bloque[4096];
+            const ssize_t n = read(maestro, bloque, sizeof bloque);
+            if (n <= 0) return false;
+            leido.append(bloque, n);
+        }
+    };
+    auto teclear = [&](const QByteArray& bytes) { QCOMPARE(write(maestro, bytes.constData(), bytes.size()), bytes.size()); };
+    QVERIFY(leerHasta("F10"));   // the greeting names the keys
+    // Direct entry, then every empty cell in turn: S goes there, the solution's digit is typed.
+    teclear("k");
+    QVERIFY(leerHasta("Escritura directa activada"));
+    int vacias = 0;
+    for (const char c : SudokuFacil) vacias += c == '.';
+    for (int n = 0; n < vacias; ++n) {
+        leido.clear();
+        teclear("s");
+        QVERIFY(leerHasta("Fila "));
+        const QByteArray linea = leido.mid(leido.indexOf("Fila "));
+        const int fila = linea.mid(5, 1).toInt(), columna = linea.mid(16, 1).toInt();
+        QVERIFY2(fila >= 1 && columna >= 1, linea.constData());
+        teclear(QByteArray(1, SolucionFacil[(fila - 1) * 9 + columna - 1]));
+        QVERIFY(leerHasta(QByteArray(1, SolucionFacil[(fila - 1) * 9 + columna - 1]) + "\r\n"));
+    }
+    leido.clear();
+    teclear("\x1bOQ");   // F2: check
+    QVERIFY2(leerHasta("felicidades"), leido.constData());
+    teclear("\x1b[15~");   // F5, then the slot
+    QVERIFY(leerHasta("del 1 al 9"));
+    teclear("3");
+    QVERIFY(leerHasta("Partida guardada en el lugar 3"));
+    teclear("\x1b[21~");   // F10
+    int estado = 0;
+    QCOMPARE(waitpid(hijo, &estado, 0), hijo);
+    QVERIFY(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    close(maestro);
+
+    // The window keeps its slots in a folder of its own; the terminal's slot is copied in.
+    const QString carpeta = hogar.path() + "/.local/share/novaro";
+    QFile terminal(carpeta + "/Novaro3.sav");
+    QVERIFY(terminal.open(QIODevice::ReadOnly));
+    const QByteArray guardado = terminal.readAll();
+    VentanaPrueba v;
+    QVERIFY(QFile::copy(terminal.fileName(), v.carpeta.path() + "/Novaro3.sav"));
+    v.ElegirTrasBoton(v.f->Command5, "Partida 3");
+    QCOMPARE(v.dichos.value(v.dichos.size() - 1), QString("Partida cargada del lugar 3"));
+    for (int i = 0; i < 81; ++i) QCOMPARE(v.Celda(i), QString(QChar(SolucionFacil[i])));
+    v.ElegirTrasBoton(v.f->Command4, "Partida 4");
+    QFile ventana(v.carpeta.path() + "/Novaro4.sav");
+    QVERIFY(ventana.open(QIODevice::ReadOnly));
+    QCOMPARE(ventana.readAll(), guardado);
+}
+
+// A refused puzzle ends the terminal edition before it takes the terminal, saying why.
+void TestTerminal::sudokuRechazadoEnLaOrden()
+{
+    QProcess terminal;
+    terminal.start(Programa(), {"--idioma", "en", "--sudoku", "11" + QString(79, '.')});
+    QVERIFY(terminal.waitForFinished(30000));
+    QCOMPARE(terminal.exitCode(), 2);
+    QVERIFY(!terminal.readAllStandardError().isEmpty());
+    QVERIFY(terminal.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestTerminal)
+#include "tst_terminal.moc"
