@@ -216,7 +216,7 @@ void DetectorTeclas::TeclaNota(int16_t digito)
     case ResultadoNota::Puesta:
     case ResultadoNota::Quitada:
         Decir(QString::fromStdString(
-        Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual]))));
+            Frases::NotaCambiada(resultado == ResultadoNota::Puesta, digito, DigitosNotados(e_.Notas[e_.CasillaActual]))));
         return;
     }
 }
