@@ -21,6 +21,11 @@ DetectorTeclas::DetectorTeclas(Juego& juego, QLineEdit& TbPorta, Reproductor& re
         if (!reflejando_) juego_.PonerLinea(texto.toStdString());
     });
     MostrarLinea();
+    static constexpr int VigilarMs = 20;
+    vigia_.setInterval(VigilarMs);
+    vigia_.callOnTimeout([this] {
+        if (pensando_.valid() && pensando_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) Pensado();
+    });
 }
 
 void PintarLineaEntrada(QLineEdit& linea)
@@ -71,6 +76,39 @@ void DetectorTeclas::Aplicar(const Resultado& r)
     if (r.portapapeles) QGuiApplication::clipboard()->setText(QString::fromStdString(*r.portapapeles));
     if (!r.dicho.empty()) voz_.Hablar(QString::fromStdString(r.dicho));
     if (r.botonera && MostrarBotonera_) MostrarBotonera_();
+    if (r.pensamiento) Pensar(r.pensamiento);
+}
+
+void DetectorTeclas::Pensar(std::shared_ptr<Pensamiento> pensamiento)
+{
+    DejarDePensar();
+    pensamiento_ = std::move(pensamiento);
+    parar_ = std::make_shared<std::atomic<bool>>(false);
+    pensando_ = std::async(std::launch::async, [p = pensamiento_, parar = parar_] { p->Pensar(parar.get()); });
+    if (pensando_.wait_for(esperaPensar_) == std::future_status::ready) {
+        Pensado();
+        return;
+    }
+    Aplicar(juego_.Pensando());
+    vigia_.start();
+}
+
+void DetectorTeclas::Pensado()
+{
+    vigia_.stop();
+    pensando_.get();
+    const std::shared_ptr<Pensamiento> pensamiento = std::move(pensamiento_);
+    Aplicar(juego_.Pensado(*pensamiento));
+}
+
+// The thread ends soon once told; what it finds is no longer wanted.
+void DetectorTeclas::DejarDePensar()
+{
+    if (!pensando_.valid()) return;
+    *parar_ = true;
+    pensando_.get();
+    vigia_.stop();
+    pensamiento_.reset();
 }
 
 void DetectorTeclas::Publicar()
@@ -116,7 +154,13 @@ private:
     QObject& contexto_;
 };
 
-DetectorTeclas::~DetectorTeclas() = default;
+DetectorTeclas::~DetectorTeclas()
+{
+    if (pensando_.valid()) {
+        *parar_ = true;
+        pensando_.wait();
+    }
+}
 
 void DetectorTeclas::DecirAvisoInicial()
 {
@@ -130,7 +174,8 @@ void DetectorTeclas::DecirAvisoInicial()
 void DetectorTeclas::Picture1_KeyDown(int codigo, int digitoTeclado)
 {
     avisoInicial_.clear();   // the player is playing: a late notice would only get in the way
-    juego_.TeclaAbajo(codigo, digitoTeclado);
+    juego_.TeclaAbajo(codigo, digitoTeclado);   // drops what H or G was thinking
+    DejarDePensar();
 }
 
 void DetectorTeclas::Picture1_KeyPress(int k)

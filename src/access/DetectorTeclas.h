@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include "Juego.h"
 
@@ -41,6 +45,10 @@ public:
     // The line's field shows the game's message line as it is now.
     void MostrarLinea();
 
+    // How long a key waits on H or G before the player hears it is thinking and the
+    // window answers keys again. Tests with fixed words wait longer on slow builds.
+    void EsperarAlPensar(std::chrono::milliseconds espera) { esperaPensar_ = espera; }
+
     // The popup the Applications key opens is heard by its name and size as it opens.
     void AnunciarMenu(const QString& nombre, qsizetype opciones);
 
@@ -56,6 +64,16 @@ private:
     bool reflejando_ = false;      // the field is being set from the game: not the player's edit
     bool pintadaEntrada_ = false;
     QString avisoInicial_;
+    // H or G thinking on a thread of its own, dropped by any key.
+    void Pensar(std::shared_ptr<Pensamiento> pensamiento);
+    void Pensado();
+    void DejarDePensar();
+    std::chrono::milliseconds esperaPensar_{150};
+    std::shared_ptr<Pensamiento> pensamiento_;
+    std::shared_ptr<std::atomic<bool>> parar_;
+    std::future<void> pensando_;
+    QTimer vigia_;
+
     class EsperaLector;
     std::unique_ptr<EsperaLector> espera_;
     void DecirAvisoInicial();

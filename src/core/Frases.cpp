@@ -548,6 +548,8 @@ std::string SudokuDeDificultad(::Dificultad dificultad, int dados)
 
 std::string PreparandoSudoku() { return Traducir("Frases", "Preparando el sudoku"); }
 
+std::string Pensando() { return Traducir("Frases", "Pensando"); }
+
 std::string SudokuImportado(int dados, const std::string& dificultad)
 {
     const std::string importado = Sustituir(Traducir("Frases", "Sudoku importado, %1 números dados"), {N(dados)});

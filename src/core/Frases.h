@@ -53,6 +53,8 @@ std::string DificultadElegida(::Dificultad dificultad);
 std::string SudokuDeDificultad(::Dificultad dificultad, int dados);
 // A new game of a chosen kind not ready after a second.
 std::string PreparandoSudoku();
+// H or G still thinking on a hard puzzle.
+std::string Pensando();
 // I: a puzzle taken, with its number of givens and how hard it is (a phrase of
 // its own, which may be empty).
 std::string SudokuImportado(int dados, const std::string& dificultad);

@@ -78,6 +78,7 @@ void Juego::CasillaEnfocada(int16_t indice)
 void Juego::TeclaAbajo(int codigo, int digitoTeclado)
 {
     if (codigo != VK_H || e_.ModoEscritura) partesDichas_ = 0;   // a hint's chain goes on only with H after H
+    pensando_ = 0;   // any key drops what H or G was thinking
     // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
     if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
         codigo = VK_NUMPAD0 + digitoTeclado;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include "Azar.h"
+#include "Calificacion.h"
 #include "Casillas.h"
 #include "Estado.h"
 #include "FormatoAjustes.h"
@@ -12,6 +15,26 @@
 #include "Importar.h"
 #include "Pista.h"
 #include "PorDificultad.h"
+#include "Tablero.h"
+
+// H and G on the hardest puzzles may think for a while. The search is handed to the
+// front end with a copy of what it needs, so it can run where the keys keep answering;
+// the front end brings it back to Juego::Pensado, and any key in between drops it.
+class Pensamiento {
+public:
+    // Once parar (when given) is raised from another thread it ends soon.
+    void Pensar(const std::atomic<bool>* parar = nullptr);
+
+private:
+    friend class Juego;
+    enum class Que { Pista, Dificultad } que_ = Que::Pista;
+    uint64_t numero_ = 0;
+    EstadoJuego estado_;
+    Tablero tablero_;
+    std::array<std::string, 81> textos_;
+    Pista pista_;
+    Calificacion calificacion_{};
+};
 
 // What one action leaves for its front end to do, beside the cells it changed (those
 // reach the front end through its Casillas as they change).
@@ -25,6 +48,7 @@ struct Resultado {
     bool dificultadCambiada = false;  // B: the menu's check mark follows
     bool lineaMostrada = false;       // F8: the message line was shown or hidden
     std::optional<std::string> portapapeles;   // X: this goes on the clipboard
+    std::shared_ptr<Pensamiento> pensamiento;   // H or G: think this, then hand it to Pensado
     std::string mensaje;      // a message box, OK only
     bool nuevoJuego = false;  // after the message: deal a new game of the kind chosen
 };
@@ -50,6 +74,11 @@ public:
     Resultado Publicar();
     // The three at once, for front ends that get a whole keystroke.
     Resultado Pulsar(int codigo, int digitoTeclado = 0, std::u16string_view caracteres = {});
+
+    // What H or G thought, heard now, unless a key came in between.
+    Resultado Pensado(const Pensamiento& pensamiento);
+    // The short word a player hears while H or G goes on thinking.
+    Resultado Pensando();
 
     // The key detector has the focus again: heard, except the first time.
     Resultado Enfocado();
@@ -173,4 +202,7 @@ private:
     Pista pista_;
     std::array<std::string, 81> textosPista_;
     int partesDichas_ = 0;
+    uint64_t pensando_ = 0;   // the thought the game waits for; 0: none
+    uint64_t pensados_ = 0;
+    std::shared_ptr<Pensamiento> Pensar(Pensamiento::Que que);
 };

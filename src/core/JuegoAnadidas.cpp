@@ -135,18 +135,59 @@ void Juego::DarPista()
             return;
         }
     }
-    pista_ = CalcularPista(e_, casillas_);
-    textosPista_ = std::move(textos);
-    partesDichas_ = 1;
-    if (pista_.Destino() >= 0) IrA(pista_.Destino());
-    Decir(Frases::Explicacion(pista_));
+    r_.pensamiento = Pensar(Pensamiento::Que::Pista);
 }
 
 // The puzzle as dealt or loaded, whatever the player has written since.
 void Juego::DecirDificultad()
 {
-    const Calificacion calificacion = Calificar(DadosDe(e_));
-    Decir(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(calificacion) : Frases::DificultadConTipo(calificacion));
+    r_.pensamiento = Pensar(Pensamiento::Que::Dificultad);
+}
+
+std::shared_ptr<Pensamiento> Juego::Pensar(Pensamiento::Que que)
+{
+    auto p = std::make_shared<Pensamiento>();
+    p->que_ = que;
+    p->numero_ = pensando_ = ++pensados_;
+    p->estado_ = e_;
+    for (int16_t i = 0; i < 81; ++i) {
+        p->textos_[static_cast<size_t>(i)] = casillas_.Texto(i);
+        p->tablero_.PonerTexto(i, p->textos_[static_cast<size_t>(i)]);
+    }
+    return p;
+}
+
+void Pensamiento::Pensar(const std::atomic<bool>* parar)
+{
+    (void)parar;
+    if (que_ == Que::Pista) pista_ = CalcularPista(estado_, tablero_);
+    else calificacion_ = Calificar(DadosDe(estado_));
+}
+
+Resultado Juego::Pensado(const Pensamiento& p)
+{
+    // A key came first, or the board changed under it: the player has moved on.
+    if (p.numero_ != pensando_) return {};
+    for (int16_t i = 0; i < 81; ++i)
+        if (casillas_.Texto(i) != p.textos_[static_cast<size_t>(i)]) return {};
+    pensando_ = 0;
+    if (p.que_ == Pensamiento::Que::Pista) {
+        pista_ = p.pista_;
+        textosPista_ = p.textos_;
+        partesDichas_ = 1;
+        if (pista_.Destino() >= 0) IrA(pista_.Destino());
+        Decir(Frases::Explicacion(pista_));
+    } else {
+        Decir(e_.DificultadElegida == Dificultad::PorNivel ? Frases::Dificultad(p.calificacion_)
+                                                           : Frases::DificultadConTipo(p.calificacion_));
+    }
+    return Publicar();
+}
+
+Resultado Juego::Pensando()
+{
+    if (pensando_ == 0) return {};
+    return SoloDecir(Frases::Pensando());
 }
 
 // The game in play is only replaced by a puzzle that can be played to its one solution.

@@ -14,10 +14,13 @@
 #include "Teclado.h"
 #include "Teclas.h"
 #include "Texto.h"
+#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 #include <cstdio>
+#include <chrono>
 #include <ctime>
+#include <future>
 
 namespace {
 
@@ -26,6 +29,9 @@ constexpr int VK_F2 = VK_F1 + 1, VK_F3 = VK_F1 + 2, VK_F4 = VK_F1 + 3, VK_F5 = V
 constexpr int CtrlC = 'C', CtrlD = 'D', CtrlT = 'T';
 constexpr int16_t Niveles = 15;
 constexpr int Entrada = STDIN_FILENO;
+// Past this, a player waiting on H or G hears that it is thinking.
+constexpr std::chrono::milliseconds EsperaPensar{150};
+constexpr int VigilarMs = 20;
 
 // Second x minute x hour of the local time, as the window seeds its deals.
 uint64_t SemillaDelReloj()
@@ -59,6 +65,7 @@ public:
 private:
     void Decir(const std::string& linea);
     void Atender(const Resultado& r);
+    void Pensar(const std::shared_ptr<Pensamiento>& pensamiento);
     void MostrarTablero();
     void Nuevo();
     void Lugar(bool guardar);
@@ -93,6 +100,33 @@ void PartidaTerminal::Atender(const Resultado& r)
     if (!r.dicho.empty()) Decir(r.dicho);
     if (r.nuevoJuego) Nuevo();
     std::fflush(stdout);
+    if (r.pensamiento) Pensar(r.pensamiento);
+}
+
+// Keys typed ahead into a pipe are no player's interruption: there it thinks to the end.
+// At a terminal a key pressed meanwhile drops the thought, and is played next.
+void PartidaTerminal::Pensar(const std::shared_ptr<Pensamiento>& pensamiento)
+{
+    if (!isatty(Entrada)) {
+        pensamiento->Pensar();
+        Atender(juego_.Pensado(*pensamiento));
+        return;
+    }
+    std::atomic<bool> parar{false};
+    auto hecho = std::async(std::launch::async, [&pensamiento, &parar] { pensamiento->Pensar(&parar); });
+    if (hecho.wait_for(EsperaPensar) != std::future_status::ready) {
+        Atender(juego_.Pensando());
+        pollfd tecla{Entrada, POLLIN, 0};
+        while (hecho.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+            if (poll(&tecla, 1, VigilarMs) > 0) {
+                parar = true;
+                hecho.wait();
+                return;
+            }
+        }
+    }
+    hecho.wait();
+    Atender(juego_.Pensado(*pensamiento));
 }
 
 void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku)

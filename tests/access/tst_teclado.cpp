@@ -52,6 +52,8 @@ private slots:
     void copiar();
     void copiadoYPegadoDaLosMismosDados();
     void foco();
+    void pistaQuePiensa_data();
+    void pistaQuePiensa();
     void caracteresDeControlNuncaLleganALaCelda();
 };
 
@@ -751,6 +753,36 @@ void TestTeclado::copiadoYPegadoDaLosMismosDados()
     QCOMPARE(despues, textos);
     QCOMPARE(v.f->Estado.Originales, dado.Originales);
     QCOMPARE(v.f->Estado.Solucion, dado.Solucion);
+}
+
+// Past the wait, H and G say they are thinking and the window answers keys again; the
+// answer comes when found, unless a key came first.
+void TestTeclado::pistaQuePiensa_data()
+{
+    QTest::addColumn<QTestEventList>("teclas");
+    QTest::addColumn<bool>("interrumpida");
+    QTest::addColumn<QString>("respuesta");
+    const QString pista = "Fila 1, columna 9: solo cabe el 8, porque una cadena forzada: la fila 1, columna 9 no puede ser "
+        "el 9, pues si lo fuera, la fila 3, columna 9 sería el 2, el único que cabe, el 9 iría en la fila 2, columna 2, su único "
+        "lugar en la columna 2, el 2 iría en la fila 2, columna 3, su único lugar en la fila 2; H para seguir";
+    QTest::newRow("H, then its answer") << Teclas({Qt::Key_H}) << false << pista;
+    QTest::newRow("G, then its answer") << Teclas({Qt::Key_G}) << false << "Dificultad: necesita una cadena forzada";
+    QTest::newRow("H, and D before the answer") << Teclas({Qt::Key_H, Qt::Key_D}) << true << "Fila 1, columna 1, panel superior izquierdo";
+}
+
+void TestTeclado::pistaQuePiensa()
+{
+    QFETCH(QTestEventList, teclas);
+    QFETCH(bool, interrumpida);
+    QFETCH(QString, respuesta);
+    VentanaPrueba v(1, LeerSudoku("...32..4.3....4.76.1487..3.7.....324..34.79854.92.3761...94..13.4..32.9.93....45."));
+    v.f->Detector().EsperarAlPensar(std::chrono::milliseconds(0));
+    teclas.simulate(v.f->Picture1);
+    QCOMPARE(v.dichos.value(0), QString("Pensando"));
+    QTRY_COMPARE(v.dichos.value(v.dichos.size() - 1), respuesta);
+    QTest::qWait(300);   // a dropped answer never comes after the key that dropped it
+    QCOMPARE(v.dichos.size(), 2);
+    QCOMPARE(v.EnCursor(), interrumpida || respuesta.startsWith("Dif") ? 0 : 8);
 }
 
 void TestTeclado::foco()

@@ -47,8 +47,13 @@ struct Mesa {
         e.CasillaActual = static_cast<int16_t>(fila * 9 + columna);
     }
 
+    // H and G think here and now, as a front end with no keys pending does.
     void Anotar(const Resultado& r)
     {
+        if (r.pensamiento) {
+            r.pensamiento->Pensar();
+            Anotar(juego.Pensado(*r.pensamiento));
+        }
         if (!r.dicho.empty()) dichos.push_back(r.dicho);
         if (!r.mensaje.empty()) dichos.push_back(r.mensaje);
         pitidos += r.pitidos;
