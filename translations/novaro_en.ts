@@ -1178,6 +1178,10 @@
         <source>U, L y K) y la dificultad; guarda la partida en juego tras cada cambio: al volver a abrirlo sigue</source>
         <translation>U, L and K) and the difficulty; it keeps the game in play after every change: opened again, it goes on</translation>
     </message>
+    <message>
+        <source>Pensando</source>
+        <translation>Thinking</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>
