@@ -55,7 +55,7 @@ fi
 if [ -z "$solo" ] || [ "$solo" = slot ]; then
     # The whole engine: the slot reader puts notes back through it. No Qt: the format is the core's.
     construir slot -Isrc/core -Isrc/engine fuzz/fuzz_slot.cpp \
-        src/core/FormatoPartida.cpp src/core/Windows1252.cpp src/core/RegistroPartida.cpp \
+        src/core/FormatoPartida.cpp src/core/Windows1252.cpp src/core/Texto.cpp src/core/RegistroPartida.cpp \
         src/engine/*.cpp
     corridas+=("slot")
 fi
