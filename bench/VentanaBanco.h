@@ -9,6 +9,7 @@
 #include "Azar.h"
 #include "CajaTeclas.h"
 #include "Form1.h"
+#include "Medir.h"
 #include "Reproductor.h"
 
 // Keeps the measurement to the game and the widgets: no audio back end runs.
@@ -31,7 +32,7 @@ struct VentanaBanco {
         QFile::copy(QStringLiteral(NOVARO_ONDA), carpeta.filePath(QStringLiteral("CambioTablero.wav")));
         if (preparar) preparar(carpeta.path());   // what an earlier run left in the folder
         Form1::Opciones o;
-        o.azar = std::make_unique<Aleatorio>(12345);
+        o.azar = std::make_unique<Aleatorio>(SemillaBanco);
         o.reproductor = std::move(reproductor);
         o.directorio = carpeta.path();
         f = std::make_unique<Form1>(std::move(o));

@@ -5,13 +5,11 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QtTest>
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 #include "Archivos.h"
 #include "Carpetas.h"
+#include "Medir.h"
 #include "PartidaEnCurso.h"
 #include "Preparados.h"
 #include "VentanaBanco.h"
@@ -19,29 +17,6 @@
 #include "Voz.h"
 
 namespace {
-
-using Reloj = std::chrono::steady_clock;
-
-double Microsegundos(Reloj::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
-
-double Percentil(std::vector<double> v, double p)
-{
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    // Nearest rank: the smallest value with at least p of the samples at or below it.
-    const auto rango = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size())));
-    return v[std::clamp<size_t>(rango, 1, v.size()) - 1];
-}
-
-// NOVARO_TECLAS overrides how many keys each case times (at least 10000 by default).
-int64_t Teclas()
-{
-    if (const char* n = std::getenv("NOVARO_TECLAS")) {
-        const long v = std::strtol(n, nullptr, 10);
-        if (v > 0) return v;
-    }
-    return 10000;
-}
 
 struct Pulsacion {
     Qt::Key tecla;
