@@ -162,14 +162,72 @@ QString Consecuencia(const Eslabon& n)
     case Motivo::SoloUnLugar:
         return QCoreApplication::translate("Frases", "el %1 iría en %2, su único lugar en %3").arg(digito, celda, NombreGrupo(n.grupo));
     case Motivo::SinDigito: return QCoreApplication::translate("Frases", "y en %1 no cabría ningún número").arg(celda);
+    case Motivo::PorCadena: return QCoreApplication::translate("Frases", "%1 no sería el %2").arg(celda, digito);
     case Motivo::SinLugar: break;
     }
     return QCoreApplication::translate("Frases", "y el %1 no tendría sitio en %2").arg(digito, NombreGrupo(n.grupo));
 }
 
+// What a forcing chain of its own leaves empty: "deja sin número la fila 4, columna 1".
+QString Vacio(const Eslabon& fin)
+{
+    if (fin.motivo == Motivo::SinDigito)
+        return QCoreApplication::translate("Frases", "deja sin número %1").arg(Celda(fin.celdas[0]));
+    return QCoreApplication::translate("Frases", "deja sin sitio el %1 en %2").arg(QString::number(fin.digito), NombreGrupo(fin.grupo));
+}
+
+// The forcing chains of a cell or a group, one after another: each supposition,
+// its links, and what it takes away when it does not end in a contradiction.
+// Nested chains: their links, a chain within as one ("si el 5 va en la fila 2,
+// columna 3, una cadena forzada deja sin número la fila 4, columna 1"); then, for
+// H again, the links of each chain within.
+QStringList EslabonesForzados(const Eliminacion& e)
+{
+    QStringList piezas;
+    const Candidato t = e.conclusion;
+    for (size_t k = 0; k < e.cadena.size(); ++k) {
+        const Eslabon& n = e.cadena[k];
+        const QString digito = QString::number(n.digito), celda = Celda(n.celdas[0]);
+        const bool ultimo = k + 1 == e.cadena.size() || e.cadena[k + 1].motivo == Motivo::Supuesto;
+        if (n.motivo == Motivo::PorCadena) {
+            const auto& interna = e.internas[static_cast<size_t>(n.interna)];
+            piezas << QCoreApplication::translate("Frases", "si el %1 va en %2, una cadena forzada %3").arg(digito, celda, Vacio(interna.back()));
+            continue;
+        }
+        if (n.motivo != Motivo::Supuesto || e.tipo == TipoEliminacion::CadenaAnidada) piezas << Consecuencia(n);
+        else if (e.tipo == TipoEliminacion::CadenaDeCelda) piezas << QCoreApplication::translate("Frases", "si fuera el %1").arg(digito);
+        else piezas << QCoreApplication::translate("Frases", "si el %1 va en %2").arg(digito, celda);
+        if (e.tipo != TipoEliminacion::CadenaAnidada && ultimo && n.motivo != Motivo::SinDigito && n.motivo != Motivo::SinLugar)
+            piezas << QCoreApplication::translate("Frases", "y %1 no sería el %2").arg(Celda(t.celda), QString::number(t.digito));
+    }
+    for (const auto& interna : e.internas)
+        for (const Eslabon& n : interna)
+            piezas << (n.motivo == Motivo::Supuesto ? QCoreApplication::translate("Frases", "dentro, si el %1 va en %2").arg(QString::number(n.digito), Celda(n.celdas[0]))
+                                                    : Consecuencia(n));
+    return piezas;
+}
+
+// What the forcing chains of a cell, of a group or nested prove.
+QString PruebaForzada(const Eliminacion& e)
+{
+    const QString objetivo = QCoreApplication::translate("Frases", "%1 no puede ser el %2");
+    switch (e.tipo) {
+    case TipoEliminacion::CadenaDeCelda:
+        return QCoreApplication::translate("Frases", "cadenas forzadas desde %1: sea cual sea su número, %2")
+            .arg(Celda(e.celdas[0]), objetivo.arg(Celda(e.conclusion.celda), QString::number(e.conclusion.digito)));
+    case TipoEliminacion::CadenaDeGrupo:
+        return QCoreApplication::translate("Frases", "cadenas forzadas desde el %1 de %2: vaya donde vaya, %3")
+            .arg(QString::number(e.digito), NombreGrupo(e.donde), objetivo.arg(Celda(e.conclusion.celda), QString::number(e.conclusion.digito)));
+    default: break;
+    }
+    return QCoreApplication::translate("Frases", "una cadena forzada anidada: %1")
+        .arg(objetivo.arg(Celda(e.cadena.front().celdas[0]), QString::number(e.digito)));
+}
+
 // A chain's links, one piece each, in the order they follow.
 QStringList Eslabones(const Eliminacion& e)
 {
+    if (e.tipo > TipoEliminacion::CadenaForzada) return EslabonesForzados(e);
     QStringList piezas;
     for (qsizetype k = 0; k < static_cast<qsizetype>(e.cadena.size()); ++k) {
         const Eslabon& n = e.cadena[static_cast<size_t>(k)];
@@ -193,6 +251,9 @@ QString Prueba(const Eliminacion& e)
     case TipoEliminacion::AlaW: nombre = QCoreApplication::translate("Frases", "un ala W"); break;
     case TipoEliminacion::CadenaXY: nombre = QCoreApplication::translate("Frases", "una cadena XY"); break;
     case TipoEliminacion::CadenaAlterna: nombre = QCoreApplication::translate("Frases", "una cadena alterna"); break;
+    case TipoEliminacion::CadenaDeCelda:
+    case TipoEliminacion::CadenaDeGrupo:
+    case TipoEliminacion::CadenaAnidada: return PruebaForzada(e);
     default:
         return QCoreApplication::translate("Frases", "una cadena forzada: %1 no puede ser el %2").arg(Celda(a.celdas[0]), QString::number(e.digito));
     }
@@ -485,6 +546,9 @@ QString Dificultad(Calificacion calificacion)
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita dos conjuntos casi bloqueados"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena alterna"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita cadenas forzadas desde todos los números de una casilla"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita cadenas forzadas desde todos los lugares de un número en un grupo"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada anidada"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: tiene más de una solución, no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no tiene solución"),
