@@ -3,7 +3,7 @@
 // they run out, rule out under the supposition every digit whose own forcing
 // chain ends in a contradiction; then singles again. When that leaves a cell or a
 // group empty, the supposition was wrong. One level of chains within the chain
-// finishes every one of the hardest puzzles known (bench/dificiles.txt).
+// finishes every puzzle of bench/dificiles.txt, the hardest known.
 #include "Suposicion.h"
 #include <algorithm>
 
@@ -63,7 +63,6 @@ bool ContradiceAnidada(const Mascaras& base, Candidato x, const std::atomic<bool
 // The chain of a digit that leads by singles to a contradiction.
 std::optional<std::vector<Eslabon>> CadenaDe(const Mascaras& c, Candidato y)
 {
-    constexpr int OndasMaximas = 81;
     int ondas = 0;
     return Probar(c, y, OndasMaximas, ondas);
 }

@@ -235,8 +235,6 @@ bool Propagacion::Vaciar()
 
 std::optional<Eliminacion> BuscarCadenaForzada(const Mascaras& c, const std::atomic<bool>* parar)
 {
-    // Enough for any board: each wave places at least one of at most 81 cells.
-    constexpr int OndasMaximas = 81;
     std::optional<Eliminacion> mejor;
     int menos = OndasMaximas;
     const Propagacion desde(c);

@@ -60,7 +60,6 @@ std::vector<Candidato> EnTodas(const Ramas& r)
 // chain to the candidate gone or to a contradiction.
 std::optional<Eliminacion> Explicar(const Mascaras& c, Eliminacion e, const Ramas& r)
 {
-    constexpr int OndasMaximas = 81;
     std::optional<Eliminacion> mejor;
     const std::vector<Candidato> conclusiones = EnTodas(r);
     for (size_t k = 0; k < conclusiones.size() && static_cast<int>(k) < ConclusionesMaximas; ++k) {

@@ -63,6 +63,9 @@ void Apoyos(const Mascaras& base, const Eslabon& n, Usar usar)
     }
 }
 
+// Enough waves for any board: each places at least one of at most 81 cells.
+inline constexpr int OndasMaximas = 81;
+
 // Runs the supposition wave after wave until a contradiction or no more singles.
 // The links the contradiction needs, in order and ending with it; or, given an
 // objetivo, those that take it away, ending with the one that does, should that
