@@ -183,6 +183,20 @@ std::optional<Eliminacion> BuscarCadenaAnidada(const Mascaras& c, const std::ato
     return mejor;
 }
 
+std::optional<Candidato> DescartarAnidada(const Mascaras& c, const std::atomic<bool>* parar)
+{
+    for (int cuantos = 2; cuantos <= 9; ++cuantos)
+        for (int i = 0; i < 81; ++i) {
+            if (std::popcount(c[i]) != cuantos) continue;
+            for (uint16_t m = c[i]; m; m &= m - 1) {
+                const Candidato x{static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))};
+                if (ContradiceAnidada(c, x, parar)) return x;
+                if (Parar(parar)) return std::nullopt;
+            }
+        }
+    return std::nullopt;
+}
+
 // Replayed link by link as a forcing chain; a link by a chain within holds when
 // that chain, replayed on the board the links before it leave, ends in a contradiction.
 bool ConsecuenciasAnidada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados)

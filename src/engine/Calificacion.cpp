@@ -89,10 +89,17 @@ Resolucion Resolver(const Digitos& dados, bool unica, int hasta = TiposDeElimina
             r.terminado = true;
             return r;
         }
-        const std::optional<Eliminacion> e = BuscarEliminacion(c, unica, hasta, parar);
-        if (!e) return r;
-        r.peor = std::max(r.peor, static_cast<int>(e->tipo));
-        for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
+        // The nested chains last, and without the proof the hint would need.
+        constexpr int Anidada = static_cast<int>(TipoEliminacion::CadenaAnidada);
+        if (const std::optional<Eliminacion> e = BuscarEliminacion(c, unica, std::min(hasta, Anidada), parar)) {
+            r.peor = std::max(r.peor, static_cast<int>(e->tipo));
+            for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
+            continue;
+        }
+        const std::optional<Candidato> q = hasta > Anidada ? DescartarAnidada(c, parar) : std::nullopt;
+        if (!q) return r;
+        r.peor = Anidada;
+        c[q->celda] = static_cast<uint16_t>(c[q->celda] & ~Bit(q->digito));
     }
 }
 

@@ -133,6 +133,9 @@ bool ConsecuenciasMultiple(const Mascaras& c, const Eliminacion& e, std::vector<
 // Anidadas.cpp: a digit supposed that leads to a contradiction by singles and by
 // forcing chains under the supposition.
 std::optional<Eliminacion> BuscarCadenaAnidada(const Mascaras& c, const std::atomic<bool>* parar);
+// The first digit a nested chain rules out, without its proof: for the grade,
+// which needs only what goes.
+std::optional<Candidato> DescartarAnidada(const Mascaras& c, const std::atomic<bool>* parar);
 bool ConsecuenciasAnidada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 
 } // namespace tecnicas
