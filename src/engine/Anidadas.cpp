@@ -60,6 +60,22 @@ bool ContradiceAnidada(const Mascaras& base, Candidato x, const std::atomic<bool
     return false;
 }
 
+// Hands each digit whose supposition a nested chain proves wrong to usar, until
+// usar says enough or parar is raised. Cells of two digits first: one ruled out
+// places the other at once.
+template <typename Usar>
+void Fallidas(const Mascaras& c, const std::atomic<bool>* parar, Usar usar)
+{
+    for (int cuantos = 2; cuantos <= 9; ++cuantos)
+        for (int i = 0; i < 81; ++i) {
+            if (std::popcount(c[i]) != cuantos) continue;
+            for (uint16_t m = c[i]; m; m &= m - 1) {
+                const Candidato x{static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))};
+                if (ContradiceAnidada(c, x, parar) ? usar(x) : Parar(parar)) return;
+            }
+        }
+}
+
 // The chain of a digit that leads by singles to a contradiction.
 std::optional<std::vector<Eslabon>> CadenaDe(const Mascaras& c, Candidato y)
 {
@@ -160,41 +176,29 @@ std::optional<Eliminacion> BuscarCadenaAnidada(const Mascaras& c, const std::ato
     std::optional<Eliminacion> mejor;
     Peso menos;
     int comparadas = 0;
-    // Cells of two digits first: one ruled out places the other at once.
-    for (int cuantos = 2; cuantos <= 9; ++cuantos)
-        for (int i = 0; i < 81; ++i) {
-            if (std::popcount(c[i]) != cuantos) continue;
-            for (uint16_t m = c[i]; m; m &= m - 1) {
-                const Candidato x{static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))};
-                if (!ContradiceAnidada(c, x, parar)) {
-                    if (Parar(parar)) return std::nullopt;
-                    continue;
-                }
-                std::optional<Eliminacion> e = Explicar(c, x);
-                if (!e) continue;
-                const Peso peso{!DejaSencillo(c, x), Eslabones(*e)};
-                if (!mejor || peso < menos) {
-                    menos = peso;
-                    mejor = std::move(e);
-                }
-                if (++comparadas == SuposicionesComparadas) return mejor;
-            }
+    Fallidas(c, parar, [&](Candidato x) {
+        std::optional<Eliminacion> e = Explicar(c, x);
+        if (!e) return false;
+        const Peso peso{!DejaSencillo(c, x), Eslabones(*e)};
+        if (!mejor || peso < menos) {
+            menos = peso;
+            mejor = std::move(e);
         }
+        return ++comparadas == SuposicionesComparadas;
+    });
+    if (Parar(parar)) return std::nullopt;
     return mejor;
 }
 
 std::optional<Candidato> DescartarAnidada(const Mascaras& c, const std::atomic<bool>* parar)
 {
-    for (int cuantos = 2; cuantos <= 9; ++cuantos)
-        for (int i = 0; i < 81; ++i) {
-            if (std::popcount(c[i]) != cuantos) continue;
-            for (uint16_t m = c[i]; m; m &= m - 1) {
-                const Candidato x{static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))};
-                if (ContradiceAnidada(c, x, parar)) return x;
-                if (Parar(parar)) return std::nullopt;
-            }
-        }
-    return std::nullopt;
+    std::optional<Candidato> primera;
+    Fallidas(c, parar, [&](Candidato x) {
+        primera = x;
+        return true;
+    });
+    if (Parar(parar)) return std::nullopt;
+    return primera;
 }
 
 // Replayed link by link as a forcing chain; a link by a chain within holds when

@@ -597,8 +597,7 @@ void TestRazonamiento::dificilesHastaElFinal()
     QFETCH(QString, dados);
     QFETCH(QString, solucion);
     std::array<int, 81> esperada = Enteros(solucion);
-    std::array<int, 81> t = Enteros(dados);
-    QCOMPARE(Soluciones(t), 1);
+    const std::array<int, 81> t = Enteros(dados);
     for (int i = 0; i < 81; ++i)
         if (t[i]) QCOMPARE(t[i], esperada[i]);
     QCOMPARE(Soluciones(esperada), 1);
