@@ -76,10 +76,12 @@ std::optional<std::vector<Eliminacion>> Reproducir(Mascaras c, const std::vector
     return utiles;
 }
 
-// Drops, oldest first, every elimination the step can do without.
-std::vector<Eliminacion> Necesarias(const Mascaras& base, std::vector<Eliminacion> cadena, const Paso& paso)
+// Drops, oldest first, every elimination the step can do without; stops short
+// once parar is raised.
+std::vector<Eliminacion> Necesarias(const Mascaras& base, std::vector<Eliminacion> cadena, const Paso& paso,
+                                    const std::atomic<bool>* parar)
 {
-    for (size_t k = 0; k < cadena.size();) {
+    for (size_t k = 0; k < cadena.size() && !Parar(parar);) {
         std::vector<Eliminacion> sin = cadena;
         sin.erase(sin.begin() + static_cast<std::ptrdiff_t>(k));
         if (auto menos = Reproducir(base, sin, paso)) cadena = std::move(*menos);
@@ -251,7 +253,8 @@ std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde, bool un
     // Every elimination takes at least one candidate away, so this ends.
     while (true) {
         if (auto paso = BuscarSencillo(c, desde)) {
-            paso->porque = Necesarias(base, std::move(hechas), *paso);
+            paso->porque = Necesarias(base, std::move(hechas), *paso, parar);
+            if (Parar(parar)) return std::nullopt;
             return paso;
         }
         std::optional<Eliminacion> e = BuscarEliminacion(c, unica, TiposDeEliminacion, parar);
