@@ -12,11 +12,13 @@
 #include "Partida.h"
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -158,8 +160,9 @@ BENCHMARK(BM_MinimosSinAdivinar)->Iterations(1)->Unit(benchmark::kMillisecond);
 // solution, which the counter must find alone: how many the reasoning finishes
 // without a guess, the grade of each (a table on stderr), and the 99th percentile
 // and worst of the grade, of the first hint from the givens and of every hint on
-// the way to the end, in processor time and by the wall clock; and that no hint
-// on the way names a digit other than the published solution's.
+// the way to the end, in processor time and by the wall clock; that no hint on
+// the way names a digit other than the published solution's; and how soon a hint
+// or a grade returns once another thread raises its stop flag.
 void BM_Dificiles(benchmark::State& state)
 {
     struct Dificil {
@@ -219,7 +222,26 @@ void BM_Dificiles(benchmark::State& state)
                 t[p->celda] = d.solucion[p->celda];
             }
         }
+        // Stopped from another thread: how long after the flag the hint and the grade return.
+        constexpr auto Espera = std::chrono::milliseconds(20);
+        std::vector<double> parada;
+        for (const Dificil& d : lista)
+            for (bool calificando : {false, true}) {
+                std::atomic<bool> alto{false};
+                std::chrono::steady_clock::time_point fin;
+                std::thread busqueda([&] {
+                    if (calificando) Calificar(d.dados, &alto);
+                    else SiguientePaso(d.dados, 0, true, &alto);
+                    fin = std::chrono::steady_clock::now();
+                });
+                std::this_thread::sleep_for(Espera);
+                const auto alzada = reloj();
+                alto = true;
+                busqueda.join();
+                parada.push_back(std::max(0.0, std::chrono::duration<double, std::milli>(fin - alzada).count()));
+            }
         auto peor = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
+        state.counters["parada_reloj_peor_ms"] = peor(parada);
         state.counters["sudokus"] = static_cast<double>(lista.size());
         state.counters["soluciones_distintas"] = solucionesMal;
         state.counters["sin_adivinar"] = sinAdivinar;
