@@ -10,7 +10,7 @@
 #include "Calificacion.h"
 #include "Minimos.h"
 #include "SolucionesPrueba.h"
-#include "Tecnicas.h"
+#include "Suposicion.h"
 
 Q_DECLARE_METATYPE(Calificacion)
 
@@ -176,6 +176,10 @@ private slots:
     void dificilesHastaElFinal_data();
     void dificilesHastaElFinal();
     void parar();
+    void propagacionRapida_data();
+    void propagacionRapida();
+    void anidadaMalFormada_data();
+    void anidadaMalFormada();
     void dosSoluciones();
 };
 
@@ -642,6 +646,71 @@ void TestRazonamiento::parar()
         otro.join();
         QVERIFY2(tardanza < (Espera + Respuesta).count(), qPrintable(QString::number(tardanza)));
     }
+}
+
+// The search follows the fast propagation, the words the slow one that keeps why:
+// for every digit of these boards they must agree on whether it leads to a
+// contradiction. On the hardest puzzles none does, by singles alone.
+void TestRazonamiento::propagacionRapida_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<bool>("alguna");   // some digit leads to one
+    QTest::newRow("the forcing chain's board") << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << true;
+    QTest::newRow("Platinum Blonde, five digits on") << "-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---" << false;
+    QTest::newRow("Golden Nugget") << "-------39-----1--5--3-5-8----8-9---6-7---2---1--4-------9-8--5--2----6--4--7-----" << false;
+    QTest::newRow("two solutions") << "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << true;
+}
+
+void TestRazonamiento::propagacionRapida()
+{
+    QFETCH(QString, tablero);
+    QFETCH(bool, alguna);
+    const Mascaras c = MascarasDe(DigitosDe(tablero));
+    const tecnicas::Propagacion desde(c);
+    int contradicen = 0;
+    for (int i = 0; i < 81; ++i)
+        for (int d = 1; d <= 9; ++d) {
+            if (!(c[i] & (1u << (d - 1)))) continue;
+            const Candidato x{int8_t(i), int8_t(d)};
+            int ondas = 0;
+            const bool lenta = tecnicas::Probar(c, x, tecnicas::OndasMaximas, ondas).has_value();
+            QVERIFY2(tecnicas::Contradice(desde, x) == lenta, qPrintable(QString("%1:%2").arg(Celda(i)).arg(d)));
+            contradicen += lenta;
+        }
+    QCOMPARE(contradicen > 0, alguna);
+}
+
+// A nested chain made wrong in one place is refused, never followed out of bounds.
+void TestRazonamiento::anidadaMalFormada_data()
+{
+    QTest::addColumn<int>("dano");
+    QTest::newRow("a chain within that is not there") << 0;
+    QTest::newRow("a chain within as the last link") << 1;
+    QTest::newRow("another digit supposed") << 2;
+    QTest::newRow("a chain within supposing another cell") << 3;
+    QTest::newRow("no contradiction at the end") << 4;
+}
+
+void TestRazonamiento::anidadaMalFormada()
+{
+    QFETCH(int, dano);
+    const Digitos tablero = DigitosDe("-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---");
+    const std::optional<Paso> p = SiguientePaso(tablero, 0, true);
+    QVERIFY(p && p->porque.size() == 1);
+    Eliminacion e = p->porque.front();
+    const Mascaras c = MascarasDe(tablero);
+    std::vector<Candidato> quitados;
+    QVERIFY(Consecuencias(c, e, quitados));
+    const auto porCadena = std::find_if(e.cadena.begin(), e.cadena.end(), [](const Eslabon& n) { return n.motivo == Motivo::PorCadena; });
+    QVERIFY(porCadena != e.cadena.end());
+    switch (dano) {
+    case 0: porCadena->interna = int16_t(e.internas.size()); break;
+    case 1: e.cadena.back() = *porCadena; break;
+    case 2: e.digito = int8_t(e.digito % 9 + 1); break;
+    case 3: e.internas[size_t(porCadena->interna)].front().celdas[0] = int8_t((porCadena->celdas[0] + 1) % 81); break;
+    default: e.cadena.pop_back(); break;
+    }
+    QVERIFY(!Consecuencias(c, e, quitados));
 }
 
 // On a board with two solutions the rectangles stay out: the step given is one
