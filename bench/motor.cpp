@@ -12,9 +12,13 @@
 #include "Partida.h"
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -93,16 +97,24 @@ double Percentil99(std::vector<double> ms)
 // and the 99th percentile of the grade, of the first hint from the givens and of
 // every hint on the way to the end, in processor time; and that no hint on the way
 // names a digit other than the solution's.
-void BM_MinimosSinAdivinar(benchmark::State& state)
+// What each grade is called in the tables on stderr.
+const char* NombreDeGrado(Calificacion c)
 {
-    constexpr int Sudokus = 1000;
     static const char* const nombres[] = {
         "sencillos", "en una linea", "en un panel", "pareja", "pareja oculta", "trio", "trio oculto", "ala X",
         "pez espada", "ala XY", "ala XYZ", "rascacielos", "cometa", "cadena X", "coloreado simple",
         "rectangulo unico 1", "rectangulo unico 2", "rectangulo unico 4", "BUG+1", "pares remotos", "ala W",
-        "cadena XY", "ALS-XZ", "cadena alterna", "cadena forzada", "probando", "varias soluciones", "sin solucion",
+        "cadena XY", "ALS-XZ", "cadena alterna", "cadena forzada", "cadenas de una casilla", "cadenas de un grupo",
+        "cadena anidada", "probando", "varias soluciones", "sin solucion",
     };
     static_assert(std::size(nombres) == static_cast<size_t>(Calificacion::SinSolucion) + 1, "a name for every grade");
+    return nombres[static_cast<size_t>(c)];
+}
+
+void BM_MinimosSinAdivinar(benchmark::State& state)
+{
+    constexpr int Sudokus = 1000;
+
     for (auto _ : state) {
         Aleatorio azar(12345);
         CuentaGrados cuenta{};
@@ -128,7 +140,7 @@ void BM_MinimosSinAdivinar(benchmark::State& state)
                 t[p->celda] = static_cast<int8_t>(solucion[p->celda]);
             }
         }
-        const int sinAdivinar = Suma(cuenta, Calificacion::Sencillos, Calificacion::CadenaForzada);
+        const int sinAdivinar = Suma(cuenta, Calificacion::Sencillos, Calificacion::CadenaAnidada);
         state.counters["sin_adivinar_pct"] = 100.0 * sinAdivinar / Sudokus;
         state.counters["calificar_p99_ms"] = Percentil99(calificar);
         state.counters["pista_p99_ms"] = Percentil99(pista);
@@ -138,15 +150,120 @@ void BM_MinimosSinAdivinar(benchmark::State& state)
         state.counters["pista_en_el_camino_peor_ms"] = *std::max_element(camino.begin(), camino.end());
         state.counters["pistas_erroneas"] = erroneas;
         std::fprintf(stderr, "%d minimal puzzles, by the hardest rung they need:\n", Sudokus);
-        for (size_t k = 0; k < cuenta.size(); ++k) std::fprintf(stderr, "  %-20s %5d\n", nombres[k], cuenta[k]);
+        for (size_t k = 0; k < cuenta.size(); ++k)
+            std::fprintf(stderr, "  %-22s %5d\n", NombreDeGrado(static_cast<Calificacion>(k)), cuenta[k]);
     }
 }
 BENCHMARK(BM_MinimosSinAdivinar)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The hardest known puzzles (bench/dificiles.txt), each with its published
+// solution, which the counter must find alone: how many the reasoning finishes
+// without a guess, the grade of each (a table on stderr), and the 99th percentile
+// and worst of the grade, of the first hint from the givens and of every hint on
+// the way to the end, in processor time and by the wall clock; that no hint on
+// the way names a digit other than the published solution's; and how soon a hint
+// or a grade returns once another thread raises its stop flag.
+void BM_Dificiles(benchmark::State& state)
+{
+    struct Dificil {
+        Digitos dados, solucion;
+        std::string nombre;
+    };
+    std::vector<Dificil> lista;
+    std::ifstream archivo(NOVARO_DIFICILES);
+    for (std::string linea; std::getline(archivo, linea);) {
+        constexpr size_t Casillas = 81;
+        if (linea.empty() || linea[0] == '#') continue;
+        if (linea.size() < 2 * Casillas + 2) {
+            state.SkipWithError(("malformed line in " NOVARO_DIFICILES ": " + linea).c_str());
+            return;
+        }
+        Dificil d{{}, {}, linea.substr(2 * Casillas + 2)};
+        for (size_t i = 0; i < Casillas; ++i) {
+            const char dado = linea[i], sol = linea[Casillas + 1 + i];
+            d.dados[i] = static_cast<int8_t>(dado >= '1' && dado <= '9' ? dado - '0' : 0);
+            d.solucion[i] = static_cast<int8_t>(sol - '0');
+        }
+        lista.push_back(std::move(d));
+    }
+    if (lista.empty()) {
+        state.SkipWithError("no puzzles in " NOVARO_DIFICILES);
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<double> calificar, pista, camino, calificarReloj, pistaReloj, caminoReloj;
+        int sinAdivinar = 0, erroneas = 0, solucionesMal = 0;
+        auto reloj = [] { return std::chrono::steady_clock::now(); };
+        auto ms = [](auto desde) { return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - desde).count(); };
+        for (const Dificil& d : lista) {
+            Digitos halladas[2];
+            solucionesMal += ContarSoluciones(d.dados, 2, halladas) != 1 || halladas[0] != d.solucion;
+            double antes = ProcesadorMs();
+            auto antesReloj = reloj();
+            const Calificacion c = Calificar(d.dados);
+            calificar.push_back(ProcesadorMs() - antes);
+            calificarReloj.push_back(ms(antesReloj));
+            sinAdivinar += c < Calificacion::Probando;
+            std::fprintf(stderr, "  %-24s %s\n", d.nombre.c_str(), NombreDeGrado(c));
+            bool primera = true;
+            for (Digitos t = d.dados; std::count(t.begin(), t.end(), 0) > 0;) {
+                antes = ProcesadorMs();
+                antesReloj = reloj();
+                const std::optional<Paso> p = SiguientePaso(t, 0, true);
+                camino.push_back(ProcesadorMs() - antes);
+                caminoReloj.push_back(ms(antesReloj));
+                if (primera) {
+                    pista.push_back(camino.back());
+                    pistaReloj.push_back(caminoReloj.back());
+                    primera = false;
+                }
+                if (!p) break;
+                erroneas += p->digito != d.solucion[p->celda];
+                t[p->celda] = d.solucion[p->celda];
+            }
+        }
+        // Stopped from another thread: how long after the flag the hint and the grade return.
+        constexpr auto Espera = std::chrono::milliseconds(20);
+        std::vector<double> parada;
+        for (const Dificil& d : lista)
+            for (bool calificando : {false, true}) {
+                std::atomic<bool> alto{false};
+                std::chrono::steady_clock::time_point fin;
+                std::thread busqueda([&] {
+                    if (calificando) Calificar(d.dados, &alto);
+                    else SiguientePaso(d.dados, 0, true, &alto);
+                    fin = std::chrono::steady_clock::now();
+                });
+                std::this_thread::sleep_for(Espera);
+                const auto alzada = reloj();
+                alto = true;
+                busqueda.join();
+                parada.push_back(std::max(0.0, std::chrono::duration<double, std::milli>(fin - alzada).count()));
+            }
+        auto peor = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
+        state.counters["parada_reloj_peor_ms"] = peor(parada);
+        state.counters["sudokus"] = static_cast<double>(lista.size());
+        state.counters["soluciones_distintas"] = solucionesMal;
+        state.counters["sin_adivinar"] = sinAdivinar;
+        state.counters["calificar_p99_ms"] = Percentil99(calificar);
+        state.counters["calificar_peor_ms"] = peor(calificar);
+        state.counters["calificar_reloj_peor_ms"] = peor(calificarReloj);
+        state.counters["pista_p99_ms"] = Percentil99(pista);
+        state.counters["pista_peor_ms"] = peor(pista);
+        state.counters["pista_reloj_peor_ms"] = peor(pistaReloj);
+        state.counters["pista_en_el_camino_p99_ms"] = Percentil99(camino);
+        state.counters["pista_en_el_camino_peor_ms"] = peor(camino);
+        state.counters["pista_en_el_camino_reloj_p99_ms"] = Percentil99(caminoReloj);
+        state.counters["pista_en_el_camino_reloj_peor_ms"] = peor(caminoReloj);
+        state.counters["pistas_erroneas"] = erroneas;
+    }
+}
+BENCHMARK(BM_Dificiles)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // How hard one-solution deals are: of 200 deals, how many need only singles, a digit
 // held to a line or a panel, pairs and triples, fish (X-Wing, Swordfish), wings
 // (XY, XYZ), the simple chains (skyscraper to colouring), uniqueness, the longer
-// chains, a forcing chain, or a guess. Levels 15, 8 and 1 of the menu.
+// chains, forcing chains of any kind, or a guess. Levels 15, 8 and 1 of the menu.
 void BM_DificultadUnica(benchmark::State& state)
 {
     EstadoJuego e;
@@ -170,7 +287,7 @@ void BM_DificultadUnica(benchmark::State& state)
     state.counters["cadenas_simples"] = suma(Calificacion::Rascacielos, Calificacion::ColoreadoSimple);
     state.counters["unicidad"] = suma(Calificacion::RectanguloUnico1, Calificacion::BugMasUno);
     state.counters["cadenas"] = suma(Calificacion::ParesRemotos, Calificacion::CadenaAlterna);
-    state.counters["forzadas"] = suma(Calificacion::CadenaForzada, Calificacion::CadenaForzada);
+    state.counters["forzadas"] = suma(Calificacion::CadenaForzada, Calificacion::CadenaAnidada);
     state.counters["adivinar"] = suma(Calificacion::Probando, Calificacion::SinSolucion);
 }
 BENCHMARK(BM_DificultadUnica)->Arg(14)->Arg(7)->Arg(0)->Iterations(200);

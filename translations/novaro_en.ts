@@ -1182,6 +1182,66 @@
         <source>Pensando</source>
         <translation>Thinking</translation>
     </message>
+    <message>
+        <source>%1 no sería el %2</source>
+        <translation>%1 would not be %2</translation>
+    </message>
+    <message>
+        <source>deja sin número %1</source>
+        <translation>leaves no digit for %1</translation>
+    </message>
+    <message>
+        <source>deja sin sitio el %1 en %2</source>
+        <translation>leaves the %1 no place in %2</translation>
+    </message>
+    <message>
+        <source>si el %1 va en %2, una cadena forzada %3</source>
+        <translation>if the %1 goes in %2, a forcing chain %3</translation>
+    </message>
+    <message>
+        <source>si fuera el %1</source>
+        <translation>if it were %1</translation>
+    </message>
+    <message>
+        <source>si el %1 va en %2</source>
+        <translation>if the %1 goes in %2</translation>
+    </message>
+    <message>
+        <source>y %1 no sería el %2</source>
+        <translation>and %1 would not be %2</translation>
+    </message>
+    <message>
+        <source>dentro, si el %1 va en %2</source>
+        <translation>within, if the %1 goes in %2</translation>
+    </message>
+    <message>
+        <source>%1 no puede ser el %2</source>
+        <translation>%1 cannot be %2</translation>
+    </message>
+    <message>
+        <source>cadenas forzadas desde %1: sea cual sea su número, %2</source>
+        <translation>forcing chains from %1: whichever its digit, %2</translation>
+    </message>
+    <message>
+        <source>cadenas forzadas desde el %1 de %2: vaya donde vaya, %3</source>
+        <translation>forcing chains from the %1 of %2: wherever it goes, %3</translation>
+    </message>
+    <message>
+        <source>una cadena forzada anidada: %1</source>
+        <translation>a nested forcing chain: %1</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita cadenas forzadas desde todos los números de una casilla</source>
+        <translation>Difficulty: needs forcing chains from every digit of a cell</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita cadenas forzadas desde todos los lugares de un número en un grupo</source>
+        <translation>Difficulty: needs forcing chains from every place of a digit in a group</translation>
+    </message>
+    <message>
+        <source>Dificultad: necesita una cadena forzada anidada</source>
+        <translation>Difficulty: needs a nested forcing chain</translation>
+    </message>
 </context>
 <context>
     <name>Ranuras</name>

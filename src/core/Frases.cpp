@@ -193,14 +193,72 @@ std::string Consecuencia(const Eslabon& n)
     case Motivo::SoloUnLugar:
         return Sustituir(Traducir("Frases", "el %1 iría en %2, su único lugar en %3"), {digito, celda, NombreGrupo(n.grupo)});
     case Motivo::SinDigito: return Sustituir(Traducir("Frases", "y en %1 no cabría ningún número"), {celda});
+    case Motivo::PorCadena: return Sustituir(Traducir("Frases", "%1 no sería el %2"), {celda, digito});
     case Motivo::SinLugar: break;
     }
     return Sustituir(Traducir("Frases", "y el %1 no tendría sitio en %2"), {digito, NombreGrupo(n.grupo)});
 }
 
+// What a forcing chain of its own leaves empty: "deja sin número la fila 4, columna 1".
+std::string Vacio(const Eslabon& fin)
+{
+    if (fin.motivo == Motivo::SinDigito) return Sustituir(Traducir("Frases", "deja sin número %1"), {Celda(fin.celdas[0])});
+    return Sustituir(Traducir("Frases", "deja sin sitio el %1 en %2"), {N(fin.digito), NombreGrupo(fin.grupo)});
+}
+
+// The forcing chains of a cell or a group, one after another: each supposition,
+// its links, and what it takes away when it does not end in a contradiction.
+// Nested chains: their links, a chain within as one ("si el 5 va en la fila 2,
+// columna 3, una cadena forzada deja sin número la fila 4, columna 1"); then, for
+// H again, the links of each chain within.
+Piezas EslabonesForzados(const Eliminacion& e)
+{
+    Piezas piezas;
+    const Candidato t = e.conclusion;
+    for (size_t k = 0; k < e.cadena.size(); ++k) {
+        const Eslabon& n = e.cadena[k];
+        const std::string digito = N(n.digito), celda = Celda(n.celdas[0]);
+        const bool ultimo = k + 1 == e.cadena.size() || e.cadena[k + 1].motivo == Motivo::Supuesto;
+        if (n.motivo == Motivo::PorCadena) {
+            const auto& interna = e.internas[static_cast<size_t>(n.interna)];
+            piezas.push_back(Sustituir(Traducir("Frases", "si el %1 va en %2, una cadena forzada %3"), {digito, celda, Vacio(interna.back())}));
+            continue;
+        }
+        if (n.motivo != Motivo::Supuesto || e.tipo == TipoEliminacion::CadenaAnidada) piezas.push_back(Consecuencia(n));
+        else if (e.tipo == TipoEliminacion::CadenaDeCelda) piezas.push_back(Sustituir(Traducir("Frases", "si fuera el %1"), {digito}));
+        else piezas.push_back(Sustituir(Traducir("Frases", "si el %1 va en %2"), {digito, celda}));
+        if (e.tipo != TipoEliminacion::CadenaAnidada && ultimo && n.motivo != Motivo::SinDigito && n.motivo != Motivo::SinLugar)
+            piezas.push_back(Sustituir(Traducir("Frases", "y %1 no sería el %2"), {Celda(t.celda), N(t.digito)}));
+    }
+    for (const auto& interna : e.internas)
+        for (const Eslabon& n : interna)
+            piezas.push_back(n.motivo == Motivo::Supuesto
+                                 ? Sustituir(Traducir("Frases", "dentro, si el %1 va en %2"), {N(n.digito), Celda(n.celdas[0])})
+                                 : Consecuencia(n));
+    return piezas;
+}
+
+// What the forcing chains of a cell, of a group or nested prove.
+std::string PruebaForzada(const Eliminacion& e)
+{
+    const std::string objetivo = Traducir("Frases", "%1 no puede ser el %2");
+    switch (e.tipo) {
+    case TipoEliminacion::CadenaDeCelda:
+        return Sustituir(Traducir("Frases", "cadenas forzadas desde %1: sea cual sea su número, %2"),
+            {Celda(e.celdas[0]), Sustituir(objetivo, {Celda(e.conclusion.celda), N(e.conclusion.digito)})});
+    case TipoEliminacion::CadenaDeGrupo:
+        return Sustituir(Traducir("Frases", "cadenas forzadas desde el %1 de %2: vaya donde vaya, %3"),
+            {N(e.digito), NombreGrupo(e.donde), Sustituir(objetivo, {Celda(e.conclusion.celda), N(e.conclusion.digito)})});
+    default: break;
+    }
+    return Sustituir(Traducir("Frases", "una cadena forzada anidada: %1"),
+        {Sustituir(objetivo, {Celda(e.cadena.front().celdas[0]), N(e.digito)})});
+}
+
 // A chain's links, one piece each, in the order they follow.
 Piezas Eslabones(const Eliminacion& e)
 {
+    if (e.tipo > TipoEliminacion::CadenaForzada) return EslabonesForzados(e);
     Piezas piezas;
     for (size_t k = 0; k < e.cadena.size(); ++k) {
         const Eslabon& n = e.cadena[k];
@@ -224,6 +282,9 @@ std::string Prueba(const Eliminacion& e)
     case TipoEliminacion::AlaW: nombre = Traducir("Frases", "un ala W"); break;
     case TipoEliminacion::CadenaXY: nombre = Traducir("Frases", "una cadena XY"); break;
     case TipoEliminacion::CadenaAlterna: nombre = Traducir("Frases", "una cadena alterna"); break;
+    case TipoEliminacion::CadenaDeCelda:
+    case TipoEliminacion::CadenaDeGrupo:
+    case TipoEliminacion::CadenaAnidada: return PruebaForzada(e);
     default:
         return Sustituir(Traducir("Frases", "una cadena forzada: %1 no puede ser el %2"), {Celda(a.celdas[0]), N(e.digito)});
     }
@@ -511,6 +572,9 @@ std::string Dificultad(Calificacion calificacion)
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita dos conjuntos casi bloqueados"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena alterna"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita cadenas forzadas desde todos los números de una casilla"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita cadenas forzadas desde todos los lugares de un número en un grupo"),
+        QT_TRANSLATE_NOOP("Frases", "Dificultad: necesita una cadena forzada anidada"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: tiene más de una solución, no se resuelve solo razonando"),
         QT_TRANSLATE_NOOP("Frases", "Dificultad: no tiene solución"),

@@ -15,7 +15,6 @@
 #include "Importar.h"
 #include "Pista.h"
 #include "PorDificultad.h"
-#include "Tablero.h"
 
 // H and G on the hardest puzzles may think for a while. The search is handed to the
 // front end with a copy of what it needs, so it can run where the keys keep answering;
@@ -30,7 +29,6 @@ private:
     enum class Que { Pista, Dificultad } que_ = Que::Pista;
     uint64_t numero_ = 0;
     EstadoJuego estado_;
-    Tablero tablero_;
     std::array<std::string, 81> textos_;
     Pista pista_;
     Calificacion calificacion_{};

@@ -9,6 +9,7 @@
 #include "Juego.h"
 #include "Notas.h"
 #include "Partida.h"
+#include "Tablero.h"
 #include "Teclas.h"
 #include "Texto.h"
 
@@ -150,18 +151,16 @@ std::shared_ptr<Pensamiento> Juego::Pensar(Pensamiento::Que que)
     p->que_ = que;
     p->numero_ = pensando_ = ++pensados_;
     p->estado_ = e_;
-    for (int16_t i = 0; i < 81; ++i) {
-        p->textos_[static_cast<size_t>(i)] = casillas_.Texto(i);
-        p->tablero_.PonerTexto(i, p->textos_[static_cast<size_t>(i)]);
-    }
+    for (int16_t i = 0; i < 81; ++i) p->textos_[static_cast<size_t>(i)] = casillas_.Texto(i);
     return p;
 }
 
 void Pensamiento::Pensar(const std::atomic<bool>* parar)
 {
-    (void)parar;
-    if (que_ == Que::Pista) pista_ = CalcularPista(estado_, tablero_);
-    else calificacion_ = Calificar(DadosDe(estado_));
+    Tablero tablero;   // the board as it was, away from the one the player goes on with
+    for (int16_t i = 0; i < 81; ++i) tablero.PonerTexto(i, textos_[static_cast<size_t>(i)]);
+    if (que_ == Que::Pista) pista_ = CalcularPista(estado_, tablero, parar);
+    else calificacion_ = Calificar(DadosDe(estado_), parar);
 }
 
 Resultado Juego::Pensado(const Pensamiento& p)

@@ -73,7 +73,7 @@ bool CumpleLasReglas(const Digitos& t)
     return true;
 }
 
-Resolucion Resolver(const Digitos& dados, bool unica, int hasta = TiposDeEliminacion)
+Resolucion Resolver(const Digitos& dados, bool unica, int hasta = TiposDeEliminacion, const std::atomic<bool>* parar = nullptr)
 {
     Resolucion r;
     Digitos t = dados;
@@ -89,21 +89,28 @@ Resolucion Resolver(const Digitos& dados, bool unica, int hasta = TiposDeElimina
             r.terminado = true;
             return r;
         }
-        const std::optional<Eliminacion> e = BuscarEliminacion(c, unica, hasta);
-        if (!e) return r;
-        r.peor = std::max(r.peor, static_cast<int>(e->tipo));
-        for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
+        // The nested chains last, and without the proof the hint would need.
+        constexpr int Anidada = static_cast<int>(TipoEliminacion::CadenaAnidada);
+        if (const std::optional<Eliminacion> e = BuscarEliminacion(c, unica, std::min(hasta, Anidada), parar)) {
+            r.peor = std::max(r.peor, static_cast<int>(e->tipo));
+            for (const Candidato& q : e->quitados) c[q.celda] = static_cast<uint16_t>(c[q.celda] & ~Bit(q.digito));
+            continue;
+        }
+        const std::optional<Candidato> q = hasta > Anidada ? DescartarAnidada(c, parar) : std::nullopt;
+        if (!q) return r;
+        r.peor = Anidada;
+        c[q->celda] = static_cast<uint16_t>(c[q->celda] & ~Bit(q->digito));
     }
 }
 
 } // namespace
 
-Calificacion Calificar(const Digitos& dados)
+Calificacion Calificar(const Digitos& dados, const std::atomic<bool>* parar)
 {
     if (!CumpleLasReglas(dados)) return Calificacion::SinSolucion;
     const int soluciones = ContarSoluciones(dados, 2);
     if (soluciones == 0) return Calificacion::SinSolucion;
-    const Resolucion r = Resolver(dados, soluciones == 1);
+    const Resolucion r = Resolver(dados, soluciones == 1, TiposDeEliminacion, parar);
     if (r.imposible) return Calificacion::SinSolucion;
     if (r.terminado)
         return r.peor < 0 ? Calificacion::Sencillos : CalificacionDe(static_cast<TipoEliminacion>(r.peor));

@@ -100,7 +100,7 @@ Digitos DigitosDe(const Casillas& casillas)
     return t;
 }
 
-Pista CalcularPista(const EstadoJuego& e, const Casillas& casillas)
+Pista CalcularPista(const EstadoJuego& e, const Casillas& casillas, const std::atomic<bool>* parar)
 {
     const Digitos t = DigitosDe(casillas);
     Digitos halladas[2];
@@ -111,7 +111,7 @@ Pista CalcularPista(const EstadoJuego& e, const Casillas& casillas)
     if (std::find(t.begin(), t.end(), 0) == t.end()) return p;   // full, and it keeps the rules
 
     const int16_t desde = e.CasillaActual;
-    if (std::optional<Paso> paso = SiguientePaso(t, desde, soluciones == 1)) {
+    if (std::optional<Paso> paso = SiguientePaso(t, desde, soluciones == 1, parar)) {
         p.tipo = TipoPista::Paso;
         p.paso = std::move(*paso);
         return p;

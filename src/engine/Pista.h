@@ -32,5 +32,6 @@ struct Pista {
 Digitos DigitosDe(const Casillas& casillas);
 
 // The hint for the board as the player left it, searched from the cursor. Never
-// changes the board.
-Pista CalcularPista(const EstadoJuego& e, const Casillas& casillas);
+// changes the board. Once parar (when given) is raised from another thread it ends
+// soon, and the hint it gives then means nothing.
+Pista CalcularPista(const EstadoJuego& e, const Casillas& casillas, const std::atomic<bool>* parar = nullptr);

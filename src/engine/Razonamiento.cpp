@@ -76,10 +76,12 @@ std::optional<std::vector<Eliminacion>> Reproducir(Mascaras c, const std::vector
     return utiles;
 }
 
-// Drops, oldest first, every elimination the step can do without.
-std::vector<Eliminacion> Necesarias(const Mascaras& base, std::vector<Eliminacion> cadena, const Paso& paso)
+// Drops, oldest first, every elimination the step can do without; stops short
+// once parar is raised.
+std::vector<Eliminacion> Necesarias(const Mascaras& base, std::vector<Eliminacion> cadena, const Paso& paso,
+                                    const std::atomic<bool>* parar)
 {
-    for (size_t k = 0; k < cadena.size();) {
+    for (size_t k = 0; k < cadena.size() && !Parar(parar);) {
         std::vector<Eliminacion> sin = cadena;
         sin.erase(sin.begin() + static_cast<std::ptrdiff_t>(k));
         if (auto menos = Reproducir(base, sin, paso)) cadena = std::move(*menos);
@@ -187,14 +189,17 @@ bool Consecuencias(const Mascaras& c, const Eliminacion& e, std::vector<Candidat
     case TipoEliminacion::BugMasUno: return ConsecuenciasBug(c, e, quitados);
     case TipoEliminacion::ConjuntoCasiBloqueado: return ConsecuenciasCasiBloqueados(c, e, quitados);
     case TipoEliminacion::CadenaForzada: return ConsecuenciasForzada(c, e, quitados);
+    case TipoEliminacion::CadenaDeCelda:
+    case TipoEliminacion::CadenaDeGrupo: return ConsecuenciasMultiple(c, e, quitados);
+    case TipoEliminacion::CadenaAnidada: return ConsecuenciasAnidada(c, e, quitados);
     }
     return false;
 }
 
-std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica, int hasta)
+std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica, int hasta, const std::atomic<bool>* parar)
 {
     using Buscador = std::optional<Eliminacion> (*)(const Mascaras&);
-    static constexpr Buscador buscadores[TiposDeEliminacion] = {
+    static constexpr Buscador buscadores[] = {
         BuscarEnUnaLinea,
         BuscarEnUnPanel,
         [](const Mascaras& m) { return BuscarDesnudo(m, 2); },
@@ -218,17 +223,28 @@ std::optional<Eliminacion> BuscarEliminacion(const Mascaras& c, bool unica, int 
         BuscarCadenaXY,
         BuscarCasiBloqueados,
         BuscarCadenaAlterna,
-        BuscarCadenaForzada,
     };
+    // The forcing chains, slow enough to be stopped from outside.
+    using BuscadorLargo = std::optional<Eliminacion> (*)(const Mascaras&, const std::atomic<bool>*);
+    static constexpr BuscadorLargo largos[] = {
+        BuscarCadenaForzada,
+        BuscarCadenaDeCelda,
+        BuscarCadenaDeGrupo,
+        BuscarCadenaAnidada,
+    };
+    constexpr int rapidos = static_cast<int>(std::size(buscadores));
+    static_assert(rapidos == static_cast<int>(TipoEliminacion::CadenaForzada), "the forcing chains come last");
+    static_assert(rapidos + std::size(largos) == TiposDeEliminacion, "a search for every kind");
     for (int k = 0; k < std::min(hasta, TiposDeEliminacion); ++k) {
         const bool deUnicidad = k >= static_cast<int>(PrimeraDeUnicidad) && k <= static_cast<int>(UltimaDeUnicidad);
         if (deUnicidad && !unica) continue;
-        if (auto e = buscadores[k](c)) return e;
+        if (Parar(parar)) return std::nullopt;
+        if (auto e = k < rapidos ? buscadores[k](c) : largos[k - rapidos](c, parar)) return e;
     }
     return std::nullopt;
 }
 
-std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde, bool unica)
+std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde, bool unica, const std::atomic<bool>* parar)
 {
     if (desde < 0 || desde > 80) desde = 0;
     const Mascaras base = MascarasDe(tablero);
@@ -237,10 +253,11 @@ std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde, bool un
     // Every elimination takes at least one candidate away, so this ends.
     while (true) {
         if (auto paso = BuscarSencillo(c, desde)) {
-            paso->porque = Necesarias(base, std::move(hechas), *paso);
+            paso->porque = Necesarias(base, std::move(hechas), *paso, parar);
+            if (Parar(parar)) return std::nullopt;
             return paso;
         }
-        std::optional<Eliminacion> e = BuscarEliminacion(c, unica);
+        std::optional<Eliminacion> e = BuscarEliminacion(c, unica, TiposDeEliminacion, parar);
         if (!e) return std::nullopt;
         Aplicar(c, e->quitados);
         hechas.push_back(std::move(*e));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -48,8 +49,11 @@ enum class TipoEliminacion : uint8_t {
     ConjuntoCasiBloqueado,  // two sets of n cells and n + 1 digits that cannot both hold a digit they share
     CadenaAlterna, // a chain of any links, places of a digit in a line within a panel as one
     CadenaForzada, // a digit that leads, one single after another, to a cell or group left empty
+    CadenaDeCelda, // every digit of one cell leads by singles to the same candidate gone
+    CadenaDeGrupo, // every place of a digit in one group leads by singles to the same candidate gone
+    CadenaAnidada, // a digit that leads to an empty cell or group, by singles and forcing chains
 };
-inline constexpr int TiposDeEliminacion = static_cast<int>(TipoEliminacion::CadenaForzada) + 1;
+inline constexpr int TiposDeEliminacion = static_cast<int>(TipoEliminacion::CadenaAnidada) + 1;
 // The kinds whose proof is a chain of links, which the hint reads out a few at a time.
 constexpr bool EsCadena(TipoEliminacion t)
 {
@@ -61,7 +65,10 @@ constexpr bool EsCadena(TipoEliminacion t)
     case TipoEliminacion::AlaW:
     case TipoEliminacion::CadenaXY:
     case TipoEliminacion::CadenaAlterna:
-    case TipoEliminacion::CadenaForzada: return true;
+    case TipoEliminacion::CadenaForzada:
+    case TipoEliminacion::CadenaDeCelda:
+    case TipoEliminacion::CadenaDeGrupo:
+    case TipoEliminacion::CadenaAnidada: return true;
     default: return false;
     }
 }
@@ -84,6 +91,7 @@ enum class Motivo : uint8_t {
     SoloUnLugar,   // the only place left for the digit in the group
     SinDigito,     // the end: the cell has no digit left
     SinLugar,      // the end: the digit has no place left in the group
+    PorCadena,     // nested chains: a forcing chain of its own rules the digit out of the cell
 };
 
 // One node of a chain: a digit in one cell, or in the 2 or 3 cells of a line within
@@ -97,6 +105,7 @@ struct Eslabon {
     Motivo motivo = Motivo::Supuesto;   // forcing chains
     Grupo grupo;                        // SoloUnLugar, SinLugar; ALS-XZ, the set's group
     uint16_t digitos = 0;               // ALS-XZ: the set's digits, bit d-1 for d
+    int16_t interna = -1;               // PorCadena: its chain in the elimination's internas
     bool operator==(const Eslabon&) const = default;
 };
 
@@ -129,7 +138,17 @@ struct Eliminacion {
     // es telling the colour. The rectangles: the four corners. Forcing chains: the
     // digit supposed, then each single it forces, then the cell or group left empty.
     // ALS-XZ: the two sets, each with its group and the digit they cannot share.
+    // Forcing chains of a cell or a group: one such chain for each digit or place
+    // tried, one after another, each ending with the link that takes conclusion
+    // away or with a cell or group left empty. Nested chains: as a forcing chain,
+    // where a PorCadena link rules a digit out by a chain of internas.
     std::vector<Eslabon> cadena;
+    // Nested chains: the forcing chains their PorCadena links rest on, each under
+    // the supposition and the links before it.
+    std::vector<std::vector<Eslabon>> internas;
+    // Forcing chains of a cell or a group: what every digit or place tried rules out.
+    // Their cell is celdas[0]; their group and digit, donde and digito.
+    Candidato conclusion;
     // What it rules out on the board it was found on.
     std::vector<Candidato> quitados;
     bool operator==(const Eliminacion&) const = default;
@@ -153,8 +172,9 @@ Mascaras MascarasDe(const Digitos& tablero);
 // quitados say which. None when no technique takes anything. unica: the board is
 // known to have exactly one solution, which the rectangles and BUG+1 need.
 // Only kinds before hasta are tried.
+// The search ends soon, with none, once parar (when given) is raised from another thread.
 std::optional<Eliminacion> BuscarEliminacion(const Mascaras& candidatos, bool unica = false,
-                                             int hasta = TiposDeEliminacion);
+                                             int hasta = TiposDeEliminacion, const std::atomic<bool>* parar = nullptr);
 
 // What the elimination rules out on these candidates, into quitados; false when
 // its premise no longer holds there.
@@ -164,5 +184,6 @@ bool Consecuencias(const Mascaras& candidatos, const Eliminacion& e, std::vector
 // place in a row, a column or a panel; only when there is none, the fewest
 // eliminations that unlock one. Among steps of one kind, the first cell from desde
 // in reading order wins. None when these techniques find nothing. Expects a board
-// that keeps the rules. unica as for BuscarEliminacion.
-std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde = 0, bool unica = false);
+// that keeps the rules. unica and parar as for BuscarEliminacion.
+std::optional<Paso> SiguientePaso(const Digitos& tablero, int16_t desde = 0, bool unica = false,
+                                  const std::atomic<bool>* parar = nullptr);

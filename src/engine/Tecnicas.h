@@ -15,6 +15,8 @@ using ConjuntoDeCeldas = std::bitset<81>;
 const std::array<ConjuntoDeCeldas, 81>& VecinasComoConjunto();
 const ConjuntoDeCeldas& DeGrupo(Grupo g);
 
+// One bit set: std::has_single_bit counts them, slowly where the processor cannot.
+inline bool UnoSolo(uint16_t m) { return m && !(m & (m - 1)); }
 inline uint16_t Bit(int digito) { return static_cast<uint16_t>(1u << (digito - 1)); }
 inline int8_t DigitoDeBit(uint16_t bit) { return static_cast<int8_t>(std::countr_zero(bit) + 1); }
 inline const std::array<int8_t, 9>& Celdas(Grupo g) { return GruposDeCasillas()[static_cast<int>(g.tipo) * 9 + g.numero]; }
@@ -54,6 +56,9 @@ inline void Quitar(const Mascaras& c, int i, uint16_t mascara, std::vector<Candi
     for (uint16_t m = c[i] & mascara; m; m &= m - 1)
         quitados.push_back({static_cast<int8_t>(i), DigitoDeBit(static_cast<uint16_t>(m & -m))});
 }
+// Whether the search was asked to stop (never, without a flag).
+inline bool Parar(const std::atomic<bool>* parar) { return parar && parar->load(std::memory_order_relaxed); }
+
 // The instance if its premise holds and it takes something away.
 inline std::optional<Eliminacion> SiQuita(const Mascaras& c, Eliminacion e)
 {
@@ -116,7 +121,21 @@ std::optional<Eliminacion> BuscarCasiBloqueados(const Mascaras& c);
 bool ConsecuenciasCasiBloqueados(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 
 // Forzadas.cpp: a digit supposed that leads by singles to a contradiction.
-std::optional<Eliminacion> BuscarCadenaForzada(const Mascaras& c);
+std::optional<Eliminacion> BuscarCadenaForzada(const Mascaras& c, const std::atomic<bool>* parar);
 bool ConsecuenciasForzada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Multiples.cpp: every digit of a cell, or every place of a digit in a group,
+// supposed in turn; what all of them rule out is ruled out.
+std::optional<Eliminacion> BuscarCadenaDeCelda(const Mascaras& c, const std::atomic<bool>* parar);
+std::optional<Eliminacion> BuscarCadenaDeGrupo(const Mascaras& c, const std::atomic<bool>* parar);
+bool ConsecuenciasMultiple(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
+
+// Anidadas.cpp: a digit supposed that leads to a contradiction by singles and by
+// forcing chains under the supposition.
+std::optional<Eliminacion> BuscarCadenaAnidada(const Mascaras& c, const std::atomic<bool>* parar);
+// The first digit a nested chain rules out, without its proof: for the grade,
+// which needs only what goes.
+std::optional<Candidato> DescartarAnidada(const Mascaras& c, const std::atomic<bool>* parar);
+bool ConsecuenciasAnidada(const Mascaras& c, const Eliminacion& e, std::vector<Candidato>& quitados);
 
 } // namespace tecnicas

@@ -549,6 +549,19 @@ void TestTeclado::saltos_data()
         << 8 << 1 << conForzada;
     QTest::newRow("H, another key, H: the hint again") << forzada << 0 << Teclas({Qt::Key_H, Qt::Key_D, Qt::Key_H})
         << 8 << 1 << conForzada;
+    // A nested chain: a chain within is heard as one link; H again says the next.
+    const QString anidada = "-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---";
+    QTest::newRow("H: a nested forcing chain, its first links") << anidada << 0 << Teclas({Qt::Key_H}) << 28 << 1
+        << "En el panel central izquierdo, el 9 solo puede ir en la fila 4, columna 2, porque una cadena forzada anidada: "
+           "la fila 5, columna 3 no puede ser el 9, pues si lo fuera, si el 3 va en la fila 1, columna 2, una cadena forzada "
+           "deja sin número la fila 8, columna 2, si el 1 va en la fila 2, columna 4, una cadena forzada deja sin número "
+           "la fila 7, columna 6, si el 1 va en la fila 5, columna 6, una cadena forzada deja sin número la fila 8, columna 4; "
+           "H para seguir";
+    QTest::newRow("H again: the nested chain's next links") << anidada << 0 << Teclas({Qt::Key_H, Qt::Key_H}) << 28 << 1
+        << "si el 2 va en la fila 5, columna 6, una cadena forzada deja sin número la fila 8, columna 4, si el 2 va en la "
+           "fila 6, columna 2, una cadena forzada deja sin número la fila 8, columna 2, si el 3 va en la fila 6, columna 2, "
+           "una cadena forzada deja sin número la fila 8, columna 2, si el 1 va en la fila 6, columna 4, una cadena forzada "
+           "deja sin sitio el 6 en la fila 3; H para seguir";
     QTest::newRow("H on a full, right board stays") << resuelto << 40 << Teclas({Qt::Key_A, Qt::Key_H}) << 40 << 0
         << "No queda nada por hacer";
 }
@@ -588,9 +601,9 @@ void TestTeclado::dificultad_data()
         << "Dificultad: necesita un rascacielos";
     QTest::newRow("a forcing chain") << "-----59----------17-61--2--38-----5-----2-7--69-------9---3--2----6----4--4-815-6" << 0
         << "Dificultad: necesita una cadena forzada";
-    QTest::newRow("one solution only a guess reaches")
+    QTest::newRow("Easter Monster: a nested forcing chain")
         << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << 0
-        << "Dificultad: no se resuelve solo razonando";
+        << "Dificultad: necesita una cadena forzada anidada";
 }
 
 // G grades the puzzle from its givens and the solution kept with them.
@@ -633,8 +646,8 @@ void TestTeclado::importar_data()
         << "Sudoku importado, 30 números dados. Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
     QTest::newRow("17 givens") << QString(Sudoku17) << QByteArray()
         << "Sudoku importado, 17 números dados. Dificultad: fácil, basta con mirar qué cabe en cada casilla y dónde puede ir cada número";
-    QTest::newRow("one that needs a guess") << QString(SudokuConTanteo) << QByteArray()
-        << "Sudoku importado, 21 números dados. Dificultad: no se resuelve solo razonando";
+    QTest::newRow("one that needs a nested forcing chain") << QString(SudokuConTanteo) << QByteArray()
+        << "Sudoku importado, 21 números dados. Dificultad: necesita una cadena forzada anidada";
     QTest::newRow("empty clipboard") << "" << QByteArray() << "Sudoku rechazado: no hay ninguna casilla";
     QTest::newRow("one cell") << "5" << QByteArray() << "Sudoku rechazado: hay una sola casilla y hacen falta 81";
     QTest::newRow("a row short") << facil.left(72) << QByteArray() << "Sudoku rechazado: hay 72 casillas y hacen falta 81";

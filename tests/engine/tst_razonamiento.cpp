@@ -3,10 +3,14 @@
 // whose next step needs it, and the grade of whole puzzles.
 #include <QtTest>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
 #include "Calificacion.h"
 #include "Minimos.h"
 #include "SolucionesPrueba.h"
-#include "Tecnicas.h"
+#include "Suposicion.h"
 
 Q_DECLARE_METATYPE(Calificacion)
 
@@ -16,7 +20,7 @@ const char* const nombresTipo[] = {"EnUnaLinea", "EnUnPanel", "Pareja", "ParejaO
                                    "AlaX", "PezEspada", "AlaXY", "AlaXYZ", "Rascacielos", "Cometa", "CadenaX",
                                    "ColoreadoSimple", "RectanguloUnico1", "RectanguloUnico2", "RectanguloUnico4",
                                    "BugMasUno", "ParesRemotos", "AlaW", "CadenaXY", "ConjuntoCasiBloqueado", "CadenaAlterna",
-                                   "CadenaForzada"};
+                                   "CadenaForzada", "CadenaDeCelda", "CadenaDeGrupo", "CadenaAnidada"};
 static_assert(std::size(nombresTipo) == TiposDeEliminacion);
 const char* const nombresGrupo[] = {"fila", "columna", "panel"};
 
@@ -41,6 +45,7 @@ QString Consecuencia(const Eslabon& n)
     case Motivo::SoloCabe: return QString("%1=%2").arg(celda).arg(n.digito);
     case Motivo::SoloUnLugar: return QString("%1=%2 %3").arg(celda).arg(n.digito).arg(EnGrupo(n.grupo));
     case Motivo::SinDigito: return QString("%1 vacia").arg(celda);
+    case Motivo::PorCadena: return QString("%1<>%2").arg(celda).arg(n.digito);
     case Motivo::SinLugar: break;
     }
     return QString("%1 sin %2").arg(n.digito).arg(EnGrupo(n.grupo));
@@ -53,7 +58,7 @@ QString Describir(const Eliminacion& e)
     QStringList p;
     if (e.tipo >= TipoEliminacion::Rascacielos) {
         for (const Eslabon& n : e.cadena) {
-            if (e.tipo == TipoEliminacion::CadenaForzada) p << Consecuencia(n);
+            if (e.tipo >= TipoEliminacion::CadenaForzada) p << Consecuencia(n);
             else if (e.tipo >= TipoEliminacion::RectanguloUnico1 && e.tipo <= TipoEliminacion::BugMasUno) p << Celda(n.celdas[0]);
             else p << Nodo(n);
         }
@@ -64,6 +69,12 @@ QString Describir(const Eliminacion& e)
         if (e.tipo == TipoEliminacion::ConjuntoCasiBloqueado) {
             p.clear();
             for (const Eslabon& n : e.cadena) p << Nodo(n);
+        }
+        // A nested chain's chains within, each in brackets after it.
+        for (const auto& interna : e.internas) {
+            QStringList q;
+            for (const Eslabon& n : interna) q << Consecuencia(n);
+            p << QString("[%1]").arg(q.join(' '));
         }
         return QString("%1 %2: %3").arg(tipo).arg(e.digito).arg(p.join(' '));
     }
@@ -160,6 +171,15 @@ private slots:
     void premisasRotas_data();
     void premisasRotas();
     void pistasHastaElFinal();
+    void anidadas_data();
+    void anidadas();
+    void dificilesHastaElFinal_data();
+    void dificilesHastaElFinal();
+    void parar();
+    void propagacionRapida_data();
+    void propagacionRapida();
+    void anidadaMalFormada_data();
+    void anidadaMalFormada();
     void dosSoluciones();
 };
 
@@ -257,7 +277,8 @@ void TestRazonamiento::tecnicas()
 }
 
 // Colouring and remote pairs: the X-chains before them in the ladder take what
-// they would, so each is asked alone.
+// they would, so each is asked alone. So are the forcing chains of a cell and of a
+// group: on every board tried, the forcing chain before them finds a step first.
 void TestRazonamiento::ensombrecidas_data()
 {
     QTest::addColumn<QString>("candidatos");
@@ -275,6 +296,12 @@ void TestRazonamiento::ensombrecidas_data()
     QTest::newRow("no remote pairs: a cell of three")
         << "f1c1=27; f1c5=27; f5c5=279; f5c8=27; f8c8=27; f8c2=27; 2 f1=c1c5; 7 f1=c1c5; 2 c5=f1f5; 7 c5=f1f5; "
            "2 f5=c5c8; 7 f5=c5c8; 2 c8=f5f8; 7 c8=f5f8; 2 f8=c2c8; 7 f8=c2c8" << "" << "";
+    QTest::newRow("cell forcing chains") << "f1c1=47; f1c8=49; f5c1=79"
+        << "CadenaDeCelda 0: f1c1=4? f1c8=9 f1c1=7? f5c1=9" << "f5c8:9";
+    QTest::newRow("no cell forcing chains: a third digit in the cell") << "f1c1=457; f1c8=49; f5c1=79" << "" << "";
+    QTest::newRow("group forcing chains") << "9 f5=c1c8; f1c1=49; f9c8=49"
+        << "CadenaDeGrupo 9: f5c1=9? f1c1=4 f5c8=9? f9c8=4" << "f1c8:4";
+    QTest::newRow("no group forcing chains: a third place") << "9 f5=c1c5c8; f1c1=49; f9c8=49" << "" << "";
 }
 
 void TestRazonamiento::ensombrecidas()
@@ -283,11 +310,19 @@ void TestRazonamiento::ensombrecidas()
     QFETCH(QString, prueba);
     QFETCH(QString, quitados);
     const Mascaras c = CandidatosDe(candidatos);
-    const std::optional<Eliminacion> e = QString(QTest::currentDataTag()).contains("colour") ? tecnicas::BuscarColoreado(c)
-                                                                                           : tecnicas::BuscarParesRemotos(c);
+    const QString etiqueta = QTest::currentDataTag();
+    const std::optional<Eliminacion> e = etiqueta.contains("colour")        ? tecnicas::BuscarColoreado(c)
+                                       : etiqueta.contains("cell forcing")  ? tecnicas::BuscarCadenaDeCelda(c, nullptr)
+                                       : etiqueta.contains("group forcing") ? tecnicas::BuscarCadenaDeGrupo(c, nullptr)
+                                                                            : tecnicas::BuscarParesRemotos(c);
     QCOMPARE(e ? Describir(*e) : QString(), prueba);
     if (!e) return;
     QCOMPARE(Quitados(e->quitados), quitados);
+    // What one supposition rules out alone is not enough: without its chain, none.
+    Eliminacion sinUna = *e;
+    sinUna.cadena.pop_back();
+    std::vector<Candidato> otra;
+    QVERIFY(!Consecuencias(c, sinUna, otra));
 }
 
 void TestRazonamiento::pasos_data()
@@ -408,8 +443,8 @@ void TestRazonamiento::calificaciones_data()
                              << Calificacion::AlaXY;
     QTest::newRow("XYZ-wing") << "138--6------8--2-9----5431--9--7------64---2-2-1-8--3-8----94-2-6--47--5---5-----"
                               << Calificacion::AlaXYZ;
-    QTest::newRow("one solution only a guess reaches")
-        << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << Calificacion::Probando;
+    QTest::newRow("Easter Monster, beyond the forcing chain: nested chains")
+        << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1" << Calificacion::CadenaAnidada;
     QTest::newRow("empty board") << QString(81, '-') << Calificacion::VariasSoluciones;
     QTest::newRow("two solutions, where a unique rectangle would mislead")
         << "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << Calificacion::VariasSoluciones;
@@ -439,7 +474,7 @@ void TestRazonamiento::calificaciones()
     QCOMPARE(cumplen ? Soluciones(t) : 0, esperadas);
 }
 
-// BUG+1 and the forcing chain, found on real boards, no longer hold once one
+// BUG+1 and the forcing chains, found on real boards, no longer hold once one
 // premise is broken: a second cell of three digits, the supposed digit gone.
 void TestRazonamiento::premisasRotas_data()
 {
@@ -451,6 +486,8 @@ void TestRazonamiento::premisasRotas_data()
         << "329468175671532-8-485791362-9-687-13-3-12569--16349-27-43876-5--6-953-4-958214736" << 15 << true;
     QTest::newRow("forcing chain: the supposed digit gone")
         << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << 8 << false;
+    QTest::newRow("nested chain: the supposed digit gone")
+        << "-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---" << -1 << false;
 }
 
 void TestRazonamiento::premisasRotas()
@@ -464,6 +501,7 @@ void TestRazonamiento::premisasRotas()
     Mascaras c = MascarasDe(DigitosDe(tablero));
     std::vector<Candidato> quitados;
     QVERIFY(Consecuencias(c, e, quitados));
+    if (celda < 0) celda = e.cadena.front().celdas[0];   // -1: the supposition's cell
     if (anadir) c[celda] |= uint16_t(c[celda] + 1) & uint16_t(~c[celda]);   // the lowest digit it lacks
     else c[celda] &= uint16_t(~(1u << (e.digito - 1)));
     QVERIFY(!Consecuencias(c, e, quitados));
@@ -487,7 +525,192 @@ void TestRazonamiento::pistasHastaElFinal()
         }
         terminados += t == solucion;
     }
-    QVERIFY2(terminados > Sudokus * 9 / 10, qPrintable(QString::number(terminados)));
+    QCOMPARE(terminados, Sudokus);
+}
+
+// Boards of the hardest puzzles where nothing short of a nested chain gives the
+// next step: the step is the solution's digit, the chain rules out exactly the digit
+// it supposed, and a chain within rests on the links before it.
+void TestRazonamiento::anidadas_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<int>("celda");
+    QTest::addColumn<int>("digito");
+    QTest::addColumn<QString>("quitados");   // what the nested chain rules out
+
+    QTest::newRow("Platinum Blonde, five digits on") << "-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---"
+        << 28 << 9 << "f5c3:9";
+    QTest::newRow("the eighth of the hardest list, six digits on") << "12-3-----4-----3----3-5------42--58-----8---9-6---5-7---15--2------9--6------7--8"
+        << 42 << 6 << "f4c9:6";
+    QTest::newRow("the tenth, two digits on") << "1------89--67---2--8----4------75-3---5--2----6-3------9----8--6---4---1--25---6-"
+        << 15 << 1 << "f3c8:1";
+    QTest::newRow("Inkala 2012, the givens") << "8----------36------7--9-2---5---7-------457-----1---3---1----68--85---1--9----4--"
+        << 54 << 5 << "f7c7:5";
+}
+
+void TestRazonamiento::anidadas()
+{
+    QFETCH(QString, tablero);
+    QFETCH(int, celda);
+    QFETCH(int, digito);
+    QFETCH(QString, quitados);
+    const std::optional<Paso> p = SiguientePaso(DigitosDe(tablero), 0, true);
+    QVERIFY(p);
+    QCOMPARE(int(p->celda), celda);
+    QCOMPARE(int(p->digito), digito);
+    const Eliminacion& e = p->porque.back();
+    QCOMPARE(nombresTipo[int(e.tipo)], "CadenaAnidada");
+    QCOMPARE(Quitados(e.quitados), quitados);
+    QCOMPARE(Quitados(e.quitados), Quitados({{e.cadena.front().celdas[0], e.digito}}));
+    QVERIFY(std::any_of(e.cadena.begin(), e.cadena.end(), [](const Eslabon& n) { return n.motivo == Motivo::PorCadena; }));
+    std::array<int, 81> t = Enteros(tablero);
+    QCOMPARE(Soluciones(t), 1);
+    const int supuesta = e.cadena.front().celdas[0];
+    t[supuesta] = e.digito;
+    QCOMPARE(Soluciones(t, 1), 0);
+
+    // Nothing simpler finds a step: without the nested rung the search ends short.
+    Mascaras c = MascarasDe(DigitosDe(tablero));
+    const Mascaras dados = c;
+    while (std::optional<Eliminacion> antes = BuscarEliminacion(c, true, int(TipoEliminacion::CadenaAnidada)))
+        for (Candidato q : antes->quitados) c[q.celda] &= uint16_t(~(1u << (q.digito - 1)));
+    std::vector<Candidato> otra;
+    QVERIFY(std::none_of(c.begin(), c.end(), [](uint16_t m) { return m && !(m & (m - 1)); }));
+    // A chain within that no longer ends in a contradiction breaks the whole.
+    Eliminacion rota = e;
+    for (auto& interna : rota.internas) interna.pop_back();
+    if (p->porque.size() == 1) {
+        QVERIFY(Consecuencias(dados, e, otra));
+        QVERIFY(!Consecuencias(dados, rota, otra));
+    }
+}
+
+// The hardest puzzles swapped on forums, with the solutions published for them:
+// the hint followed from the givens names only the solution's digits to the end.
+void TestRazonamiento::dificilesHastaElFinal_data()
+{
+    QTest::addColumn<QString>("dados");
+    QTest::addColumn<QString>("solucion");
+    QTest::newRow("Easter Monster") << "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2-----1"
+                                    << "174385962293467158586192734451923876928674315367851249719548623635219487842736591";
+    QTest::newRow("Golden Nugget") << "-------39-----1--5--3-5-8----8-9---6-7---2---1--4-------9-8--5--2----6--4--7-----"
+                                   << "751846239892371465643259871238197546974562318165438927319684752527913684486725193";
+}
+
+void TestRazonamiento::dificilesHastaElFinal()
+{
+    QFETCH(QString, dados);
+    QFETCH(QString, solucion);
+    std::array<int, 81> esperada = Enteros(solucion);
+    const std::array<int, 81> t = Enteros(dados);
+    for (int i = 0; i < 81; ++i)
+        if (t[i]) QCOMPARE(t[i], esperada[i]);
+    QCOMPARE(Soluciones(esperada), 1);
+    Digitos d = DigitosDe(dados);
+    while (std::count(d.begin(), d.end(), 0) > 0) {
+        const std::optional<Paso> p = SiguientePaso(d, 0, true);
+        QVERIFY(p);
+        QCOMPARE(int(p->digito), esperada[p->celda]);
+        d[p->celda] = int8_t(p->digito);
+    }
+}
+
+// The search stops when asked: raised before, nothing is searched; raised from
+// another thread while a nested chain is sought, it ends soon.
+void TestRazonamiento::parar()
+{
+    const Digitos nugget = DigitosDe("-------39-----1--5--3-5-8----8-9---6-7---2---1--4-------9-8--5--2----6--4--7-----");
+    std::atomic<bool> alto{true};
+    QVERIFY(!SiguientePaso(nugget, 0, true, &alto));
+    QCOMPARE(int(Calificar(nugget, &alto)), int(Calificacion::Probando));
+    QCOMPARE(int(Calificar(nugget)), int(Calificacion::CadenaAnidada));
+
+    // Generous for a busy machine: without the flag a hundred grades or hints take
+    // far longer there.
+    constexpr auto Espera = std::chrono::milliseconds(20);
+    constexpr auto Respuesta = std::chrono::milliseconds(500);
+    const std::function<void()> busquedas[] = {
+        [&] { Calificar(nugget, &alto); },
+        [&] { SiguientePaso(nugget, 0, true, &alto); },
+    };
+    for (const auto& buscar : busquedas) {
+        alto = false;
+        std::thread otro([&] {
+            std::this_thread::sleep_for(Espera);
+            alto = true;
+        });
+        QElapsedTimer reloj;
+        reloj.start();
+        for (int k = 0; k < 100 && !alto; ++k) buscar();
+        const qint64 tardanza = reloj.elapsed();
+        otro.join();
+        QVERIFY2(tardanza < (Espera + Respuesta).count(), qPrintable(QString::number(tardanza)));
+    }
+}
+
+// The search follows the fast propagation, the words the slow one that keeps why:
+// for every digit of these boards they must agree on whether it leads to a
+// contradiction. On the hardest puzzles none does, by singles alone.
+void TestRazonamiento::propagacionRapida_data()
+{
+    QTest::addColumn<QString>("tablero");
+    QTest::addColumn<bool>("alguna");   // some digit leads to one
+    QTest::newRow("the forcing chain's board") << "---32--4-3----4-76-1487--3-7-----324--34-79854-92-3761---94--13-4--32-9-93----45-" << true;
+    QTest::newRow("Platinum Blonde, five digits on") << "-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---" << false;
+    QTest::newRow("Golden Nugget") << "-------39-----1--5--3-5-8----8-9---6-7---2---1--4-------9-8--5--2----6--4--7-----" << false;
+    QTest::newRow("two solutions") << "39--7-18-41-38-----78-91---98-1-7-2--6-8397-11-76-2--86--7-85--8295-34--7519-483-" << true;
+}
+
+void TestRazonamiento::propagacionRapida()
+{
+    QFETCH(QString, tablero);
+    QFETCH(bool, alguna);
+    const Mascaras c = MascarasDe(DigitosDe(tablero));
+    const tecnicas::Propagacion desde(c);
+    int contradicen = 0;
+    for (int i = 0; i < 81; ++i)
+        for (int d = 1; d <= 9; ++d) {
+            if (!(c[i] & (1u << (d - 1)))) continue;
+            const Candidato x{int8_t(i), int8_t(d)};
+            int ondas = 0;
+            const bool lenta = tecnicas::Probar(c, x, tecnicas::OndasMaximas, ondas).has_value();
+            QVERIFY2(tecnicas::Contradice(desde, x) == lenta, qPrintable(QString("%1:%2").arg(Celda(i)).arg(d)));
+            contradicen += lenta;
+        }
+    QCOMPARE(contradicen > 0, alguna);
+}
+
+// A nested chain made wrong in one place is refused, never followed out of bounds.
+void TestRazonamiento::anidadaMalFormada_data()
+{
+    QTest::addColumn<int>("dano");
+    QTest::newRow("a chain within that is not there") << 0;
+    QTest::newRow("a chain within as the last link") << 1;
+    QTest::newRow("another digit supposed") << 2;
+    QTest::newRow("a chain within supposing another cell") << 3;
+    QTest::newRow("no contradiction at the end") << 4;
+}
+
+void TestRazonamiento::anidadaMalFormada()
+{
+    QFETCH(int, dano);
+    const Digitos tablero = DigitosDe("-------12--------3--23--4----18-4--5-6--7-8-------9-----85-----9---4-5--475--6---");
+    const std::optional<Paso> p = SiguientePaso(tablero, 0, true);
+    QVERIFY(p && p->porque.size() == 1);
+    Eliminacion e = p->porque.front();
+    const Mascaras c = MascarasDe(tablero);
+    std::vector<Candidato> quitados;
+    QVERIFY(Consecuencias(c, e, quitados));
+    const auto porCadena = std::find_if(e.cadena.begin(), e.cadena.end(), [](const Eslabon& n) { return n.motivo == Motivo::PorCadena; });
+    QVERIFY(porCadena != e.cadena.end());
+    switch (dano) {
+    case 0: porCadena->interna = int16_t(e.internas.size()); break;
+    case 1: e.cadena.back() = *porCadena; break;
+    case 2: e.digito = int8_t(e.digito % 9 + 1); break;
+    case 3: e.internas[size_t(porCadena->interna)].front().celdas[0] = int8_t((porCadena->celdas[0] + 1) % 81); break;
+    default: e.cadena.pop_back(); break;
+    }
+    QVERIFY(!Consecuencias(c, e, quitados));
 }
 
 // On a board with two solutions the rectangles stay out: the step given is one
