@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages NOVARO needs (Debian 12 or 13) and configures the build.
-# Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --pruebas`
-# adds everything only the tests need.
+# Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --web`
+# adds the browser edition's compiler; `setup.sh --pruebas` adds everything only the tests need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,8 +18,15 @@ packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 # Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
 [ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
 
+# The browser edition: Debian's emscripten, nothing downloaded at build time.
+web=(emscripten)
+[ "${1:-}" != --web ] || packages+=("${web[@]}")
+
 if [ "${1:-}" = --pruebas ]; then
   packages+=(
+    "${web[@]}"
+    # the browser edition's tests drive Debian's own browsers
+    chromium firefox-esr
     # end-to-end: a real X server, the accessibility bus and a screen reader
     xvfb xdotool xclip x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
@@ -31,6 +38,8 @@ if [ "${1:-}" = --pruebas ]; then
     # the Debian package: built by Debian's tools, judged by lintian and hardening-check (devscripts)
     build-essential debhelper dpkg-dev lintian devscripts desktop-file-utils appstream
   )
+  # Debian's npm only where no node came with one: it would not replace another node's.
+  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()
@@ -45,4 +54,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   # One apt at a time: CI installs into the Debian 13 root and here at once.
   $sudo flock /var/lib/apt/novaro-apt.lock sh -c 'apt-get update &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"' _ "${missing[@]}"
+fi
+
+# The browser tests' npm packages, at the versions the lock file pins (no browser download).
+if [ "${1:-}" = --pruebas ]; then
+  (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi
