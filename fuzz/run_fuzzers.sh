@@ -6,7 +6,7 @@
 #
 #   NOVARO_FUZZ_SEGUNDOS   seconds per fuzzer (default 60)
 #   NOVARO_FUZZ_BUILD      build directory (default build-fuzz, beside src/)
-#   NOVARO_FUZZ_SOLO       run only this fuzzer (valor or slot)
+#   NOVARO_FUZZ_SOLO       run only this fuzzer (valor, slot or teclas)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -46,7 +46,7 @@ ejecutar() {
     fi
 }
 
-# Both are built first, then run side by side: one core each.
+# All are built first, then run side by side.
 corridas=()
 if [ -z "$solo" ] || [ "$solo" = valor ]; then
     construir valor -Isrc/engine fuzz/fuzz_valor.cpp src/engine/Comprobador.cpp
@@ -58,6 +58,13 @@ if [ -z "$solo" ] || [ "$solo" = slot ]; then
         src/core/FormatoPartida.cpp src/core/Windows1252.cpp src/core/RegistroPartida.cpp \
         src/engine/*.cpp
     corridas+=("slot")
+fi
+if [ -z "$solo" ] || [ "$solo" = teclas ]; then
+    # The whole game core, with its English table made from the translators' file.
+    python3 cmake/tabla_traducciones.py translations/novaro_en.ts "$build/TablaIngles.cpp" TablaIngles
+    construir teclas -Isrc/core -Isrc/engine -DNOVARO_ANIO='"2026"' fuzz/fuzz_teclas.cpp \
+        src/core/*.cpp "$build/TablaIngles.cpp" src/engine/*.cpp
+    corridas+=("teclas")
 fi
 pids=()
 for corrida in "${corridas[@]}"; do

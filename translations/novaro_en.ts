@@ -1199,6 +1199,105 @@
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message>
+        <source>NOVARO en el terminal. %1; Control+T muestra el tablero; F10 sale.</source>
+        <translation>NOVARO in the terminal. %1; Control+T shows the board; F10 quits.</translation>
+    </message>
+    <message>
+        <source>Guardar partida: pulse el número del lugar, del 1 al 9</source>
+        <translation>Save game: press the number of the slot, 1 to 9</translation>
+    </message>
+    <message>
+        <source>Cargar partida: pulse el número del lugar, del 1 al 9</source>
+        <translation>Load game: press the number of the slot, 1 to 9</translation>
+    </message>
+    <message>
+        <source>Cancelado</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Nivel %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Teclas del terminal:</source>
+        <translation>Keys of the terminal:</translation>
+    </message>
+    <message>
+        <source>Flechas, Inicio, Fin, Re Pág y Av Pág mueven el cursor.</source>
+        <translation>Arrows, Home, End, Page Up and Page Down move the cursor.</translation>
+    </message>
+    <message>
+        <source>Intro o Espacio abre el modo escritura; escriba y pulse Intro.</source>
+        <translation>Enter or Space opens write mode; type and press Enter.</translation>
+    </message>
+    <message>
+        <source>Suprimir o Retroceso borra la casilla.</source>
+        <translation>Delete or Backspace empties the cell.</translation>
+    </message>
+    <message>
+        <source>Control+Espacio marca o desmarca la casilla como provisional.</source>
+        <translation>Control+Space marks or unmarks the cell as provisional.</translation>
+    </message>
+    <message>
+        <source>F2 comprueba, F3 empieza un juego nuevo, F4 muestra la solución.</source>
+        <translation>F2 checks, F3 starts a new game, F4 shows the solution.</translation>
+    </message>
+    <message>
+        <source>F5 guarda y F6 carga la partida, seguidas del número del lugar.</source>
+        <translation>F5 saves and F6 loads a game, followed by the number of the slot.</translation>
+    </message>
+    <message>
+        <source>F7 cambia el nivel, F8 oculta la línea de mensajes, F9 el sonido.</source>
+        <translation>F7 changes the level, F8 hides the message line, F9 the sound.</translation>
+    </message>
+    <message>
+        <source>Control+T muestra el tablero. F10, Control+C o Control+D salen guardando la partida en curso.</source>
+        <translation>Control+T shows the board. F10, Control+C or Control+D quit, keeping the game in play.</translation>
+    </message>
+    <message>
+        <source>Las letras son las de la ventana: C, F y T leen columna, fila y panel; V la casilla.</source>
+        <translation>The letters are the window&apos;s: C, F and T read the column, row and panel; V the cell.</translation>
+    </message>
+    <message>
+        <source>Uso: novaro-terminal [opciones]</source>
+        <translation>Usage: novaro-terminal [options]</translation>
+    </message>
+    <message>
+        <source>NOVARO en un terminal de texto, para lectores de pantalla de línea.</source>
+        <translation>NOVARO in a text terminal, for line-based screen readers.</translation>
+    </message>
+    <message>
+        <source>Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos y el punto o el 0 como casilla vacía.</source>
+        <translation>Start with this sudoku: 81 cells, the digits 1 to 9 as givens and a full stop or 0 as an empty cell.</translation>
+    </message>
+    <message>
+        <source>Juega en este idioma (si no, el del entorno).</source>
+        <translation>Play in this language (otherwise the environment&apos;s).</translation>
+    </message>
+    <message>
+        <source>Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes.</source>
+        <translation>Start a new game with the usual values, without bringing back the last game or the settings.</translation>
+    </message>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Shows this help and ends.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión y termina.</source>
+        <translation>Shows the version and ends.</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: «%1». Se puede elegir: es, en.</source>
+        <translation>Unknown language: “%1”. The choices are: es, en.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: «%1». Pruebe --help.</source>
+        <translation>Unknown option: “%1”. Try --help.</translation>
+    </message>
+</context>
+<context>
     <name>Voz</name>
     <message>
         <source>vacía</source>

@@ -17,7 +17,8 @@ Idioma IdiomaDeJuego() { return idioma_; }
 
 std::string Traducir(const char* contexto, const char* texto)
 {
-    if (idioma_ == Idioma::Espanol) return texto;
+    if (!texto) return {};
+    if (idioma_ == Idioma::Espanol || !contexto) return texto;
     const std::span<const Traduccion> tabla = TablaIngles();
     const Traduccion buscada{contexto, texto, {}};
     const auto hallada = std::lower_bound(tabla.begin(), tabla.end(), buscada, Antes);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Windows1252.h"
+#include "Texto.h"
 #include <cstdint>
 
 namespace {
@@ -23,20 +24,6 @@ char ByteDe(char32_t c)
             return static_cast<char>(0x80 + i);
     }
     return Ninguno;
-}
-
-void PonerUtf8(std::string& salida, char32_t c)
-{
-    if (c < 0x80) {
-        salida += static_cast<char>(c);
-    } else if (c < 0x800) {
-        salida += static_cast<char>(0xC0 | (c >> 6));
-        salida += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        salida += static_cast<char>(0xE0 | (c >> 12));
-        salida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        salida += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // One character from i on, advancing i. A broken sequence gives nothing and leaves i
@@ -98,7 +85,7 @@ std::string De1252(std::string_view bytes)
     texto.reserve(bytes.size());
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        PonerUtf8(texto, u >= 0x80 && u < 0xA0 ? Tabla80[u - 0x80] : char32_t(u));
+        AnexarCaracter(texto, u >= 0x80 && u < 0xA0 ? Tabla80[u - 0x80] : char32_t(u));
     }
     return texto;
 }

@@ -14,6 +14,7 @@
 #include "Teclado.h"
 #include "Teclas.h"
 #include "Texto.h"
+#include <signal.h>
 #include <unistd.h>
 #include <cstdio>
 #include <ctime>
@@ -268,8 +269,16 @@ void PartidaTerminal::Bucle()
 
 } // namespace
 
+// A session that ends, a closed terminal or a kill interrupts the wait for a key: the
+// game then ends as F10 ends it, the terminal put back and the game kept.
+void NoSeguir(int) {}
+
 int Jugar(bool nueva, const std::optional<SudokuLeido>& sudoku)
 {
+    struct sigaction accion {};
+    accion.sa_handler = NoSeguir;
+    sigemptyset(&accion.sa_mask);
+    for (const int senal : {SIGTERM, SIGHUP, SIGINT}) sigaction(senal, &accion, nullptr);
     PartidaTerminal partida;
     partida.Empezar(nueva, sudoku);
     {

@@ -198,3 +198,26 @@ PRUEBA(UnaRanuraVuelveEntera)
     const Resultado danada = otro.juego.DanadaEn(DecodificarPartida("basura"));
     CIERTO(danada.nuevoJuego);
 }
+
+// The game left in play comes back as it was, cursor and notes included; the sound
+// switch stays the settings' own.
+PRUEBA(LaPartidaEnCursoVuelve)
+{
+    Mesa uno;
+    Aleatorio azar(11);
+    uno.juego.NuevoPorNivel(azar);
+    uno.Teclas("S k 7 Abj l 3 9 F9");
+    const std::string bytes = CodificarEnCurso(uno.juego.EnCurso());
+    const LecturaEnCurso lectura = DecodificarEnCurso(bytes);
+    IGUAL(int(lectura.estado), int(EstadoEnCurso::Recuperada));
+    Mesa otro;
+    otro.juego.Recuperar(lectura.partida);
+    // F9 put the sound off in the first game; the second keeps its own switch, on.
+    std::string esperado = bytes;
+    const std::string apagado = "\r\n#FALSE#\r\n";
+    esperado.replace(esperado.find(apagado), apagado.size(), "\r\n#TRUE#\r\n");
+    IGUAL(CodificarEnCurso(otro.juego.EnCurso()), esperado);
+    IGUAL(otro.juego.Estado().CasillaActual, uno.juego.Estado().CasillaActual);
+    CIERTO(otro.juego.Estado().SonidoActivo);
+    IGUAL(otro.juego.Estado().Notas, uno.juego.Estado().Notas);
+}

@@ -130,7 +130,8 @@ try:
     instalados = sorted(f for f in salida("dpkg", "-L", "novaro")[1].split("\n") if os.path.isfile(f))
     iconos = {"/usr/share/icons/hicolor/%dx%d/apps/%s.png" % (n, n, ID): n for n in (32, 48, 64, 128, 256)}
     escritorio, metainfo = "/usr/share/applications/%s.desktop" % ID, "/usr/share/metainfo/%s.metainfo.xml" % ID
-    esperados = ["/usr/games/novaro", bibliotecas + "/libnovaro_sonido.so", datos + "/CambioTablero.wav",
+    esperados = ["/usr/games/novaro", "/usr/games/novaro-terminal", "/usr/share/man/man6/novaro-terminal.6.gz",
+                 bibliotecas + "/libnovaro_sonido.so", datos + "/CambioTablero.wav",
                  datos + "/novaro_en.qm", escritorio, metainfo, "/usr/share/man/man6/novaro.6.gz",
                  "/usr/share/doc/novaro/copyright", "/usr/share/doc/novaro/changelog.gz", *iconos]
     if instalados != sorted(esperados):
@@ -194,6 +195,20 @@ try:
     finally:
         juego.kill()
         xvfb.kill()
+    # The terminal edition beside it: no Qt at all, and the window's slots in the same folder.
+    terminal = "/usr/games/novaro-terminal"
+    if "Qt" in salida("ldd", terminal)[1]:
+        fallo("novaro-terminal links Qt")
+    estado, informe = salida("hardening-check", *sin, terminal)
+    if estado:
+        fallo("hardening-check of the terminal edition: " + informe)
+    # F6 and 1 load the window's slot 1; F5 and 5 save it again.
+    r = sp.run(jugador + [terminal], input=b"\x1b[17~1\x1b[15~5", env=entorno, capture_output=True, timeout=60)
+    if r.returncode != 0 or "Partida cargada del lugar 1" not in r.stdout.decode():
+        fallo("the terminal edition did not load slot 1: %r %r" % (r.stdout, r.stderr))
+    with open(os.path.join(partidas, "Novaro5.sav"), "rb") as f:
+        if f.read() != uno:
+            fallo("slot 1 saved again by the terminal edition is not the window's, byte for byte")
     carpeta = os.stat(partidas)
     if carpeta.st_uid != uid or carpeta.st_mode & 0o022 or archivos() != antes:
         fallo("the slot folder is %o, or the game wrote into the install tree" % carpeta.st_mode)
