@@ -185,7 +185,6 @@ val Textos()
     poner("ayuda", Traducir("Web", "Ayuda (F1)"));
     poner("licencia", Traducir("Web", "Licencia"));
     poner("cerrar", Traducir("Web", "Cerrar"));
-    poner("cancelar", Traducir("Web", "Cancelar"));
     poner("tactil", Traducir("Web", "Controles táctiles"));
     poner("cifras", Traducir("Web", "Cifras"));
     poner("fila", Traducir("Web", "Leer fila"));
@@ -202,7 +201,6 @@ val Textos()
     poner("descargar", Traducir("Web", "Descargar %1"));
     poner("pegar", Traducir("Web", "El navegador no deja leer el portapapeles: pegue aquí el sudoku y pulse Intro"));
     poner("copiar", Traducir("Web", "El navegador no deja escribir en el portapapeles: copie de aquí el tablero con Control+C y pulse Escape"));
-    poner("sinSonido", Traducir("Web", "Este navegador no reproduce sonidos."));
     std::vector<std::string> lugares, dificultades, niveles;
     for (int i = 1; i <= Lugares; ++i) lugares.push_back(Sustituir(Traducir("Form1", "Partida %1"), {std::to_string(i)}));
     for (int i = 0; i < Dificultades; ++i) dificultades.push_back(Frases::NombreDificultad(static_cast<Dificultad>(i)));
