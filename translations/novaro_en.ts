@@ -1399,7 +1399,7 @@
     </message>
     <message>
         <source>El almacenamiento del navegador está lleno.</source>
-        <translation>The browser's storage is full.</translation>
+        <translation>The browser&apos;s storage is full.</translation>
     </message>
     <message>
         <source>El navegador no deja guardar datos a esta página.</source>
