@@ -59,6 +59,12 @@
     const sudoku = parametros.get('sudoku');
     const aviso = N.empezar(idioma, sudoku === null ? null : sudoku, Math.floor(Math.random() * 2 ** 32), almacen);
     const T = N.textos();
+    // Taken once: a reload brings back the game in play, not the link's puzzle afresh.
+    if (sudoku !== null) {
+        parametros.delete('sudoku');
+        const resto = parametros.toString();
+        history.replaceState(null, '', location.pathname + (resto ? '?' + resto : '') + location.hash);
+    }
 
     // --- speech -------------------------------------------------------------------------
     const voz = $('voz');
@@ -148,7 +154,7 @@
         ['comprobar', () => Accion(() => N.comprobar())],
     ];
     for (const [clave, hacer] of listaBotones) {
-        const b = Crear('button', { type: 'button', title: T[clave + 'Ayuda'], class: 'boton' }, T[clave]);
+        const b = Crear('button', { type: 'button', title: T[clave + 'Ayuda'], class: 'boton', id: 'boton-' + clave }, T[clave]);
         b.addEventListener('click', hacer);
         botones[clave] = b;
         $('botones').append(b);
@@ -387,10 +393,10 @@
         T.lugares.forEach((nombre, i) => {
             const n = i + 1;
             const elemento = Crear('li');
-            const b = Crear('button', { type: 'button' }, nombre);
+            const b = Crear('button', { type: 'button', id: 'lugar-' + n }, nombre);
             b.addEventListener('click', () => { CerrarDialogo(null); Accion(() => (guardar ? N.guardar(n) : N.cargar(n))); });
             const archivo = 'Novaro' + n + '.sav';
-            const bajar = Crear('button', { type: 'button' }, T.descargar.replace('%1', archivo));
+            const bajar = Crear('button', { type: 'button', id: 'bajar-' + n }, T.descargar.replace('%1', archivo));
             bajar.addEventListener('click', () => {
                 const bytes = N.ranura(n);
                 if (bytes === null) { CerrarDialogo(null); Accion(() => N.cargar(n)); return; }   // says the slot is empty
