@@ -22,11 +22,17 @@ packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 web=(emscripten)
 [ "${1:-}" != --web ] || packages+=("${web[@]}")
 
+# NOVARO_SIN_WEB=1: tests without the browser edition (the Debian 13 suite).
+sin_web=${NOVARO_SIN_WEB:-0}
+if [ "${1:-}" = --pruebas ] && [ "$sin_web" != 1 ]; then
+  # the browser edition's tests drive Debian's own browsers
+  packages+=("${web[@]}" chromium firefox-esr)
+  # Debian's npm only where no node came with one: it would not replace another node's.
+  command -v npm >/dev/null || packages+=(nodejs npm)
+fi
+
 if [ "${1:-}" = --pruebas ]; then
   packages+=(
-    "${web[@]}"
-    # the browser edition's tests drive Debian's own browsers
-    chromium firefox-esr
     # end-to-end: a real X server, the accessibility bus and a screen reader
     xvfb xdotool xclip x11-utils dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
@@ -38,8 +44,6 @@ if [ "${1:-}" = --pruebas ]; then
     # the Debian package: built by Debian's tools, judged by lintian and hardening-check (devscripts)
     build-essential debhelper dpkg-dev lintian devscripts desktop-file-utils appstream
   )
-  # Debian's npm only where no node came with one: it would not replace another node's.
-  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()
@@ -56,7 +60,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"' _ "${missing[@]}"
 fi
 
-# The browser tests' npm packages, at the versions the lock file pins (no browser download).
-if [ "${1:-}" = --pruebas ]; then
+# The browser tests' npm packages, at the versions the lock file pins (no browser
+# download), installed again only when the lock file changed.
+if [ "${1:-}" = --pruebas ] && [ "$sin_web" != 1 ] && ! [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ]; then
   (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi
