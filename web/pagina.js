@@ -228,7 +228,7 @@
     // The Botonera, the context-menu key's popup.
     const botonera = Menu(T.botonera, T.botoneraLista, null, (i) => {
         const hacer = [() => botones.comprobar.click(), () => botones.nuevo.click(), () => botones.verSolucion.click(),
-                       () => (vista.puedeGuardar ? AbrirLugares(true) : Accion(() => N.guardar(1))), () => AbrirLugares(false)];
+                       () => (vista.puedeGuardar ? AbrirLugares(true) : Accion(() => N.guardarNoPermitido())), () => AbrirLugares(false)];
         hacer[i]();
     }, 'botonera');
     botonera.boton.hidden = true;
@@ -465,7 +465,7 @@
         if (ev.key === 'Control' && controlSolo) Accion(() => N.tecla(Teclas.VK_CONTROL, 0, []));
         controlSolo = false;
     });
-    detector.addEventListener('contextmenu', (ev) => { ev.preventDefault(); Accion(() => N.tecla(93, 0, [])); });
+    detector.addEventListener('contextmenu', (ev) => { ev.preventDefault(); Accion(() => N.tecla(Teclas.VK_APPS, 0, [])); });
     // Escape anywhere outside a dialog or menu comes back to the detector, as in the window.
     document.addEventListener('keydown', (ev) => {
         if (ev.key === 'Escape' && !dialogo.open && !menuAbierto && document.activeElement !== detector) VolverAlDetector();

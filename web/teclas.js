@@ -7,7 +7,7 @@ const Teclas = (() => {
     const VK_F1 = 112;
     const nombres = {
         Backspace: 8, Enter: 13, ' ': 32, PageUp: 33, PageDown: 34, End: 35, Home: 36,
-        ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Delete: 46, ContextMenu: 93,
+        ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Delete: 46,
         F8: 119, F9: 120,
     };
     // What a key types, as UTF-16 units; Enter and Backspace type their control characters.
@@ -15,6 +15,8 @@ const Teclas = (() => {
 
     // {codigo, digito, unidades} for a key the game takes, null for one the browser keeps
     // (Tab, shortcuts with Control, Alt or Meta, the function keys the game has no use for).
+    // The context-menu key comes as the browser's contextmenu event, which Shift+F10 also
+    // raises: taking the key too would open the Botonera twice.
     function Traducir(ev) {
         if (ev.ctrlKey || ev.altKey || ev.metaKey) return null;
         const k = ev.key;
@@ -36,5 +38,5 @@ const Teclas = (() => {
         return null;
     }
 
-    return { Traducir, VK_F1, VK_CONTROL: 17 };
+    return { Traducir, VK_CONTROL: 17, VK_APPS: 93 };
 })();

@@ -247,6 +247,7 @@ val Nuevo() { return Objeto(pagina->Nuevo()); }
 val VerSolucion() { return Objeto(pagina->VerSolucion()); }
 val Guardar(int lugar) { return Objeto(pagina->Guardar(lugar)); }
 val Cargar(int lugar) { return Objeto(pagina->Cargar(lugar)); }
+val GuardarNoPermitido() { return Objeto(pagina->Partida().GuardarNoPermitido()); }
 val Botonera(int opciones) { return Objeto(pagina->Botonera(opciones)); }
 void Portapapeles(const std::string& texto) { pagina->Portapapeles() = texto; }
 void PonerNivel(int i) { pagina->PonerNivel(i); }
@@ -269,6 +270,7 @@ EMSCRIPTEN_BINDINGS(novaro)
     emscripten::function("verSolucion", &web::VerSolucion);
     emscripten::function("guardar", &web::Guardar);
     emscripten::function("cargar", &web::Cargar);
+    emscripten::function("guardarNoPermitido", &web::GuardarNoPermitido);
     emscripten::function("abrirArchivo", &web::AbrirArchivo);
     emscripten::function("botonera", &web::Botonera);
     emscripten::function("ranura", &web::Ranura);

@@ -96,7 +96,8 @@ async function Contexto() {
 async function Abrir(contexto, consulta, antes) {
     const pagina = await contexto.newPage();
     pagina.setDefaultTimeout(ESPERA_MS);
-    pagina.on('pageerror', (e) => console.error('  error de la página:', e.message));
+    // A script error is a fault even where the player hears nothing wrong.
+    pagina.on('pageerror', (e) => Cierto(false, `la página no falla: ${e.message}`));
     await pagina.evaluateOnNewDocument(Oyente);
     if (antes) await pagina.evaluateOnNewDocument(antes);
     await pagina.goto(origen + '/' + consulta);
@@ -334,6 +335,14 @@ Escena('axe-core: ninguna infracción en cada estado', ['chromium', 'firefox'], 
     await pagina.waitForSelector('dialog[open] textarea');
     await auditar('ayuda abierta');
     await pagina.keyboard.press('Escape');
+    // The context-menu key (or Shift+F10) raises this event: the Botonera opens and says so.
+    const oidos = (await Oidos(pagina)).length;
+    await pagina.$eval('#detector', (d) => d.dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true })));
+    await pagina.waitForFunction((n) => window.__oidos.length > n, {}, oidos);
+    Cierto(await pagina.evaluate(() => document.activeElement.getAttribute('role') === 'menuitem'), 'la Botonera tiene el foco');
+    await auditar('Botonera abierta');
+    await pagina.keyboard.press('Escape');
+    Igual(await pagina.evaluate(() => document.activeElement.id), 'detector', 'Escape vuelve al detector');
     await pagina.click('#boton-guardar');
     await pagina.waitForSelector('#lugar-1');
     await auditar('diálogo de los lugares');
