@@ -53,6 +53,7 @@ public:
     std::string OidoDeCelda(int indice) const;
 
     Juego& Partida() { return juego_; }
+    const Juego& Partida() const { return juego_; }
     const Tablero& Celdas() const { return tablero_; }
     std::string& Portapapeles() { return portapapeles_; }
 
