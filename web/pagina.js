@@ -121,7 +121,7 @@
     detector.setAttribute('aria-label', T.detector);
     detector.setAttribute('aria-description', T.pulseF1);
     const tablero = $('tablero');
-    tablero.setAttribute('aria-label', T.tablero);
+
 
     // The 81 cells: the words a reader needs live inside each cell; the digit and the
     // notes drawn for the eye are hidden from it.
@@ -255,17 +255,27 @@
     tactil.append(cifras, acciones);
 
     // --- showing the game ----------------------------------------------------------------
+    // Only what changed is touched: every change to a cell is an event a screen reader
+    // may speak, and a key must be heard as its one utterance alone.
+    function Poner(elemento, propiedad, valor) {
+        if (elemento[propiedad] !== valor) elemento[propiedad] = valor;
+    }
+    function Atributo(elemento, nombre, valor) {
+        if (elemento.getAttribute(nombre) !== valor) elemento.setAttribute(nombre, valor);
+    }
     function Mostrar() {
         vista = N.vista();
         vista.celdas.forEach((c, i) => {
             const d = celdas[i];
-            d.valor.textContent = c.texto === '-' ? '' : c.texto;
-            d.notas.textContent = c.notas.join(' ');
-            d.oido.textContent = c.oido;
-            d.celda.classList.toggle('dada', c.dado);
-            d.celda.classList.toggle('provisional', c.provisional);
-            d.celda.setAttribute('aria-selected', String(i === vista.actual));
-            d.celda.setAttribute('aria-readonly', String(c.dado));
+            Poner(d.valor, 'textContent', c.texto === '-' ? '' : c.texto);
+            Poner(d.notas, 'textContent', c.notas.join(' '));
+            Poner(d.oido, 'textContent', c.oido);
+            if (d.celda.classList.contains('dada') !== c.dado) d.celda.classList.toggle('dada', c.dado);
+            if (d.celda.classList.contains('provisional') !== c.provisional) d.celda.classList.toggle('provisional', c.provisional);
+            // aria-current, not aria-selected: a selection that moves is announced by readers.
+            if (i === vista.actual) Atributo(d.celda, 'aria-current', 'true');
+            else if (d.celda.hasAttribute('aria-current')) d.celda.removeAttribute('aria-current');
+            Atributo(d.celda, 'aria-readonly', String(c.dado));
         });
         linea.value = vista.linea;
         linea.hidden = vista.lineaOculta;

@@ -239,7 +239,7 @@ Escena('una recarga trae la partida', ['chromium', 'firefox'], async (c) => {
     await pagina.waitForFunction(() => window.__oidos.length > 0);
     Igual(await Oidos(pagina), ['Partida recuperada'], 'lo dicho al volver');
     Igual(await Celdas(pagina), antes, 'el tablero');
-    Igual(await pagina.$eval('[aria-selected="true"]', (e) => e.id), 'celda-11', 'el cursor');
+    Igual(await pagina.$eval('[aria-current="true"]', (e) => e.id), 'celda-11', 'el cursor');
 });
 
 Escena('un .sav del escritorio se carga y se descarga idéntico', ['chromium', 'firefox'], async (c) => {
