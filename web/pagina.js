@@ -349,7 +349,10 @@
         return new Promise((resolver) => { alCerrar = resolver; });
     }
     function CerrarDialogo(valor) {
+        // Closing gives the focus back to where it was, the detector maybe: no arrival either.
+        devolviendo = true;
         if (dialogo.open) dialogo.close();
+        devolviendo = false;
         const r = alCerrar;
         alCerrar = null;
         VolverAlDetector();

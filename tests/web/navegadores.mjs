@@ -267,6 +267,27 @@ Escena('un .sav del escritorio se carga y se descarga idéntico', ['chromium', '
     Igual(Buffer.from(bajado).toString('hex'), sav.toString('hex'), 'los bytes del lugar 2');
 });
 
+Escena('sin permiso para el portapapeles, I toma el sudoku de una caja que se nombra', ['chromium'], async () => {
+    const esperado = Terminal(['--sudoku', Facil, '--idioma', 'es'], 'xi').lineas;
+    // A context of its own, with no clipboard permission granted.
+    const c = await navegadorAbierto.createBrowserContext();
+    try {
+        const pagina = await Abrir(c, `?sudoku=${Facil}&idioma=es`);
+        await pagina.focus('#detector');
+        await pagina.keyboard.press('x');
+        await ContestarCaja(pagina);
+        await pagina.keyboard.press('i');
+        const caja = await pagina.waitForSelector('dialog[open] #caja-texto');
+        const nombre = await caja.evaluate((e) => e.labels[0].textContent);
+        Cierto(nombre.length > 0 && nombre === (await caja.evaluate((e) => e.getAttribute('aria-label'))), 'la caja dice para qué es');
+        await pagina.keyboard.press('Enter');
+        await Calma(pagina);
+        Igual(await Oidos(pagina), esperado, 'lo dicho');
+    } finally {
+        await c.close();
+    }
+});
+
 Escena('un ?sudoku= malo se rechaza y se reparte otro', ['chromium', 'firefox'], async (c) => {
     const malo = '12345';
     const rechazo = Terminal(['--sudoku', malo, '--idioma', 'es'], '').error;
