@@ -34,7 +34,9 @@ const ESPERA_MS = 15000;
 // --- the site, served as any static host would -------------------------------------------
 const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
                 '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.wav': 'audio/wav' };
+let sinRed = false;   // the host unreachable, as for a phone offline
 const servidor = http.createServer((pedido, respuesta) => {
+    if (sinRed) { pedido.socket.destroy(); return; }
     let ruta = decodeURIComponent(new URL(pedido.url, 'http://localhost').pathname);
     if (ruta.endsWith('/')) ruta += 'index.html';
     const archivo = path.join(sitio, path.normalize(ruta));
@@ -240,6 +242,25 @@ Escena('una recarga trae la partida', ['chromium', 'firefox'], async (c) => {
     Igual(await Oidos(pagina), ['Partida recuperada'], 'lo dicho al volver');
     Igual(await Celdas(pagina), antes, 'el tablero');
     Igual(await pagina.$eval('[aria-current="true"]', (e) => e.id), 'celda-11', 'el cursor');
+});
+
+Escena('sin red, la página guardada por el service worker juega', ['chromium'], async (c) => {
+    const pagina = await Abrir(c, '?idioma=es');
+    const instalado = await pagina.evaluate(() => Promise.race([navigator.serviceWorker.ready.then(() => true),
+                                                               new Promise((r) => setTimeout(() => r(false), 5000))]));
+    Cierto(instalado, 'el service worker se instala');
+    if (!instalado) return;
+    await pagina.reload();   // the worker now controls the page and has stored its files
+    await pagina.waitForSelector('body.listo');
+    sinRed = true;
+    try {
+        await pagina.reload();
+        await pagina.waitForSelector('body.listo');
+        await Jugar(pagina, [Letra('d')]);
+        Cierto((await Oidos(pagina)).includes('Fila 1, columna 1, panel superior izquierdo'), 'el juego responde sin red');
+    } finally {
+        sinRed = false;
+    }
 });
 
 Escena('un .sav del escritorio se carga y se descarga idéntico', ['chromium', 'firefox'], async (c) => {
