@@ -76,7 +76,7 @@
 
     // --- sound --------------------------------------------------------------------------
     let audio = null, cambioPanel = null, sonando = null;
-    function Audio() {
+    function ContextoSonido() {
         if (audio) return audio;
         const Contexto = window.AudioContext || window.webkitAudioContext;
         if (!Contexto) return null;
@@ -86,7 +86,7 @@
         return audio;
     }
     function Pitar() {
-        const a = Audio();
+        const a = ContextoSonido();
         if (!a) return;
         const o = a.createOscillator(), g = a.createGain();
         o.frequency.value = PITIDO.hz;
@@ -97,7 +97,7 @@
     }
     function SonarPanel(suena) {
         if (sonando) { try { sonando.stop(); } catch (e) { /* already over */ } sonando = null; }
-        const a = Audio();
+        const a = ContextoSonido();
         if (!suena || !a || !cambioPanel) return;
         sonando = a.createBufferSource();
         sonando.buffer = cambioPanel;
@@ -458,9 +458,14 @@
 
     // Control alone marks a cell provisional: on its release, when no other key came between.
     let controlSolo = false;
+    // Browsers let a page sound only after the player touched or typed something.
+    function DespertarSonido() {
+        const a = ContextoSonido();
+        if (a && a.state === 'suspended') a.resume();
+    }
+    document.addEventListener('pointerdown', DespertarSonido, true);
     detector.addEventListener('keydown', (ev) => {
-        Audio();
-        if (audio && audio.state === 'suspended') audio.resume();
+        DespertarSonido();
         if (ev.key === 'Control') { controlSolo = !ev.repeat; return; }
         controlSolo = false;
         if (ev.key === 'F1') { ev.preventDefault(); MostrarTexto(T.tituloAyuda, T.instrucciones, N.ayuda()); return; }

@@ -232,6 +232,31 @@ Escena('un juego ganado con toques en un teléfono', ['chromium'], async (c) => 
     Cierto(oido.includes('5') && oido.includes('7'), `la celda de la fila 1, columna 5 se lee entera: «${oido}»`);
 });
 
+Escena('el pitido, el sonido del panel y F9, por Web Audio', ['chromium', 'firefox'], async (c) => {
+    const pagina = await Abrir(c, `?sudoku=${Facil}&idioma=es`, () => {
+        window.__sonidos = { pitidos: 0, paneles: 0 };
+        const Contexto = window.AudioContext;
+        const oscilador = Contexto.prototype.createOscillator, fuente = Contexto.prototype.createBufferSource;
+        Contexto.prototype.createOscillator = function () {
+            const o = oscilador.call(this);
+            const empezar = o.start.bind(o);
+            o.start = (...a) => { window.__sonidos.pitidos++; return empezar(...a); };
+            return o;
+        };
+        Contexto.prototype.createBufferSource = function () {
+            const f = fuente.call(this);
+            const empezar = f.start.bind(f);
+            f.start = (...a) => { window.__sonidos.paneles++; return empezar(...a); };
+            return f;
+        };
+    });
+    await Jugar(pagina, [Paso.izq]);   // the edge: the beep (and the sound file starts loading)
+    await Esperar(500);
+    await Jugar(pagina, [Paso.der, Paso.der, Paso.der]);   // into the next panel: its cue
+    await Jugar(pagina, [Paso.f9, Paso.der, Paso.der, Paso.der]);   // sound off: none
+    Igual(await pagina.evaluate(() => window.__sonidos), { pitidos: 1, paneles: 1 }, 'los sonidos');
+});
+
 Escena('una recarga trae la partida', ['chromium', 'firefox'], async (c) => {
     const pagina = await Abrir(c, `?sudoku=${Facil}&idioma=es`);
     await Jugar(pagina, [Letra('k'), Paso.der, Paso.der, Letra('4'), Paso.abj]);
