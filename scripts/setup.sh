@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages NOVARO needs (Debian 12 or 13) and configures the build.
-# Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --pruebas`
-# adds everything only the tests need.
+# Safe to run again. `setup.sh` installs what building and playing needs; `setup.sh --web`
+# adds the browser edition's compiler; `setup.sh --pruebas` adds everything only the tests need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,19 @@ build=(cmake g++ make pkg-config python3 qt6-base-dev qt6-multimedia-dev qt6-too
 packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 # Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
 [ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
+
+# The browser edition: Debian's emscripten, nothing downloaded at build time.
+web=(emscripten)
+[ "${1:-}" != --web ] || packages+=("${web[@]}")
+
+# NOVARO_SIN_WEB=1: tests without the browser edition (the Debian 13 suite).
+sin_web=${NOVARO_SIN_WEB:-0}
+if [ "${1:-}" = --pruebas ] && [ "$sin_web" != 1 ]; then
+  # the browser edition's tests drive Debian's own browsers
+  packages+=("${web[@]}" chromium firefox-esr)
+  # Debian's npm only where no node came with one: it would not replace another node's.
+  command -v npm >/dev/null || packages+=(nodejs npm)
+fi
 
 if [ "${1:-}" = --pruebas ]; then
   packages+=(
@@ -45,4 +58,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   # One apt at a time: CI installs into the Debian 13 root and here at once.
   $sudo flock /var/lib/apt/novaro-apt.lock sh -c 'apt-get update &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"' _ "${missing[@]}"
+fi
+
+# The browser tests' npm packages, at the versions the lock file pins (no browser
+# download), installed again only when the lock file changed.
+if [ "${1:-}" = --pruebas ] && [ "$sin_web" != 1 ] && ! [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ]; then
+  (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh --pruebas
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON >/dev/null
+# NOVARO_SIN_WEB=1 leaves out the browser edition's build and browsers.
+web=ON
+[ "${NOVARO_SIN_WEB:-0}" != 1 ] || web=OFF
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON -DNOVARO_WEB=$web >/dev/null
 cmake --build build-tests -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}

@@ -1244,6 +1244,17 @@
     </message>
 </context>
 <context>
+    <name>Juego</name>
+    <message>
+        <source>Partida cargada del archivo %1</source>
+        <translation>Game loaded from the file %1</translation>
+    </message>
+    <message>
+        <source>Las notas de la partida del archivo %1 estaban dañadas. La partida se ha cargado sin notas.</source>
+        <translation>The notes of the game in the file %1 were damaged. The game has been loaded without notes.</translation>
+    </message>
+</context>
+<context>
     <name>Ranuras</name>
     <message>
         <source>La partida es demasiado grande para guardarla en </source>
@@ -1366,6 +1377,113 @@
     <message>
         <source>vacía</source>
         <translation>empty</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Tablero</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Ayuda (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <source>Licencia</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Controles táctiles</source>
+        <translation>Touch controls</translation>
+    </message>
+    <message>
+        <source>Cifras</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>Leer fila</source>
+        <translation>Read row</translation>
+    </message>
+    <message>
+        <source>Leer columna</source>
+        <translation>Read column</translation>
+    </message>
+    <message>
+        <source>Leer panel</source>
+        <translation>Read panel</translation>
+    </message>
+    <message>
+        <source>Qué cabe</source>
+        <translation>What fits</translation>
+    </message>
+    <message>
+        <source>Dónde estoy</source>
+        <translation>Where am I</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Dificultad del sudoku</source>
+        <translation>How hard the sudoku is</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Notas</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Abrir un archivo de partida (.sav)</source>
+        <translation>Open a game file (.sav)</translation>
+    </message>
+    <message>
+        <source>Descargar %1</source>
+        <translation>Download %1</translation>
+    </message>
+    <message>
+        <source>El navegador no deja leer el portapapeles: pegue aquí el sudoku y pulse Intro</source>
+        <translation>The browser does not let the page read the clipboard: paste the sudoku here and press Enter</translation>
+    </message>
+    <message>
+        <source>El navegador no deja escribir en el portapapeles: copie de aquí el tablero con Control+C y pulse Escape</source>
+        <translation>The browser does not let the page write to the clipboard: copy the board from here with Control+C and press Escape</translation>
+    </message>
+    <message>
+        <source>El almacenamiento del navegador está lleno.</source>
+        <translation>The browser&apos;s storage is full.</translation>
+    </message>
+    <message>
+        <source>El navegador no deja guardar datos a esta página.</source>
+        <translation>The browser does not let this page store data.</translation>
+    </message>
+    <message>
+        <source>El navegador no deja guardar datos a esta página: la partida, los ajustes y los lugares no se conservarán al cerrarla.</source>
+        <translation>The browser does not let this page store data: the game, the settings and the slots will not be kept when it is closed.</translation>
+    </message>
+    <message>
+        <source>La partida sigue, pero no se conservará al cerrar la página.</source>
+        <translation>The game goes on, but it will not be kept when the page is closed.</translation>
+    </message>
+    <message>
+        <source>dado</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>provisional</source>
+        <translation>provisional</translation>
     </message>
 </context>
 <context>

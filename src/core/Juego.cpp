@@ -47,6 +47,23 @@ Resultado Juego::Pulsar(int codigo, int digitoTeclado, std::u16string_view carac
     return Publicar();
 }
 
+Resultado Juego::Tocar(int16_t indice)
+{
+    EmpezarTecla(0);
+    if (indice >= 0 && indice < 81) IrA(indice);
+    return Publicar();
+}
+
+Resultado Juego::TocarCifra(int16_t digito)
+{
+    EmpezarTecla(0);
+    if (digito < 1 || digito > 9) return Publicar();
+    if (e_.ModoEscritura) Caracter('0' + digito);
+    else if (e_.ModoNotas) TeclaNota(digito);
+    else EscribirDigito(digito);
+    return Publicar();
+}
+
 Resultado Juego::Anunciar(const std::string& texto)
 {
     Decir(texto);
@@ -75,16 +92,21 @@ void Juego::CasillaEnfocada(int16_t indice)
     if (UnidadesUtf16(t) > 2) linea_ = t;
 }
 
-void Juego::TeclaAbajo(int codigo, int digitoTeclado)
+void Juego::EmpezarTecla(int codigo)
 {
     if (codigo != VK_H || e_.ModoEscritura) partesDichas_ = 0;   // a hint's chain goes on only with H after H
     pensando_ = 0;   // any key drops what H or G was thinking
-    // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
-    if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
-        codigo = VK_NUMPAD0 + digitoTeclado;
     dicho_.clear();
     tecleado_ = false;
     if (!e_.ModoEscritura) linea_.clear();
+}
+
+void Juego::TeclaAbajo(int codigo, int digitoTeclado)
+{
+    // In notes mode and direct entry the keypad gives its digits, also where NumLock off makes them movements.
+    if (digitoTeclado != 0 && (e_.ModoNotas || e_.EscrituraDirecta) && !e_.ModoEscritura)
+        codigo = VK_NUMPAD0 + digitoTeclado;
+    EmpezarTecla(codigo);
 
     const int16_t f = e_.FilaActual, c = e_.ColumnaActual;
     auto s = [](int v) { return static_cast<int16_t>(v); };

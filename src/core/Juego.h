@@ -77,6 +77,10 @@ public:
     Resultado Pensado(const Pensamiento& pensamiento);
     // The short word a player hears while H or G goes on thinking.
     Resultado Pensando();
+    // Touch: a cell tapped, reached as an arrow would reach it (heard, the panel cue).
+    Resultado Tocar(int16_t indice);
+    // The touch pad's digit: a note in notes mode, typed in write mode, else written at once as K writes it.
+    Resultado TocarCifra(int16_t digito);
 
     // The key detector has the focus again: heard, except the first time.
     Resultado Enfocado();
@@ -118,6 +122,8 @@ public:
     // A damaged slot: its sound switch, when readable, is kept; the front end deals a new game.
     Resultado DanadaEn(const LecturaPartida& lectura);
     Resultado CargadaDe(int lugar, const LecturaPartida& lectura);
+    // A slot file the player opened by its name rather than from a slot.
+    Resultado CargadaDeArchivo(const std::string& nombre, const LecturaPartida& lectura);
 
     // The settings the game owns: the level, the kind of puzzle, the line and the switches.
     // The rest of a front end's settings (the font size) passes through untouched.
@@ -136,6 +142,8 @@ private:
     };
     static const Anadida TeclasAnadidas[];
     void TeclaAnadida(int codigo);
+    void EmpezarTecla(int codigo);
+    Resultado Cargada(const LecturaPartida& lectura, std::string dicho, std::string notasDanadas);
 
     void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
     void MoverCursor(int16_t fila, int16_t columna, bool conSonido);

@@ -49,14 +49,25 @@ Resultado Juego::DanadaEn(const LecturaPartida& lectura)
 
 Resultado Juego::CargadaDe(int lugar, const LecturaPartida& lectura)
 {
+    const std::string n = std::to_string(lugar);
+    return Cargada(lectura, Sustituir(Traducir("Form1", "Partida cargada del lugar %1"), {n}),
+                   Sustituir(Traducir("Form1", "Las notas de la partida del lugar %1 estaban dañadas. La partida se ha cargado sin notas."), {n}));
+}
+
+Resultado Juego::CargadaDeArchivo(const std::string& nombre, const LecturaPartida& lectura)
+{
+    return Cargada(lectura, Sustituir(Traducir("Juego", "Partida cargada del archivo %1"), {nombre}),
+                   Sustituir(Traducir("Juego", "Las notas de la partida del archivo %1 estaban dañadas. La partida se ha cargado sin notas."), {nombre}));
+}
+
+Resultado Juego::Cargada(const LecturaPartida& lectura, std::string dicho, std::string notasDanadas)
+{
     AplicarRegistro(lectura.registro, e_, casillas_);
     Abrir();
     Resultado r;
     // The board came back whole; only the notes were lost, and the player hears it once.
-    if (lectura.notasDanadas)
-        r.mensaje = Sustituir(Traducir("Form1", "Las notas de la partida del lugar %1 estaban dañadas. La partida se ha cargado sin notas."),
-                              {std::to_string(lugar)});
-    r.dicho = Sustituir(Traducir("Form1", "Partida cargada del lugar %1"), {std::to_string(lugar)});
+    if (lectura.notasDanadas) r.mensaje = std::move(notasDanadas);
+    r.dicho = std::move(dicho);
     return r;
 }
 

@@ -2,8 +2,9 @@
 #include "Comprobador.h"
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -100,14 +101,16 @@ std::optional<int16_t> ValorCasilla(std::string_view texto)
         if (q > inicio) numero += exponente;
     }
     if (numero.front() == '.') numero.insert(numero.begin(), '0');
+    // The classic locale reads a decimal point whatever the player's locale; a stream,
+    // because not every C++ library (emscripten's) reads a double with from_chars.
+    std::istringstream lector(numero);
+    lector.imbue(std::locale::classic());
     double v = 0;
-    const auto [fin, error] = std::from_chars(numero.data(), numero.data() + numero.size(), v);
-    (void)fin;
-    if (error == std::errc::result_out_of_range) {
+    lector >> v;
+    // The text is always a well-formed number: a failure means out of range.
+    if (lector.fail()) {
         if (OrdenDeMagnitud(numero) > 0) return std::nullopt;
         v = 0;   // too small to tell from zero
-    } else if (error != std::errc()) {
-        return 0;
     }
     return EnRango(negativo ? -v : v);
 }

@@ -115,7 +115,8 @@ ModoCrudo::ModoCrudo(int descriptor) : descriptor_(descriptor)
     t.c_iflag &= static_cast<tcflag_t>(~(IXON | ICRNL | INLCR | ISTRIP));
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
-    tcsetattr(descriptor, TCSAFLUSH, &t);
+    // TCSANOW, not TCSAFLUSH: keys typed while the game was starting are kept, not lost.
+    tcsetattr(descriptor, TCSANOW, &t);
 }
 
 ModoCrudo::~ModoCrudo()

@@ -62,11 +62,20 @@ struct Mesa {
     }
 
     // Keys by name, blank-separated: Der Izq Arr Abj Inicio Fin RePag AvPag Intro
-    // Espacio Supr Retro Ctrl Apps F8 F9, or one character typed on its key.
+    // Espacio Supr Retro Ctrl Apps F8 F9, or one character typed on its key; and the
+    // touch screen's Toque<cell> (a cell tapped) and Cifra<digit> (the pad's digit).
     void Teclas(const std::string& nombres)
     {
         std::istringstream s(nombres);
         for (std::string n; s >> n;) {
+            if (n.rfind("Toque", 0) == 0) {
+                Anotar(juego.Tocar(static_cast<int16_t>(std::stoi(n.substr(5)))));
+                continue;
+            }
+            if (n.rfind("Cifra", 0) == 0) {
+                Anotar(juego.TocarCifra(static_cast<int16_t>(std::stoi(n.substr(5)))));
+                continue;
+            }
             static const std::pair<const char*, int> nombradas[] = {
                 {"Der", VK_RIGHT}, {"Izq", VK_LEFT}, {"Arr", VK_UP}, {"Abj", VK_DOWN}, {"Inicio", VK_HOME},
                 {"Fin", VK_END}, {"RePag", VK_PRIOR}, {"AvPag", VK_NEXT}, {"Supr", VK_DELETE}, {"Ctrl", VK_CONTROL},

@@ -74,6 +74,46 @@ PRUEBA(CadaTeclaSeOyeComoEnLaVentana)
     }
 }
 
+// A phone's taps do what the keys do: the same words, sounds and cells.
+PRUEBA(LosToquesSonSusTeclas)
+{
+    PonerIdioma(Idioma::Espanol);
+    struct Par {
+        const char* nombre;
+        std::string tablero;
+        int fila, columna;
+        const char* toques;
+        const char* teclas;
+    };
+    const Par pares[] = {
+        {"A tap on the next cell, in the next panel", vacio, 0, 2, "Toque3", "Der"},
+        {"A tap on the next cell, same panel", pocos, 1, 0, "Toque10", "Der"},
+        {"A tap on the cell under the cursor", pocos, 0, 0, "Toque0", "a"},
+        {"A tap outside the board does nothing", pocos, 0, 0, "Toque81", "?"},
+        {"The pad writes as K does", vacio, 4, 4, "k Cifra7", "k 7"},
+        {"The pad on a given", pocos, 0, 0, "k Cifra4", "k 4"},
+        {"The pad notes in notes mode", vacio, 0, 0, "l Cifra3 Cifra5 Cifra3", "l 3 5 3"},
+        {"The pad types in write mode", vacio, 4, 4, "Intro Cifra7 Intro", "Intro 7 Intro"},
+        {"A digit outside the pad does nothing", vacio, 4, 4, "Cifra0", "?"},
+    };
+    for (const Par& p : pares) {
+        FILA(p.nombre);
+        Mesa toque, tecla;
+        for (Mesa* m : {&toque, &tecla}) {
+            m->Poner(p.tablero);
+            m->Cursor(p.fila, p.columna);
+        }
+        toque.Teclas(p.toques);
+        tecla.Teclas(p.teclas);
+        IGUAL(toque.dichos, tecla.dichos);
+        IGUAL(toque.pitidos, tecla.pitidos);
+        IGUAL(toque.paneles, tecla.paneles);
+        for (int i = 0; i < 81; ++i) IGUAL(toque.Celda(i), tecla.Celda(i));
+        IGUAL(toque.juego.Estado().CasillaActual, tecla.juego.Estado().CasillaActual);
+        IGUAL(toque.juego.Estado().Notas, tecla.juego.Estado().Notas);
+    }
+}
+
 PRUEBA(LaLineaDeMensajesEsDelJuego)
 {
     PonerIdioma(Idioma::Espanol);

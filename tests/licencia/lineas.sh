@@ -11,7 +11,7 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git ls-files -co --exclude-standard
 else   # a copy without git: everything outside the build folders
   find . -path './build*' -prune -o -type f -print | sed 's|^\./||'
-fi | grep -E '\.(cpp|h|py|sh|cmake|in|qrc)$|(^|/)CMakeLists\.txt$|^\.ci/run$|^debian/(rules|control)$|^packaging/.*\.(nsi|rc)$' |
+fi | grep -E '\.(cpp|h|py|sh|cmake|in|qrc|js|mjs|css|html)$|(^|/)CMakeLists\.txt$|^\.ci/run$|^debian/(rules|control)$|^packaging/.*\.(nsi|rc)$' |
   grep -v -E '^fuzz/corpus' | sort > /tmp/novaro-licencia.$$
 faltan=0
 while IFS= read -r f; do
