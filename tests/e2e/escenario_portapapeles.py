@@ -5,7 +5,8 @@ sudoku another program put on the clipboard is taken with I, heard as one uttera
 with its number of givens and its difficulty (and refused, with the reason, when it
 will not do); G then says the difficulty again; X leaves the board on the clipboard as one line of 81.
 A puzzle whose next step needs an XY-chain: H says what it proves and its first links,
-H again the next ones, until the last. B chooses a difficulty by name, and a new game of it is heard as one utterance with its givens.
+H again the next ones, until the last. One of the hardest puzzles known: H says, after the short
+word that it is thinking, the nested forcing chain that proves its first step, H again goes on. B chooses a difficulty by name, and a new game of it is heard as one utterance with its givens.
 usage: escenario_portapapeles.py PATH/TO/novaro"""
 import re
 
@@ -21,6 +22,10 @@ CADENA_XY = "962157384485392617731648259...5...68...816..26.84....5874931526..37
 PISTA_XY = re.compile(r"^(Fila 4, columna 5|En .*columna 5).*el 7.*porque .*una cadena XY.*; H para seguir\.?$")
 SIGUE = re.compile(r"^entonces .*; H para seguir\.?$")
 FIN = re.compile(r"^entonces (?!.*H para seguir).*$")
+EASTER_MONSTER = "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1"
+PISTA_ANIDADA = re.compile(r"^En la fila 2, el 7 solo puede ir en la columna 6, porque una cadena forzada anidada: "
+                           r"la fila 2, columna 3 no puede ser el 7, pues .*; H para seguir\.?$")
+SIGUE_ANIDADA = re.compile(r"^si el \d va en .*, una cadena forzada deja sin .*; H para seguir\.?$")
 NUEVO_EXPERTO = re.compile(r"^Sudoku Experto, (\d+) números dados\.?$")
 G_EXPERTO = re.compile(r"^Sudoku Experto\. Dificultad: necesita un (ala X|pez espada|ala XY|ala XYZ)\.?$")
 IMPORTADO = re.compile(r"^Sudoku importado, 17 números dados\. " + re.escape(FACIL_DICHO))
@@ -67,6 +72,19 @@ def cuerpo(s):
     s.wait_quiet(quiet=0.8)
     for patron in (PISTA_XY, SIGUE, FIN):
         una_vez(s, "h", patron)
+
+    s.set_clipboard(EASTER_MONSTER)
+    s.wait_quiet(quiet=0.5)
+    decir(s, "i", "Sudoku importado, 21 números dados. Dificultad: necesita una cadena forzada anidada", contains=True)
+    s.wait_quiet(quiet=0.8)
+    m = s.mark()
+    s.press("h")
+    oido = s.wait_for(PISTA_ANIDADA, since=m, timeout=20)
+    s.wait_quiet(quiet=0.8)
+    tras = s.spoken(m)
+    # Past its first moment the hint says it is thinking; then the hint, once.
+    assert [t for t in tras if not t.startswith("Pensando")] == [oido], tras
+    una_vez(s, "h", SIGUE_ANIDADA)
 
     decir(s, "b", "Dificultad: Sencillo")
     decir(s, "b b b", "Dificultad: Experto")
