@@ -260,6 +260,30 @@ void BM_Dificiles(benchmark::State& state)
 }
 BENCHMARK(BM_Dificiles)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Where no step is sure and every rung is tried in vain: the hint and the grade
+// on an empty board, on one with a single given, and on Easter Monster less a
+// given (several solutions), in processor time.
+void BM_SinPasoSeguro(benchmark::State& state)
+{
+    static const char* const tableros[] = {
+        "---------------------------------------------------------------------------------",
+        "-6-------------------------------------------------------------------------------",
+        "1-------2-9-4---5---6---7---5-9-3-------7-------85--4-7-----6---3---9-8---2------",
+    };
+    const char* const tablero = tableros[state.range(0)];
+    Digitos t{};
+    for (int i = 0; i < 81; ++i) t[i] = static_cast<int8_t>(tablero[i] == '-' ? 0 : tablero[i] - '0');
+    for (auto _ : state) {
+        double antes = ProcesadorMs();
+        benchmark::DoNotOptimize(SiguientePaso(t, 0, false));
+        state.counters["pista_ms"] = ProcesadorMs() - antes;
+        antes = ProcesadorMs();
+        benchmark::DoNotOptimize(Calificar(t));
+        state.counters["calificar_ms"] = ProcesadorMs() - antes;
+    }
+}
+BENCHMARK(BM_SinPasoSeguro)->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // How hard one-solution deals are: of 200 deals, how many need only singles, a digit
 // held to a line or a panel, pairs and triples, fish (X-Wing, Swordfish), wings
 // (XY, XYZ), the simple chains (skyscraper to colouring), uniqueness, the longer

@@ -110,15 +110,14 @@ Calificacion Calificar(const Digitos& dados, const std::atomic<bool>* parar)
     if (!CumpleLasReglas(dados)) return Calificacion::SinSolucion;
     const int soluciones = ContarSoluciones(dados, 2);
     if (soluciones == 0) return Calificacion::SinSolucion;
+    // Reasoning rules out only what no solution has, so it never fills a board of
+    // two: no need to try every rung in vain.
+    if (soluciones == 2) return Calificacion::VariasSoluciones;
     const Resolucion r = Resolver(dados, soluciones == 1, TiposDeEliminacion, parar);
     if (r.imposible) return Calificacion::SinSolucion;
     if (r.terminado)
         return r.peor < 0 ? Calificacion::Sencillos : CalificacionDe(static_cast<TipoEliminacion>(r.peor));
-    switch (soluciones) {
-    case 0: return Calificacion::SinSolucion;
-    case 2: return Calificacion::VariasSoluciones;
-    default: return Calificacion::Probando;   // one, or too long a search to tell: a guess either way
-    }
+    return Calificacion::Probando;   // one, or too long a search to tell: a guess either way
 }
 
 Calificacion CalificarUnica(const Digitos& dados, Calificacion techo)
