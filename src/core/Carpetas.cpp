@@ -4,10 +4,11 @@
 
 namespace {
 
-// A variable that is set wins as it stands; only the home folder is tidied first.
+// A variable that is set wins as it stands, if it is absolute: the XDG rules say a relative
+// one is to be ignored, as newer Qt does. Only the home folder is tidied first.
 std::string Base(std::string_view xdg, std::string_view home, std::string_view bajoHome)
 {
-    if (!xdg.empty()) return std::string(xdg);
+    if (!xdg.empty() && xdg.front() == '/') return std::string(xdg);
     return LimpiarCarpeta(home) + std::string(bajoHome);
 }
 

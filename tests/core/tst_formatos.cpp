@@ -196,7 +196,7 @@ PRUEBA(PlayerFoldersOnLinux)
         {"", "", "/home/ana", "/home/ana/.local/share/novaro", "/home/ana/.config/novaro/novaro.ini"},
         {"/d", "/c", "/home/ana", "/d/novaro", "/c/novaro/novaro.ini"},
         {"/d/", "/c/", "/home/ana/", "/d//novaro", "/c//novaro/novaro.ini"},
-        {"rel/d", "", "/home/ana", "rel/d/novaro", "/home/ana/.config/novaro/novaro.ini"},
+        {"rel/d", "rel/c", "/home/ana", "/home/ana/.local/share/novaro", "/home/ana/.config/novaro/novaro.ini"},
         {"", "", "/home//ana/./x/..", "/home/ana/.local/share/novaro", "/home/ana/.config/novaro/novaro.ini"},
         {"", "", "/home/josé", "/home/josé/.local/share/novaro", "/home/josé/.config/novaro/novaro.ini"},
         {"", "", "/", "//.local/share/novaro", "//.config/novaro/novaro.ini"},

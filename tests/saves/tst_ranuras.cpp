@@ -115,6 +115,8 @@ void TstRanuras::carpetasDelJugadorComoQt()
         if (antes[i]) qputenv(nombres[i], *antes[i]);
         else qunsetenv(nombres[i]);
     }
+    if (!datos.isEmpty() && !datos.startsWith('/') && !partidas.startsWith(QLatin1Char('/')))
+        QSKIP("this Qt takes a relative XDG folder as it stands; the XDG rules and newer Qt ignore it");
     QCOMPARE(DeUtf8(CarpetaPartidasXdg(VerBytes(datos), VerBytes(home))), partidas);
     QCOMPARE(DeUtf8(RutaAjustesXdg(VerBytes(config), VerBytes(home))), ajustes);
 #endif
