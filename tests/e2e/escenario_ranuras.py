@@ -51,7 +51,7 @@ def cuerpo(s):
     ventana = caja(s, m, conocidas, "No hay ninguna partida guardada en el lugar 2")
     m = s.mark()
     cerrar(s, ventana)
-    s.wait_for("Cargar partida push button", since=m, contains=True)
+    s.wait_for("Cargar partida push button", since=m, contains=True, timeout=20)
     volver_al_detector(s)
 
     # A digit of our own in the first empty cell of row 1, then save.
