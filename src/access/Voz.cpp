@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QWindow>
 #include <utility>
 
 namespace {
 
 // Longer than the gap between fast typed keys, well inside Orca's flash time.
 constexpr std::chrono::milliseconds EsperaFijar{500};
+constexpr std::chrono::milliseconds EsperaVentana{20};
 
 // Orca 43 puts on the braille line only the labels found inside a notification,
 // and drops a label whose text the notification's own name already holds. So the
@@ -134,6 +136,14 @@ void Voz::InstalarFabrica()
 
 Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana), lector_(LectorPropio())
 {
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        // No window at all (another program's turn) leaves the wait as it was.
+        if (w) trasMenu_ = w->type() == Qt::Popup;
+        DecirPendientes();
+    });
+    // A menu that closes without the focus moving tells nobody: it is looked for.
+    esperar_.setInterval(EsperaVentana);
+    connect(&esperar_, &QTimer::timeout, this, &Voz::DecirPendientes);
     if constexpr (ConAnuncios)
         return;
     // Also here, in case nobody called it: the labels must not get a plain
@@ -158,6 +168,35 @@ void Voz::Hablar(const QString& texto)
 {
     if (texto.isEmpty())
         return;
+    if (!pendientes_.isEmpty() || EsperaLaVentana()) {
+        pendientes_ << texto;
+        esperar_.start();
+        return;
+    }
+    Decir(texto);
+}
+
+bool Voz::EsperaLaVentana() const
+{
+    // Where a menu never takes the focus (Windows), its closing still gives the focus
+    // back to the window, and a reader presenting it would cut short a text said before.
+    if (QApplication::activePopupWidget())
+        return true;
+    if (const QWindow* w = QGuiApplication::focusWindow())
+        return w->type() == Qt::Popup;
+    return trasMenu_;
+}
+
+void Voz::DecirPendientes()
+{
+    while (!pendientes_.isEmpty() && !EsperaLaVentana())
+        Decir(pendientes_.takeFirst());
+    if (pendientes_.isEmpty())
+        esperar_.stop();
+}
+
+void Voz::Decir(const QString& texto)
+{
     // Taken by the screen reader's own interface, the text raises nothing else: it
     // would be heard twice.
     if (!lector_ || !lector_->Decir(texto)) {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
@@ -80,6 +81,14 @@ signals:
     void Hablado(const QString& texto);
 
 private:
+    // A text said while a menu has the focus, or before the window has it back from
+    // one, waits for the window. The screen reader hears the window come back first:
+    // Orca 43, more than fifty events behind (a board rewritten at once), prunes every
+    // notification queued before that, and a reader presenting the focus cuts short
+    // what it was saying.
+    bool EsperaLaVentana() const;
+    void DecirPendientes();
+    void Decir(const QString& texto);
     void Anunciar(const QString& texto);
     void Mostrar(const QString& texto);
     void Fijar();
@@ -90,4 +99,7 @@ private:
     int siguiente = 0;
     // Once the texts stop coming, the last one is fixed on the braille line.
     QTimer fijar_;
+    QStringList pendientes_;
+    QTimer esperar_;
+    bool trasMenu_ = false;   // a menu had the focus, and no window of the game has it since
 };

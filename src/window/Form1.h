@@ -149,9 +149,6 @@ private:
     bool NuevoPorDificultad(bool decir);
     void EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad, bool decir);
     void EsperarSudoku();
-    // A deal's words, once no menu is still closing: a screen reader listens to the
-    // popup while it is the active window, and would drop them.
-    void DecirFueraDelMenu(const Resultado& r);
     // Another game came first (a load, a puzzle taken): the one being made is not dealt.
     void OlvidarEnCamino();
 

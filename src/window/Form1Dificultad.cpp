@@ -7,7 +7,6 @@
 #include "Partida.h"
 #include "Voz.h"
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -111,14 +110,6 @@ void Form1::EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad, bool d
     if (!decir) return;
     // After the handler hands the focus back to the key detector: a screen reader
     // that announces the new focus cuts short whatever it was saying.
-    QMetaObject::invokeMethod(this, [this, r] { DecirFueraDelMenu(r); }, Qt::QueuedConnection);
-}
-
-void Form1::DecirFueraDelMenu(const Resultado& r)
-{
-    if (QApplication::activePopupWidget()) {
-        QTimer::singleShot(VigilarMs, this, [this, r] { DecirFueraDelMenu(r); });
-        return;
-    }
-    Atender(r);
+    // A menu that chose it may still have the focus: the voice waits for the window.
+    QMetaObject::invokeMethod(this, [this, r] { Atender(r); }, Qt::QueuedConnection);
 }

@@ -2,6 +2,7 @@
 #include "VentanaPrueba.h"
 #include "Dialog.h"
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 
@@ -41,6 +42,8 @@ private slots:
     void ayudaDesdeCualquierControl_data();
     void ayudaDesdeCualquierControl();
     void salir();
+    void botoneraDichaTrasElMenu_data();
+    void botoneraDichaTrasElMenu();
 };
 
 void TestBotones::comprobar()
@@ -236,6 +239,59 @@ void TestBotones::salir()
     v.f->MnuB[5]->trigger();
     QVERIFY(!v.f->isVisible());
     QVERIFY(v.mensajes.isEmpty());
+}
+
+void TestBotones::botoneraDichaTrasElMenu_data()
+{
+    QTest::addColumn<int>("opcion");         // the item, chosen with the arrows and Enter (the slot's too)
+    QTest::addColumn<bool>("preparado");     // a deal of the kind made ahead, or none
+    QTest::addColumn<QString>("dicho");      // the start of what the player hears, once
+    QTest::newRow("Nuevo, an Experto made ahead") << 1 << true << "Sudoku Experto, ";
+    QTest::newRow("Nuevo, an Experto made on the spot") << 1 << false << "Sudoku Experto, ";
+    QTest::newRow("Ver solución") << 2 << false << "Solución en el tablero";
+    QTest::newRow("Cargar") << 4 << false << "Partida cargada del lugar 5";
+}
+
+// Chosen from the real menu, which has the focus until it closes: what the action says
+// comes once, after the window has the focus back, however the deal was made.
+void TestBotones::botoneraDichaTrasElMenu()
+{
+    QFETCH(int, opcion);
+    QFETCH(bool, preparado);
+    QFETCH(QString, dicho);
+    VentanaPrueba v;
+    v.ElegirTrasBoton(v.f->Command4, "Partida 5");
+    for (int n = 0; n < 4; ++n) QTest::keyClick(v.f->Picture1, Qt::Key_B);
+    QCOMPARE(v.dichos.last(), QString("Dificultad: Experto"));
+    Preparados& preparados = v.f->SudokusPreparados();
+    if (preparado) QTRY_VERIFY_WITH_TIMEOUT(preparados.Cuantos(Dificultad::Experto) > 0, 120000);
+    else while (preparados.Tomar(Dificultad::Experto)) {}
+
+    QStringList oidos;
+    bool conMenu = false, desdeElMenu = false;
+    QObject::connect(&v.f->Habla(), &Voz::Hablado, [&](const QString& t) {
+        oidos << t;
+        desdeElMenu |= QGuiApplication::focusWindow() != v.f->windowHandle();
+    });
+    // As under X: the open menu has the focus, and the window gets it back a moment after
+    // the menu closed.
+    v.f->MostrarMenu = [&](QMenu* m) {
+        QTimer::singleShot(0, m, [m] { m->windowHandle()->requestActivate(); });
+        QTimer::singleShot(50, m, [&, m] {
+            conMenu = QGuiApplication::focusWindow() == m->windowHandle();
+            for (int n = 0; n <= opcion; ++n) QTest::keyClick(m, Qt::Key_Down);
+            QTest::keyClick(m, Qt::Key_Return);
+        });
+        m->exec(QPoint(0, 0));
+        QTimer::singleShot(50, v.f.get(), [&v] { v.f->windowHandle()->requestActivate(); });
+    };
+    v.f->Mensaje = [](const QString&) {};
+    QTest::keyClick(v.f->Picture1, Qt::Key_Menu);
+    QVERIFY2(conMenu, "the menu never had the focus: nothing here would have waited");
+    QTRY_VERIFY_WITH_TIMEOUT(!oidos.filter(QRegularExpression("^" + QRegularExpression::escape(dicho))).isEmpty(), 60000);
+    QTest::qWait(100);
+    QCOMPARE(oidos.filter(QRegularExpression("^" + QRegularExpression::escape(dicho))).size(), 1);
+    QVERIFY2(!desdeElMenu, qPrintable(oidos.join(" | ")));
 }
 
 QTEST_MAIN(TestBotones)
