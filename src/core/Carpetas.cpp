@@ -14,6 +14,14 @@ std::string Base(std::string_view xdg, std::string_view home, std::string_view b
 
 } // namespace
 
+bool PartidasJuntoAlPrograma(const JuntoAlPrograma& junto)
+{
+    if (junto.marcaInstalada) return false;
+    // The sound beside the program wins: old slot files beside it keep working. A copy
+    // with neither its sound nor an install tree plays silent, beside itself, as before.
+    return junto.sonido || !junto.datosInstalados;
+}
+
 std::string NombreRanura(int n) { return "Novaro" + std::to_string(n) + ".sav"; }
 
 std::string RutaEn(std::string_view carpeta, std::string_view nombre)

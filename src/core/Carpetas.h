@@ -12,6 +12,25 @@ inline constexpr std::string_view NombreAjustes = "novaro.ini";
 // Slots 1 to 9: "Novaro<n>.sav".
 std::string NombreRanura(int n);
 
+// What a program finds beside itself decides where a player's files live, the same for
+// every front end, so two front ends side by side always share a player's game.
+struct JuntoAlPrograma {
+    bool marcaInstalada = false;   // MarcaInstalada: an installer's folder, maybe not writable
+    bool sonido = false;           // NombreSonido: a portable copy
+    bool datosInstalados = false;  // DatosInstalados: an install tree around the program
+};
+// True: the slots, the kept game and the ready puzzles stay beside the program (a portable
+// copy, the build folder among them); false: in the player's own data folder.
+bool PartidasJuntoAlPrograma(const JuntoAlPrograma& junto);
+
+inline constexpr std::string_view NombreSonido = "CambioTablero.wav";
+// The installer's mark; a portable copy never carries it.
+inline constexpr std::string_view MarcaInstalada = "instalado.txt";
+// The install tree's data and library folders, relative to the program's, as the install
+// rules lay them out.
+inline constexpr std::string_view DatosInstalados = NOVARO_DATOS_INSTALADOS;
+inline constexpr std::string_view BibliotecasInstaladas = NOVARO_BIBLIOTECAS_INSTALADAS;
+
 // carpeta + "/" + nombre
 std::string RutaEn(std::string_view carpeta, std::string_view nombre);
 

@@ -23,6 +23,29 @@ void HacerCarpetas(const std::string& ruta)
         if (ruta[i] == '/') mkdir(ruta.substr(0, i).c_str(), 0755);
 }
 
+bool Existe(const std::string& ruta)
+{
+    struct stat info{};
+    return stat(ruta.c_str(), &info) == 0;
+}
+
+bool EsCarpeta(const std::string& ruta)
+{
+    struct stat info{};
+    return stat(ruta.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The folder that holds this program; empty when it cannot be told.
+std::string CarpetaDelPrograma()
+{
+    std::string ruta(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", ruta.data(), ruta.size());
+    if (n <= 0 || static_cast<size_t>(n) >= ruta.size()) return {};
+    ruta.resize(static_cast<size_t>(n));
+    const size_t barra = ruta.find_last_of('/');
+    return barra == std::string::npos || barra == 0 ? std::string("/") : ruta.substr(0, barra);
+}
+
 std::string Entorno(const char* nombre)
 {
     const char* v = std::getenv(nombre);
@@ -89,6 +112,22 @@ std::string EscribirEntero(const std::string& ruta, const std::string& bytes)
     return {};
 }
 
-std::string CarpetaPartidas() { return CarpetaPartidasXdg(Entorno("XDG_DATA_HOME"), Entorno("HOME")); }
+std::string CarpetaPartidasDe(const std::string& programa)
+{
+    JuntoAlPrograma junto;
+    junto.marcaInstalada = Existe(RutaEn(programa, MarcaInstalada));
+    junto.sonido = Existe(RutaEn(programa, NombreSonido));
+    junto.datosInstalados = EsCarpeta(RutaEn(programa, DatosInstalados));
+    if (PartidasJuntoAlPrograma(junto)) return programa;
+    return CarpetaPartidasXdg(Entorno("XDG_DATA_HOME"), Entorno("HOME"));
+}
+
+std::string CarpetaPartidas()
+{
+    const std::string programa = CarpetaDelPrograma();
+    // Not knowing where it is, it keeps to the player's own folder.
+    if (programa.empty()) return CarpetaPartidasXdg(Entorno("XDG_DATA_HOME"), Entorno("HOME"));
+    return CarpetaPartidasDe(programa);
+}
 
 std::string RutaAjustes() { return RutaAjustesXdg(Entorno("XDG_CONFIG_HOME"), Entorno("HOME")); }

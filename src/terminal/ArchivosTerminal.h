@@ -15,7 +15,11 @@ LeidoTerminal LeerAcotado(const std::string& ruta, size_t maximo);
 // into place; the reason is empty when it worked.
 std::string EscribirEntero(const std::string& ruta, const std::string& bytes);
 
-// $XDG_DATA_HOME/novaro or ~/.local/share/novaro: slots, the kept game, the ready puzzles.
+// Slots, the kept game, the ready puzzles: where the window keeps them when started from the
+// same folder (beside a portable copy, the build folder among them), else
+// $XDG_DATA_HOME/novaro or ~/.local/share/novaro.
 std::string CarpetaPartidas();
+// The same rule for a program in the folder programa.
+std::string CarpetaPartidasDe(const std::string& programa);
 // $XDG_CONFIG_HOME/novaro/novaro.ini or ~/.config/novaro/novaro.ini.
 std::string RutaAjustes();

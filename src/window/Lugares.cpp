@@ -10,18 +10,25 @@ Lugares LugaresPortatiles(const QString& carpeta)
     return {carpeta, carpeta, carpeta};
 }
 
+namespace {
+
+QString Texto(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
+} // namespace
+
 Lugares LugaresDe(const QString& programa, const QString& jugador)
 {
     const QDir carpeta(programa);
-    if (QFileInfo::exists(carpeta.filePath(QLatin1String(MarcaInstalada))))
-        return {programa, programa, jugador};
-    // The sound beside the program wins: old slot files beside it keep working.
-    if (QFileInfo::exists(carpeta.filePath(QStringLiteral("CambioTablero.wav"))))
-        return LugaresPortatiles(programa);
-    const QString datos = QDir::cleanPath(programa + QLatin1Char('/') + QLatin1String(DatosInstalados));
-    if (!QFileInfo(datos).isDir())
-        return LugaresPortatiles(programa);   // a copy without its sound plays silent, as before
-    return {datos, QDir::cleanPath(programa + QLatin1Char('/') + QLatin1String(BibliotecasInstaladas)), jugador};
+    const QString datos = QDir::cleanPath(programa + QLatin1Char('/') + Texto(DatosInstalados));
+    JuntoAlPrograma junto;
+    junto.marcaInstalada = QFileInfo::exists(carpeta.filePath(Texto(MarcaInstalada)));
+    junto.sonido = QFileInfo::exists(carpeta.filePath(Texto(NombreSonido)));
+    junto.datosInstalados = QFileInfo(datos).isDir();
+    const QString partidas = PartidasJuntoAlPrograma(junto) ? programa : jugador;
+    // An installer's folder holds everything but the slots; a portable copy everything.
+    if (junto.marcaInstalada || junto.sonido || !junto.datosInstalados)
+        return {programa, programa, partidas};
+    return {datos, QDir::cleanPath(programa + QLatin1Char('/') + Texto(BibliotecasInstaladas)), partidas};
 }
 
 Lugares LugaresDelPrograma()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "Carpetas.h"
 #include <QString>
 
 // Where the game's files live. A portable copy (the build folder, or any folder
@@ -18,16 +19,9 @@ struct Lugares {
 // Everything in one folder, as in a portable copy.
 Lugares LugaresPortatiles(const QString& carpeta);
 
-// The rule itself: programa is the folder that holds the program, jugador the
-// player's own data folder, used only by an installed copy.
+// The rule (the core's, which every front end follows), for the window: programa is the
+// folder that holds the program, jugador the player's own data folder.
 Lugares LugaresDe(const QString& programa, const QString& jugador);
 
 // For the running program; needs the application object.
 Lugares LugaresDelPrograma();
-
-// The installer's mark; a portable copy never carries it.
-inline constexpr const char* MarcaInstalada = "instalado.txt";
-
-// Beside the program in an install tree, as the install rules lay it out.
-inline constexpr const char* DatosInstalados = NOVARO_DATOS_INSTALADOS;
-inline constexpr const char* BibliotecasInstaladas = NOVARO_BIBLIOTECAS_INSTALADAS;

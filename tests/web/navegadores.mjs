@@ -55,7 +55,11 @@ function Terminal(argumentos, bytes) {
     const entorno = { ...process.env, HOME: hogar };
     delete entorno.XDG_DATA_HOME;
     delete entorno.XDG_CONFIG_HOME;
-    const r = spawnSync(programaTerminal, argumentos, { input: Buffer.from(bytes, 'utf8'), env: entorno, timeout: 60000 });
+    // A copy of its own keeps what it writes beside it, away from the build folder.
+    const copia = path.join(hogar, 'novaro-terminal');
+    fs.copyFileSync(programaTerminal, copia);
+    fs.chmodSync(copia, 0o700);
+    const r = spawnSync(copia, argumentos, { input: Buffer.from(bytes, 'utf8'), env: entorno, timeout: 60000 });
     const lineas = r.stdout.toString('utf8').split('\n');
     lineas.pop();
     return { lineas, error: r.stderr.toString('utf8').trim(), hogar };
@@ -292,13 +296,12 @@ Escena('un .sav del escritorio se carga y se descarga idéntico', ['chromium', '
     // A digit, a text with a letter of Windows-1252 marked provisional, and notes.
     const t = Terminal(['--sudoku', Facil, '--nueva', '--idioma', 'es'],
                        'k\x1b[C\x1b[C4\x1b[C\rñ\r\0kl\x1b[C\x1b[C12\x1b[15~1\x1b[21~');
-    const sav = fs.readFileSync(path.join(t.hogar, '.local/share/novaro/Novaro1.sav'));
+    const sav = fs.readFileSync(path.join(t.hogar, 'Novaro1.sav'));
     Cierto(sav.includes(0xf1) && sav.includes(Buffer.from('#NOTAS#')), 'el archivo del terminal lleva ñ en Windows-1252 y notas');
     const pagina = await Abrir(c, '?idioma=es');
     await pagina.click('#boton-cargar');
     const entrada = await pagina.waitForSelector('#archivo-sav');
     const archivo = path.join(t.hogar, 'Novaro1.sav');
-    fs.copyFileSync(path.join(t.hogar, '.local/share/novaro/Novaro1.sav'), archivo);
     await entrada.uploadFile(archivo);
     await pagina.waitForFunction(() => window.__oidos.some((o) => o.includes('Novaro1.sav')));
     const celdas = await Celdas(pagina);

@@ -73,19 +73,6 @@ Vista VistaDe(const VentanaPrueba& v)
     return w;
 }
 
-// The first focus came before any screen reader asked for the game: the notice waits on
-// the line, and is said once one does.
-void AvisoAlLlegarElLector(VentanaPrueba& w, const QString& aviso)
-{
-    QVERIFY(!QAccessible::isActive());
-    QCOMPARE(w.dichos, QStringList{});
-    QCOMPARE(w.Linea(), aviso);
-    QAccessible::setActive(true);
-    // Under Wine the detector may hear a late second focus of its own, said as designed.
-    QTRY_VERIFY2(w.dichos.contains(aviso), qPrintable(w.dichos.join(" | ")));
-    QCOMPARE(w.dichos.count(aviso), qsizetype(1));
-    QAccessible::setActive(false);
-}
 
 // The first deal of seed 2 in a folder of its own: the designed start.
 Vista DisenadaDeSemilla2()
@@ -289,8 +276,8 @@ void TestPartidas::lugares_data()
     QTest::addColumn<QStringList>("archivos");   // the program's folder is bin/
     QTest::addColumn<bool>("instalado");         // data and library from the install tree
     QTest::addColumn<bool>("delJugador");        // slots in the player's folder
-    const QString onda = "/CambioTablero.wav", datos = QString("bin/") + DatosInstalados;
-    const QString marca = QString("bin/") + MarcaInstalada;
+    const QString onda = "/CambioTablero.wav", datos = QString("bin/") + DatosInstalados.data();
+    const QString marca = QString("bin/") + MarcaInstalada.data();
     QTest::newRow("build folder") << QStringList{"bin" + onda} << false << false;
     QTest::newRow("install tree") << QStringList{datos + onda} << true << true;
     QTest::newRow("portable copy in an install tree's bin") << QStringList{"bin" + onda, datos + onda} << false << false;
@@ -311,8 +298,8 @@ void TestPartidas::lugares()
     }
     const QString programa = raiz.filePath("bin"), jugador = raiz.filePath("casa/novaro");
     const Lugares l = LugaresDe(programa, jugador);
-    QCOMPARE(l.datos, instalado ? QDir::cleanPath(programa + '/' + DatosInstalados) : programa);
-    QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas) : programa);
+    QCOMPARE(l.datos, instalado ? QDir::cleanPath(programa + '/' + DatosInstalados.data()) : programa);
+    QCOMPARE(l.bibliotecas, instalado ? QDir::cleanPath(programa + '/' + BibliotecasInstaladas.data()) : programa);
     QCOMPARE(l.partidas, delJugador ? jugador : programa);
 }
 

@@ -4,6 +4,7 @@
 // byte for byte.
 #include "Idioma.h"
 #include "Importar.h"
+#include "Lugares.h"
 #include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
 #include <QDir>
@@ -48,6 +49,37 @@ QList<Gesto> Recorrido()
 
 QString Programa() { return QStringLiteral(NOVARO_TERMINAL); }
 
+// A copy of the terminal edition in a folder of its own, which keeps the games it writes
+// away from the build folder the Orca scenarios play in; portatil: with the sound beside it,
+// as in the build folder.
+QString TerminalEn(const QString& carpeta, bool portatil = false)
+{
+    const QString copia = carpeta + "/novaro-terminal";
+    if (!QFile::copy(Programa(), copia)) return {};
+    QFile::setPermissions(copia, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (portatil) QFile(carpeta + "/CambioTablero.wav").open(QIODevice::WriteOnly);
+    return copia;
+}
+
+// The terminal run with the keys through a pipe, its lines back.
+QStringList Jugar(const QString& programa, const QString& hogar, const QStringList& argumentos, const QByteArray& teclas)
+{
+    QProcess terminal;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("HOME", hogar);
+    entorno.remove("XDG_DATA_HOME");
+    entorno.remove("XDG_CONFIG_HOME");
+    terminal.setProcessEnvironment(entorno);
+    terminal.start(programa, argumentos);
+    if (!terminal.waitForStarted()) return {"no arranca"};
+    terminal.write(teclas);
+    terminal.closeWriteChannel();
+    if (!terminal.waitForFinished(60000) || terminal.exitCode() != 0) return {"no termina bien"};
+    QStringList lineas = QString::fromUtf8(terminal.readAllStandardOutput()).split('\n');
+    lineas.removeLast();
+    return lineas;
+}
+
 } // namespace
 
 class TestTerminal : public QObject {
@@ -57,6 +89,9 @@ private slots:
     void mismasPalabrasQueLaVentana();
     void ganadaEnUnTerminalYCargadaEnLaVentana();
     void sudokuRechazadoEnLaOrden();
+    void carpetaDeLasPartidas_data();
+    void carpetaDeLasPartidas();
+    void partidaEnCursoCompartida();
 };
 
 void TestTerminal::mismasPalabrasQueLaVentana_data()
@@ -85,30 +120,18 @@ void TestTerminal::mismasPalabrasQueLaVentana()
     }
     InstalarIdioma(IdiomaOriginal, QString());
 
-    QTemporaryDir hogar;
-    QProcess terminal;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert("HOME", hogar.path());
-    entorno.remove("XDG_DATA_HOME");
-    entorno.remove("XDG_CONFIG_HOME");
-    terminal.setProcessEnvironment(entorno);
-    terminal.start(Programa(), {"--sudoku", Forzada, "--idioma", idioma});
-    QVERIFY(terminal.waitForStarted());
+    QTemporaryDir hogar, programa;
     QByteArray teclas;
     for (const Gesto& p : pasos) teclas += p.bytes;
-    terminal.write(teclas);
-    terminal.closeWriteChannel();
-    QVERIFY(terminal.waitForFinished(60000));
-    QCOMPARE(terminal.exitCode(), 0);
-    QStringList lineas = QString::fromUtf8(terminal.readAllStandardOutput()).split('\n');
-    QCOMPARE(lineas.takeLast(), QString());
+    const QStringList lineas = Jugar(TerminalEn(programa.path()), hogar.path(), {"--sudoku", Forzada, "--idioma", idioma}, teclas);
     QCOMPARE(lineas, ventana);
 }
 
 // The player's whole game by keys, as a screen reader user types it into a terminal.
 void TestTerminal::ganadaEnUnTerminalYCargadaEnLaVentana()
 {
-    QTemporaryDir hogar;
+    QTemporaryDir hogar, carpeta;
+    const QByteArray programa = TerminalEn(carpeta.path()).toLocal8Bit();
     int maestro = -1;
     const pid_t hijo = forkpty(&maestro, nullptr, nullptr, nullptr);
     QVERIFY(hijo >= 0);
@@ -117,7 +140,6 @@ void TestTerminal::ganadaEnUnTerminalYCargadaEnLaVentana()
         unsetenv("XDG_DATA_HOME");
         unsetenv("XDG_CONFIG_HOME");
         setenv("LANGUAGE", "es", 1);
-        const QByteArray programa = Programa().toLocal8Bit();
         execl(programa.constData(), programa.constData(), "--sudoku", SudokuFacil, "--nueva", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -165,8 +187,7 @@ void TestTerminal::ganadaEnUnTerminalYCargadaEnLaVentana()
     close(maestro);
 
     // The window keeps its slots in a folder of its own; the terminal's slot is copied in.
-    const QString carpeta = hogar.path() + "/.local/share/novaro";
-    QFile terminal(carpeta + "/Novaro3.sav");
+    QFile terminal(carpeta.path() + "/Novaro3.sav");
     QVERIFY(terminal.open(QIODevice::ReadOnly));
     const QByteArray guardado = terminal.readAll();
     VentanaPrueba v;
@@ -189,6 +210,59 @@ void TestTerminal::sudokuRechazadoEnLaOrden()
     QCOMPARE(terminal.exitCode(), 2);
     QVERIFY(!terminal.readAllStandardError().isEmpty());
     QVERIFY(terminal.readAllStandardOutput().isEmpty());
+}
+
+void TestTerminal::carpetaDeLasPartidas_data()
+{
+    QTest::addColumn<bool>("portatil");
+    QTest::newRow("with the sound beside it, as the build folder") << true;
+    QTest::newRow("a lone program") << false;
+}
+
+// Where the terminal keeps its game is where a window in the same folder keeps its own.
+void TestTerminal::carpetaDeLasPartidas()
+{
+    QFETCH(bool, portatil);
+    QTemporaryDir hogar, programa;
+    const QString terminal = TerminalEn(programa.path(), portatil);
+    QCOMPARE(Jugar(terminal, hogar.path(), {"--sudoku", SudokuFacil}, "ks4").value(0), QString("Escritura directa activada"));
+    const Lugares ventana = LugaresDe(programa.path(), hogar.path() + "/.local/share/novaro");
+    QVERIFY(QFile::exists(ventana.partidas + "/NovaroEnCurso.sav"));
+    QVERIFY(!QDir(hogar.path() + "/.local/share/novaro").exists());
+}
+
+// From one folder, as from the build folder: a digit written in the terminal is on the
+// window's board at its next start, said as brought back, and the other way round.
+void TestTerminal::partidaEnCursoCompartida()
+{
+    QTemporaryDir hogar, programa;
+    const QString terminal = TerminalEn(programa.path(), true);
+    // Direct entry, S to the first empty cell, a digit.
+    const QStringList dichas = Jugar(terminal, hogar.path(), {"--sudoku", SudokuFacil, "--nueva"}, "ks4");
+    QCOMPARE(dichas.size(), 3);
+    const QString lugar = dichas[1];
+    QVERIFY2(lugar.startsWith("Fila "), qPrintable(lugar));
+    const int escrita = (lugar.mid(5, 1).toInt() - 1) * 9 + lugar.mid(16, 1).toInt() - 1;
+    int otra = -1;
+    {
+        VentanaPrueba v(2, std::nullopt, programa.path());
+        QCOMPARE(v.Celda(escrita), QString("4"));
+        AvisoAlLlegarElLector(v, "Partida recuperada");
+        if (QTest::currentTestFailed()) return;
+        for (otra = 80; v.f->Estado.Originales[otra] || otra == escrita;) --otra;
+        v.Cursor(otra / 9, otra % 9);
+        QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+        QTest::keyClick(v.f->Picture1, Qt::Key_7);
+        QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+        QCOMPARE(v.Celda(otra), QString("7"));
+    }
+    // Control+T: the board as nine lines, after the greeting and the word that it came back.
+    const QStringList tablero = Jugar(terminal, hogar.path(), {}, "\x14");
+    QCOMPARE(tablero.value(0), QString("Partida recuperada"));
+    QVERIFY2(tablero.size() >= 10, qPrintable(tablero.join(" | ")));
+    const QString fila = tablero[1 + otra / 9];
+    QVERIFY2(fila.contains('7'), qPrintable(fila));
+    QVERIFY2(tablero[1 + escrita / 9].contains('4'), qPrintable(tablero[1 + escrita / 9]));
 }
 
 QTEST_MAIN(TestTerminal)
