@@ -7,7 +7,10 @@ cd "$(dirname "$0")/.."
 # NOVARO_SIN_WEB=1 leaves out the browser edition's build and browsers.
 web=ON
 [ "${NOVARO_SIN_WEB:-0}" != 1 ] || web=OFF
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON -DNOVARO_WEB=$web >/dev/null
+# NOVARO_SIN_PAQUETE=1 leaves out building, installing and playing the Debian package.
+paquete=ON
+[ "${NOVARO_SIN_PAQUETE:-0}" != 1 ] || paquete=OFF
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DNOVARO_SANITIZE=ON -DNOVARO_WEB=$web -DNOVARO_PAQUETE=$paquete >/dev/null
 cmake --build build-tests -j"$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
