@@ -10,12 +10,14 @@ export function CerrarMenu(devolverFoco) {
     if (!menuAbierto) return;
     menuAbierto.lista.hidden = true;
     menuAbierto.boton.setAttribute('aria-expanded', 'false');
+    const devolver = menuAbierto.devolver;
     menuAbierto = null;
-    if (devolverFoco) VolverAlDetector();
+    if (devolverFoco) devolver();
 }
 
-// marcada: the index of the checked choice, or null for a menu of actions.
-export function Menu(titulo, opciones, marcada, elegir, id) {
+// marcada: the index of the checked choice, or null for a menu of actions. devolver gives
+// the focus back on a choice or Escape: to the detector, unless the menu says where.
+export function Menu(titulo, opciones, marcada, elegir, id, devolver = VolverAlDetector) {
     const boton = Crear('button', { type: 'button', 'aria-haspopup': 'menu', 'aria-expanded': 'false', id: 'menu-' + id }, titulo);
     const lista = Crear('div', { role: 'menu', 'aria-label': titulo, class: 'menu', hidden: '' });
     const items = opciones.map((texto, i) => {
@@ -24,7 +26,7 @@ export function Menu(titulo, opciones, marcada, elegir, id) {
         lista.append(item);
         return item;
     });
-    const menu = { boton, lista, items, marcada, abrir: null };
+    const menu = { boton, lista, items, marcada, devolver, abrir: null };
     menu.abrir = (primero) => {
         CerrarMenu(false);
         if (marcada) { const m = marcada(); items.forEach((it, i) => it.setAttribute('aria-checked', String(i === m))); }

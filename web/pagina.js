@@ -44,12 +44,20 @@ if (sudoku !== null) {
 }
 
 // Every action waits for the one before (I may wait for the clipboard), in order.
+// opciones.callado: the words are not for the live region (a slider says them itself);
+// opciones.luego(r): what the caller does with the result once it is shown.
 let cola = Promise.resolve();
-function Accion(hacer) {
-    cola = cola.then(async () => Atender(await hacer())).catch((e) => console.error(e));
+function Accion(hacer, opciones = {}) {
+    cola = cola.then(async () => {
+        const r = await hacer();
+        Atender(r, opciones.callado);
+        if (opciones.luego) opciones.luego(r);
+    }).catch((e) => console.error(e));
     return cola;
 }
-const juego = { N, T, Accion };
+let vista = N.vista();
+const botones = {};
+const juego = { N, T, Accion, vista: () => vista, botones: {} };
 
 IniciarVoz($('voz'));
 IniciarSonido();
@@ -64,7 +72,6 @@ detector.setAttribute('aria-description', T.pulseF1);
 const tablero = CrearTablero($('tablero'), (i) => Accion(() => N.tocar(i)));
 
 // The window's buttons, in its tab order.
-const botones = {};
 for (const [clave, hacer] of [
     ['nuevo', () => Accion(() => N.nuevo())],
     ['verSolucion', () => Accion(() => N.verSolucion())],
@@ -78,7 +85,6 @@ for (const [clave, hacer] of [
     $('botones').append(b);
 }
 
-let vista = N.vista();
 const Ayuda = () => MostrarTexto(T.tituloAyuda, T.instrucciones, N.ayuda());
 const menus = $('menus');
 const menuNiveles = Menu(T.niveles, T.nivelesLista, () => vista.nivel, (i) => { N.ponerNivel(i); Mostrar(); }, 'niveles');
@@ -96,20 +102,28 @@ licenciaBoton.addEventListener('click', () => MostrarTexto(T.licencia, T.licenci
 menus.append(ayudaBoton, licenciaBoton);
 
 // The Botonera, the context-menu key's popup.
+// The buttons as the Botonera and touch's menus reach them: a save not allowed says why.
+Object.assign(juego.botones, {
+    comprobar: () => botones.comprobar.click(),
+    nuevo: () => botones.nuevo.click(),
+    verSolucion: () => botones.verSolucion.click(),
+    guardar: () => (vista.puedeGuardar ? AbrirLugares(juego, true) : Accion(() => N.guardarNoPermitido())),
+    cargar: () => AbrirLugares(juego, false),
+    ayuda: Ayuda,
+});
 const botonera = Menu(T.botonera, T.botoneraLista, null, (i) => {
-    const hacer = [() => botones.comprobar.click(), () => botones.nuevo.click(), () => botones.verSolucion.click(),
-                   () => (vista.puedeGuardar ? AbrirLugares(juego, true) : Accion(() => N.guardarNoPermitido())),
-                   () => AbrirLugares(juego, false)];
-    hacer[i]();
+    const b = juego.botones;
+    [b.comprobar, b.nuevo, b.verSolucion, b.guardar, b.cargar][i]();
 }, 'botonera');
 botonera.boton.hidden = true;
 $('juego').append(botonera.lista);
 
-CrearTactil($('tactil'), juego);
+const tactil = CrearTactil($('tactil'), juego);
 
 function Mostrar() {
     vista = N.vista();
     tablero.Pintar(vista);
+    tactil.Seguir(vista);
     linea.value = vista.linea;
     linea.hidden = vista.lineaOculta;
     linea.classList.toggle('entrada', vista.lineaEnEntrada);
@@ -119,13 +133,13 @@ function Mostrar() {
 }
 
 // What an action left: sounds, the clipboard, a message box, the words, a popup.
-function Atender(r) {
+function Atender(r, callado) {
     Mostrar();
     for (let i = 0; i < r.pitidos; i++) Pitar();
     if (r.panel) SonarPanel(r.panelSuena);
     if (r.portapapeles !== null) Copiar(r.portapapeles, T.copiar);
     if (r.mensaje) Mensaje(r.mensaje);
-    Decir(r.dicho);
+    if (!callado) Decir(r.dicho);
     if (r.botonera) {
         botonera.abrir(0);
         Decir(N.botonera(botonera.items.length).dicho);

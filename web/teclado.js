@@ -4,14 +4,12 @@ import { Teclas } from './teclas.js';
 import { EnDetector, VolverAlDetector } from './foco.js';
 import { DialogoAbierto } from './dialogos.js';
 import { MenuAbierto } from './menus.js';
-import { Pegado } from './portapapeles.js';
+import { Pulsar } from './acciones.js';
 import { DespertarSonido } from './sonido.js';
-
-const VK_I = 'I'.charCodeAt(0);
 
 // ayuda: shows the help (F1).
 export function IniciarTeclado(detector, juego, ayuda) {
-    const { N, T, Accion } = juego;
+    const { N, Accion } = juego;
     // Control alone marks a cell provisional: on its release, when no other key came between.
     let controlSolo = false;
     detector.addEventListener('keydown', (ev) => {
@@ -23,11 +21,7 @@ export function IniciarTeclado(detector, juego, ayuda) {
         const t = Teclas.Traducir(ev);
         if (!t) return;
         ev.preventDefault();
-        if (t.codigo === VK_I) {
-            Accion(async () => { N.portapapeles(await Pegado(T.pegar)); return N.tecla(t.codigo, t.digito, t.unidades); });
-            return;
-        }
-        Accion(() => N.tecla(t.codigo, t.digito, t.unidades));
+        Pulsar(juego, t.codigo, t.digito, t.unidades);
     });
     detector.addEventListener('keyup', (ev) => {
         if (ev.key === 'Control' && controlSolo) Accion(() => N.tecla(Teclas.VK_CONTROL, 0, []));
