@@ -13,6 +13,7 @@ import { AbrirLugares } from './lugares.js';
 import { CrearTactil } from './tactil.js';
 import { IniciarFoco } from './foco.js';
 import { IniciarTeclado } from './teclado.js';
+import { IniciarModoGestos } from './modogestos.js';
 
 const PUNTOS = [18, 16, 14, 12, 11, 10, 9, 8];   // the font-size menu's items
 const ESPERA_AVISO_MS = 400;                     // a reader settles on the page before a notice
@@ -119,6 +120,7 @@ botonera.boton.hidden = true;
 $('juego').append(botonera.lista);
 
 const tactil = CrearTactil($('tactil'), juego);
+const gestos = IniciarModoGestos(juego, idioma, parametros);
 
 function Mostrar() {
     vista = N.vista();
@@ -138,8 +140,10 @@ function Atender(r, callado) {
     for (let i = 0; i < r.pitidos; i++) Pitar();
     if (r.panel) SonarPanel(r.panelSuena);
     if (r.portapapeles !== null) Copiar(r.portapapeles, T.copiar);
-    if (r.mensaje) Mensaje(r.mensaje);
+    if (r.mensaje && !gestos.Activo()) Mensaje(r.mensaje);
     if (!callado) Decir(r.dicho);
+    // In gesture mode no reader reads a message box: the voice says it after the words.
+    if (r.mensaje && gestos.Activo()) Decir(r.mensaje, Boolean(r.dicho));
     if (r.botonera) {
         botonera.abrir(0);
         Decir(N.botonera(botonera.items.length).dicho);

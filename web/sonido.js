@@ -43,7 +43,8 @@ export function DespertarSonido() {
     if (a && a.state === 'suspended') a.resume();
 }
 
-// The first touch or key wakes the sound, whichever way the browser reports it.
+// The first touch or key wakes the sound, whichever way the browser reports it: a screen
+// reader's double tap may bring a click alone, gesture mode's touches no pointer events.
 export function IniciarSonido() {
-    document.addEventListener('pointerdown', DespertarSonido, true);
+    for (const tipo of ['pointerdown', 'touchend', 'mousedown', 'click', 'keydown']) document.addEventListener(tipo, DespertarSonido, true);
 }
