@@ -478,6 +478,15 @@ Escena('teléfono con lector: los deslizadores son flechas, y un doble toque se 
         }
     }
     Igual((await Celdas(pagina))[40], '6', 'la cifra tocada está escrita');
+    // A key by the menu of the rest: V's words, and the focus stays on the menu's button.
+    await pagina.click('#menu-mas');
+    const leer = await pagina.$$eval('#menu-mas + [role="menu"] [role="menuitem"]', (items) => items.findIndex((i) => i.textContent === 'Leer casilla'));
+    await (await pagina.$$('#menu-mas + [role="menu"] [role="menuitem"]'))[leer].click();
+    await Calma(pagina);
+    const porMenu = (await Oidos(pagina)).at(-1);
+    Igual(await pagina.evaluate(() => document.activeElement.id), 'menu-mas', 'el foco vuelve al botón del menú');
+    await Jugar(pagina, [Letra('v')]);
+    Igual(porMenu, (await Oidos(pagina)).at(-1), 'Leer casilla dice lo que V');
     await pagina.close();
 });
 
