@@ -17,16 +17,26 @@ export function CambiarVelocidad(velocidad) {
     if (propia) propia.velocidad = velocidad;
 }
 
-function Hablar(texto, seguir) {
-    const s = window.speechSynthesis;
-    // As a screen reader does: what is said now cuts short what was still being said.
-    if (!seguir) s.cancel();
+// Browsers speak only once the player has touched or typed: what comes before (the
+// notice of a game brought back) waits for that, and is said first then.
+const pendientes = [];
+
+function Enunciado(texto) {
     const u = new SpeechSynthesisUtterance(texto);
     u.lang = propia.idioma;
     u.rate = propia.velocidad;
-    const voz = s.getVoices().find((v) => v.lang.toLowerCase().startsWith(propia.idioma));
+    const voz = window.speechSynthesis.getVoices().find((v) => v.lang.toLowerCase().startsWith(propia.idioma));
     if (voz) u.voice = voz;
-    s.speak(u);
+    return u;
+}
+
+function Hablar(texto, seguir) {
+    const s = window.speechSynthesis;
+    if (navigator.userActivation && !navigator.userActivation.hasBeenActive) { pendientes.push(texto); return; }
+    // As a screen reader does: what is said now cuts short what was still being said.
+    if (!seguir) s.cancel();
+    for (const p of pendientes.splice(0)) s.speak(Enunciado(p));
+    s.speak(Enunciado(texto));
 }
 
 // seguir: said after what is being said, not over it (a message after the key's words).

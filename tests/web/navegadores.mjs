@@ -550,10 +550,15 @@ Escena('modo gestos: cada gesto dice lo que dice su tecla, con la voz de la pág
     await pagina.evaluate(() => localStorage.setItem('novaro-pagina/gestos', '1'));
     await pagina.goto(`${origen}/?idioma=es`);
     await pagina.waitForSelector('body.listo');
-    await mover(60, 0)();
+    // The notice of the game brought back comes before any touch lets the page speak: it
+    // waits for the first tap (a flick gives a page no leave to speak).
+    await Esperar(800);
+    await tocar([await celda(40)]);
     await Esperar(150);
     const ultima = await pagina.evaluate(() => window.__habla.at(-1));
     Igual([ultima && ultima.rate, await pagina.$eval('#boton-gestos', (e) => e.getAttribute('aria-pressed'))], [1.5, 'true'], 'la velocidad y el modo se conservan');
+    const vuelta = await Hablado(pagina);
+    Igual([vuelta.length, vuelta[0]], [2, 'Partida recuperada'], 'el aviso de la vuelta espera al primer toque');
     await pagina.close();
 });
 
