@@ -27,6 +27,8 @@ cp resources/iconos/256.png "$destino"/icono-256.png
 # The service worker's cache is named after what it holds, so a new build replaces the old.
 version=$(cat "$destino"/novaro.wasm "$destino"/*.js "$destino"/index.html "$destino"/estilo.css | sha256sum | cut -c1-16)
 modulos=$(cd web && ls *.js | grep -vx sw.js | sed "s/.*/'&'/" | paste -sd, | sed 's/,/, /g')
+precargas=$(cd web && ls *.js | grep -vx sw.js | sed 's|.*|<link rel="modulepreload" href="&">|' | paste -sd' ')
+sed -i "s|<!-- @PRECARGAS@ -->|$precargas|" "$destino"/index.html
 sed -i "s/@VERSION@/$version/; s/@MODULOS@/$modulos/" "$destino"/sw.js
 echo "NOVARO para el navegador: $destino"
 
