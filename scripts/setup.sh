@@ -25,8 +25,9 @@ web=(emscripten)
 # NOVARO_SIN_WEB=1: tests without the browser edition (the Debian 13 suite).
 sin_web=${NOVARO_SIN_WEB:-0}
 if [ "${1:-}" = --pruebas ] && [ "$sin_web" != 1 ]; then
-  # the browser edition's tests drive Debian's own browsers
-  packages+=("${web[@]}" chromium firefox-esr)
+  # the browser edition's tests drive Debian's own browsers; WebKitGTK stands for the
+  # engine of every iPhone browser, driven through its WebDriver and MiniBrowser
+  packages+=("${web[@]}" chromium firefox-esr webkit2gtk-driver)
   # Debian's npm only where no node came with one: it would not replace another node's.
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi
