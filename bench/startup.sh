@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up time and memory of the game against the floor of a bare Qt Widgets
-# window, both under the same Xvfb in the same run:
+# Start-up time and memory of the game against two floors, all under the same Xvfb
+# in the same run, in turn:
+#   piso   = a bare Qt Widgets window with one line edit,
+#   campos = a window with the game's designed fields (81 line edits, the message
+#            line, five buttons, the menus, in the same fonts) and nothing of the game;
 #   time  = from exec to the X server's MapNotify of the program's window,
 #   VmRSS = resident memory two seconds after that map,
 #   CPU   = CPU time its threads had used at the map (steadier than the time
 #           when other work shares the cores).
 # Usage: bench/startup.sh [BUILD_DIR]     (default: build/; it needs -DNOVARO_BENCH=ON)
 #        VECES=n bench/startup.sh          (runs of each program, at least 7)
+#        ANTES=DIR bench/startup.sh        (also DIR/novaro, an earlier build, measured in turn)
+#        CALLGRIND=1 bench/startup.sh      (also the instructions from exec to the map, counted
+#                                           by valgrind: the same on a busy machine; one run will do)
 set -euo pipefail
 
 # A private session bus, as a desktop has one: without any, Qt's accessibility
@@ -20,7 +26,7 @@ fi
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$raiz/build}" && pwd)
 veces=${VECES:-7}
-((veces >= 7)) || veces=7
+[[ -n ${CALLGRIND:-} ]] || ((veces >= 7)) || veces=7
 
 if ! cmake --build "$build" --target help 2>/dev/null | grep novaro_mapa >/dev/null; then
     echo "startup.sh: $build has no benchmarks; configure it with -DNOVARO_BENCH=ON" >&2
@@ -49,27 +55,51 @@ kept=$build/NovaroEnCurso.sav
 [[ ! -e $kept ]] || mv "$kept" "$tmp/kept-before"
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; [[ ! -e $tmp/kept-before ]] || mv "$tmp/kept-before" "$kept"; rm -rf "$tmp"' EXIT
 
-medir() {   # program name -> appends "ms kB" to $tmp/<name>
-    case $2 in
-        juego) rm -f "$kept" ;;
-        conservada) cp "$tmp/kept" "$kept" ;;
-    esac
-    "$mapa" "$1" >>"$tmp/$2"
+antes=
+if [[ -n ${ANTES:-} ]]; then
+    antes=$(cd "$ANTES" && pwd)
+    [[ -x $antes/novaro ]] || { echo "startup.sh: $antes has no novaro" >&2; exit 1; }
+    [[ ! -e $antes/NovaroEnCurso.sav ]] || mv "$antes/NovaroEnCurso.sav" "$tmp/kept-antes"
+    trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; [[ ! -e $tmp/kept-before ]] || mv "$tmp/kept-before" "$kept"; [[ ! -e $tmp/kept-antes ]] || mv "$tmp/kept-antes" "$antes/NovaroEnCurso.sav"; rm -rf "$tmp"' EXIT
+fi
+
+# Under callgrind the count stops where Qt has sent the map and waited for the server.
+envoltura=()
+[[ -z ${CALLGRIND:-} ]] || envoltura=("$(command -v valgrind)" --tool=callgrind "--dump-after=QXcbWindow::show*"
+                                      "--callgrind-out-file=$tmp/cg.%p" "--log-file=$tmp/valgrind.log")
+medir() {   # name -> appends "ms kB cpu-ms [instructions]" to $tmp/<name>
+    local linea
+    linea=$(case $1 in
+        juego) rm -f "$kept"; "$mapa" "${envoltura[@]}" "$juego" ;;
+        conservada) cp "$tmp/kept" "$kept"; "$mapa" "${envoltura[@]}" "$juego" ;;
+        antes) rm -f "$antes/NovaroEnCurso.sav"; "$mapa" "${envoltura[@]}" "$antes/novaro" ;;
+        antes-conservada) cp "$tmp/kept" "$antes/NovaroEnCurso.sav"; "$mapa" "${envoltura[@]}" "$antes/novaro" ;;
+        piso) "$mapa" "${envoltura[@]}" "$piso" ;;
+        campos) "$mapa" "${envoltura[@]}" "$piso" --campos ;;
+    esac)
+    if ((${#envoltura[@]})); then
+        linea+=" $(sed -n 's/^summary: //p' "$tmp"/cg.*.1 | head -n1)"
+        rm -f "$tmp"/cg.*
+    fi
+    echo "$linea" >>"$tmp/$1"
 }
 
+nombres=(juego conservada piso campos)
+[[ -z $antes ]] || nombres+=(antes antes-conservada)
 # One untimed run of each fills the disk and font caches; the game's leaves a kept game.
-medir "$juego" calentamiento
+envoltura_medida=("${envoltura[@]}")
+envoltura=()
+medir juego
 cp "$kept" "$tmp/kept"
-medir "$piso" calentamiento
-# Rotate which goes first, so none always meets another's leftovers.
+for n in "${nombres[@]}"; do medir "$n"; done
+for n in "${nombres[@]}"; do rm -f "$tmp/$n"; done
+envoltura=("${envoltura_medida[@]}")
+# Each round starts one further along, so none always meets another's leftovers.
 for i in $(seq "$veces"); do
-    case $((i % 3)) in
-        0) medir "$juego" juego; medir "$juego" conservada; medir "$piso" piso ;;
-        1) medir "$piso" piso; medir "$juego" juego; medir "$juego" conservada ;;
-        2) medir "$juego" conservada; medir "$piso" piso; medir "$juego" juego ;;
-    esac
+    for j in "${!nombres[@]}"; do medir "${nombres[$(((i + j) % ${#nombres[@]}))]}"; done
 done
 rm -f "$kept"
+[[ -z $antes ]] || rm -f "$antes/NovaroEnCurso.sav"
 
 mediana() {   # column of a file -> its median
     awk -v c="$2" '{print $c}' "$1" | sort -g |
@@ -77,18 +107,32 @@ mediana() {   # column of a file -> its median
 }
 lista() { awk -v c="$2" '{printf "%s%s", sep, $c; sep = " "}' "$1"; }
 
-tj=$(mediana "$tmp/juego" 1); rj=$(mediana "$tmp/juego" 2); cj=$(mediana "$tmp/juego" 3)
-tp=$(mediana "$tmp/piso" 1); rp=$(mediana "$tmp/piso" 2); cp=$(mediana "$tmp/piso" 3)
-tk=$(mediana "$tmp/conservada" 1); rk=$(mediana "$tmp/conservada" 2); ck=$(mediana "$tmp/conservada" 3)
-
 export LC_ALL=C   # a dot for decimals, whatever the locale
 div() { awk -v a="$1" -v b="$2" 'BEGIN {print a / b}'; }
+declare -A t r c
+for n in "${nombres[@]}"; do
+    t[$n]=$(mediana "$tmp/$n" 1); r[$n]=$(mediana "$tmp/$n" 2); c[$n]=$(mediana "$tmp/$n" 3)
+done
 echo "Start-up under Xvfb, $veces runs of each, medians (the map times of every run in brackets)"
-printf '%-8s %9s %12s %9s\n' "" "map (ms)" "VmRSS (MiB)" "CPU (ms)"
-printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' novaro "$tj" "$(div "$rj" 1024)" "$cj" "$(lista "$tmp/juego" 1)"
-printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' kept "$tk" "$(div "$rk" 1024)" "$ck" "$(lista "$tmp/conservada" 1)"
-printf '%-8s %9.1f %12.1f %9.1f   [%s]\n' piso "$tp" "$(div "$rp" 1024)" "$cp" "$(lista "$tmp/piso" 1)"
-printf '%-8s %8.2fx %11.2fx %8.2fx   (targets: map <= 1.20x, VmRSS <= 1.30x)\n' ratio \
-    "$(div "$tj" "$tp")" "$(div "$rj" "$rp")" "$(div "$cj" "$cp")"
-printf '%-8s %8.2fx %11.2fx %8.2fx   (a game kept from the last run brought back)\n' "kept/piso" \
-    "$(div "$tk" "$tp")" "$(div "$rk" "$rp")" "$(div "$ck" "$cp")"
+printf '%-24s %9s %12s %9s\n' "" "map (ms)" "VmRSS (MiB)" "CPU (ms)"
+for n in "${nombres[@]}"; do
+    printf '%-24s %9.1f %12.1f %9.1f   [%s]\n' "$n" "${t[$n]}" "$(div "${r[$n]}" 1024)" "${c[$n]}" "$(lista "$tmp/$n" 1)"
+done
+if [[ -n ${CALLGRIND:-} ]]; then
+    echo "Instructions from exec to the map (millions; times and CPU above are valgrind's, not the program's)"
+    for n in "${nombres[@]}"; do
+        printf '%-24s %9.1f   %s/piso %.2fx   %s/campos %.2fx\n' "$n" "$(div "$(mediana "$tmp/$n" 4)" 1e6)" \
+            "$n" "$(div "$(mediana "$tmp/$n" 4)" "$(mediana "$tmp/piso" 4)")" \
+            "$n" "$(div "$(mediana "$tmp/$n" 4)" "$(mediana "$tmp/campos" 4)")"
+    done
+    exit 0
+fi
+echo "Ratios (map, VmRSS, CPU); targets against piso: map <= 1.20x, VmRSS <= 1.30x"
+for n in "${nombres[@]}"; do
+    case $n in piso) continue ;; esac
+    for suelo in piso campos; do
+        [[ $n != "$suelo" ]] || continue
+        printf '%-24s %8.2fx %11.2fx %8.2fx\n' "$n/$suelo" "$(div "${t[$n]}" "${t[$suelo]}")" \
+            "$(div "${r[$n]}" "${r[$suelo]}")" "$(div "${c[$n]}" "${c[$suelo]}")"
+    done
+done
