@@ -64,6 +64,7 @@ Resultado Juego::Cargada(const LecturaPartida& lectura, std::string dicho, std::
 {
     AplicarRegistro(lectura.registro, e_, casillas_);
     Abrir();
+    EmpezarCuenta();   // a slot keeps no time
     Resultado r;
     // The board came back whole; only the notes were lost, and the player hears it once.
     if (lectura.notasDanadas) r.mensaje = std::move(notasDanadas);
@@ -73,7 +74,13 @@ Resultado Juego::Cargada(const LecturaPartida& lectura, std::string dicho, std::
 
 PartidaEnCurso Juego::EnCurso() const
 {
-    return {RegistroDe(e_, casillas_), e_.CasillaActual};
+    PartidaEnCurso p;
+    p.registro = RegistroDe(e_, casillas_);
+    p.cursor = e_.CasillaActual;
+    p.milisegundos = Milisegundos();
+    p.pistas = pistas_;
+    p.dia = dia_;
+    return p;
 }
 
 void Juego::Recuperar(const PartidaEnCurso& partida)
@@ -84,6 +91,7 @@ void Juego::Recuperar(const PartidaEnCurso& partida)
     e_.CasillaActual = partida.cursor;
     e_.FilaActual = static_cast<int16_t>(partida.cursor / 9);
     e_.ColumnaActual = static_cast<int16_t>(partida.cursor % 9);
+    EmpezarCuenta(partida.milisegundos, partida.pistas, partida.dia);
 }
 
 void Juego::AplicarAjustes(const Ajustes& a)
