@@ -231,6 +231,22 @@
         <source>Dificultad</source>
         <translation>Difficulty</translation>
     </message>
+    <message>
+        <source>&amp;Día</source>
+        <translation>&amp;Day</translation>
+    </message>
+    <message>
+        <source>&amp;Sudoku del día</source>
+        <translation>&amp;Sudoku of the day</translation>
+    </message>
+    <message>
+        <source>&amp;Estadísticas</source>
+        <translation>S&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>&amp;Compartir resultado</source>
+        <translation>Share &amp;result</translation>
+    </message>
 </context>
 <context>
     <name>Frases</name>
@@ -1580,6 +1596,14 @@
         <source>Opción desconocida: «%1». Pruebe --help.</source>
         <translation>Unknown option: “%1”. Try --help.</translation>
     </message>
+    <message>
+        <source>Control+Y empieza el sudoku del día, Control+E dice sus estadísticas y Control+R copia su resultado.</source>
+        <translation>Control+Y starts the sudoku of the day, Control+E says its statistics and Control+R copies its result.</translation>
+    </message>
+    <message>
+        <source>Empieza con el sudoku del día.</source>
+        <translation>Starts with the sudoku of the day.</translation>
+    </message>
 </context>
 <context>
     <name>Voz</name>
@@ -1738,6 +1762,10 @@ Games are kept in %2</translation>
     <message>
         <source>Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes guardados en %1</source>
         <translation>Starts a new game with the usual settings, without bringing back the last game or the settings kept in %1</translation>
+    </message>
+    <message>
+        <source>Empieza con el sudoku del día.</source>
+        <translation>Starts with the sudoku of the day.</translation>
     </message>
 </context>
 </TS>
