@@ -1718,6 +1718,142 @@
         <source>provisional</source>
         <translation>provisional</translation>
     </message>
+    <message>
+        <source>Fila del cursor</source>
+        <translation>Cursor row</translation>
+    </message>
+    <message>
+        <source>Columna del cursor</source>
+        <translation>Cursor column</translation>
+    </message>
+    <message>
+        <source>Más acciones</source>
+        <translation>More actions</translation>
+    </message>
+    <message>
+        <source>Siguiente casilla vacía</source>
+        <translation>Next empty cell</translation>
+    </message>
+    <message>
+        <source>Casillas vacías</source>
+        <translation>Empty cells</translation>
+    </message>
+    <message>
+        <source>Qué falta por poner</source>
+        <translation>What is left to place</translation>
+    </message>
+    <message>
+        <source>Leer casilla</source>
+        <translation>Read cell</translation>
+    </message>
+    <message>
+        <source>Marca provisional</source>
+        <translation>Provisional mark</translation>
+    </message>
+    <message>
+        <source>Aviso de número repetido</source>
+        <translation>Repeated number notice</translation>
+    </message>
+    <message>
+        <source>Aviso de número original</source>
+        <translation>Given number notice</translation>
+    </message>
+    <message>
+        <source>Solución única</source>
+        <translation>Single solution</translation>
+    </message>
+    <message>
+        <source>Cambiar dificultad</source>
+        <translation>Change difficulty</translation>
+    </message>
+    <message>
+        <source>Escritura directa</source>
+        <translation>Direct entry</translation>
+    </message>
+    <message>
+        <source>Llenar notas</source>
+        <translation>Fill notes</translation>
+    </message>
+    <message>
+        <source>Copiar sudoku</source>
+        <translation>Copy sudoku</translation>
+    </message>
+    <message>
+        <source>Pegar sudoku</source>
+        <translation>Paste sudoku</translation>
+    </message>
+    <message>
+        <source>Sonido de cambio de panel</source>
+        <translation>Panel change sound</translation>
+    </message>
+    <message>
+        <source>Modo gestos</source>
+        <translation>Gesture mode</translation>
+    </message>
+    <message>
+        <source>Para jugar con gestos y con la voz del propio juego, apague antes el lector de pantalla: en iPhone, triple clic en el botón lateral; en Android, las dos teclas de volumen pulsadas a la vez unos segundos. Después toque la pantalla.</source>
+        <translation>To play with gestures and the game&apos;s own voice, first turn the screen reader off: on iPhone, triple-click the side button; on Android, hold both volume keys together for a few seconds. Then touch the screen.</translation>
+    </message>
+    <message>
+        <source>Modo gestos activado</source>
+        <translation>Gesture mode on</translation>
+    </message>
+    <message>
+        <source>Modo gestos desactivado</source>
+        <translation>Gesture mode off</translation>
+    </message>
+    <message>
+        <source>Velocidad de la voz</source>
+        <translation>Voice rate</translation>
+    </message>
+    <message>
+        <source>Voz más rápida</source>
+        <translation>Faster voice</translation>
+    </message>
+    <message>
+        <source>Voz más lenta</source>
+        <translation>Slower voice</translation>
+    </message>
+    <message>
+        <source>Menú de gestos</source>
+        <translation>Gesture menu</translation>
+    </message>
+    <message>
+        <source>Gestos</source>
+        <translation>Gestures</translation>
+    </message>
+    <message>
+        <source>Salir del modo gestos</source>
+        <translation>Leave gesture mode</translation>
+    </message>
+    <message>
+        <source>Gestos, con el lector de pantalla apagado y el modo gestos activado:</source>
+        <translation>Gestures, with the screen reader off and gesture mode on:</translation>
+    </message>
+    <message>
+        <source>Deslizar un dedo a la izquierda, a la derecha, arriba o abajo: mueve el cursor una casilla, como las flechas.</source>
+        <translation>Flick one finger left, right, up or down: moves the cursor one cell, as the arrows do.</translation>
+    </message>
+    <message>
+        <source>Tocar una casilla: lleva el cursor a ella y la dice.</source>
+        <translation>Tap a cell: puts the cursor there and says it.</translation>
+    </message>
+    <message>
+        <source>Arrastrar un dedo despacio: dice cada casilla por la que pasa.</source>
+        <translation>Slide one finger slowly: says each cell it crosses.</translation>
+    </message>
+    <message>
+        <source>Deslizar dos dedos a la izquierda: lee la fila; hacia abajo: la columna; hacia arriba: el panel.</source>
+        <translation>Flick two fingers left: reads the row; down: the column; up: the panel.</translation>
+    </message>
+    <message>
+        <source>Tocar con dos dedos: abre las cifras, tres filas de tres como en un teléfono. Tocar una cifra la escribe, o la apunta en el modo notas, y vuelve al tablero. Tocar con dos dedos o fuera de las cifras las cierra.</source>
+        <translation>Tap with two fingers: opens the digits, three rows of three as on a phone. Tapping a digit writes it, or notes it in notes mode, and returns to the board. A two-finger tap or a tap outside the digits closes them.</translation>
+    </message>
+    <message>
+        <source>Deslizar dos dedos a la derecha: abre el menú de gestos con las demás acciones. Deslizar un dedo recorre sus opciones, tocar dos veces elige una y tocar con dos dedos lo cierra.</source>
+        <translation>Flick two fingers right: opens the gesture menu with the other actions. Flicking one finger walks its items, a double tap chooses one and a two-finger tap closes it.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -2,6 +2,7 @@
 // The page's game handed to JavaScript (embind): plain values in, plain objects out, bytes
 // as Uint8Array both ways so Windows-1252 files never pass through a UTF-16 string.
 #include "Frases.h"
+#include "FrasesPagina.h"
 #include "Palabras.h"
 #include "Notas.h"
 #include "Pagina.h"
@@ -201,6 +202,8 @@ val Textos()
     poner("descargar", Traducir("Web", "Descargar %1"));
     poner("pegar", Traducir("Web", "El navegador no deja leer el portapapeles: pegue aquí el sudoku y pulse Intro"));
     poner("copiar", Traducir("Web", "El navegador no deja escribir en el portapapeles: copie de aquí el tablero con Control+C y pulse Escape"));
+    for (const auto& [clave, texto] : FrasesPagina::Etiquetas()) poner(clave.c_str(), texto);
+    t.set("ayudaGestos", Lista(FrasesPagina::AyudaGestos()));
     std::vector<std::string> lugares, dificultades, niveles;
     for (int i = 1; i <= Lugares; ++i) lugares.push_back(Sustituir(Traducir("Form1", "Partida %1"), {std::to_string(i)}));
     for (int i = 0; i < Dificultades; ++i) dificultades.push_back(Frases::NombreDificultad(static_cast<Dificultad>(i)));
@@ -216,10 +219,13 @@ val Textos()
     return t;
 }
 
-// The window's help: the language's help text, then these keys and the licence.
+// The window's help: the language's help text, the page's gestures, then the quick keys
+// and the licence.
 std::string Ayuda()
 {
-    std::string t = Leer(IdiomaDeJuego() == Idioma::Ingles ? "/ayuda_en.txt" : "/ayuda.txt") + Frases::Ayuda();
+    std::string t = Leer(IdiomaDeJuego() == Idioma::Ingles ? "/ayuda_en.txt" : "/ayuda.txt") + "\n";
+    for (const std::string& linea : FrasesPagina::AyudaGestos()) t += "  " + linea + "\n";
+    t += Frases::Ayuda();
     std::erase(t, '\r');
     return t;
 }
