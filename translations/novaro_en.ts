@@ -1455,18 +1455,6 @@
         <source>No se ha podido guardar el registro de los sudokus del día. %1</source>
         <translation>The record of the sudokus of the day could not be saved. %1</translation>
     </message>
-    <message>
-        <source>Sudoku del día</source>
-        <translation>Sudoku of the day</translation>
-    </message>
-    <message>
-        <source>Estadísticas</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Compartir resultado</source>
-        <translation>Share result</translation>
-    </message>
 </context>
 <context>
     <name>Juego</name>

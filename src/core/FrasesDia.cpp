@@ -138,8 +138,4 @@ std::string MarcasNoGuardadas(const std::string& motivo)
     return Sustituir(Traducir("FrasesDia", "No se ha podido guardar el registro de los sudokus del día. %1"), {motivo});
 }
 
-std::string OpcionSudokuDelDia() { return Traducir("FrasesDia", "Sudoku del día"); }
-std::string OpcionEstadisticas() { return Traducir("FrasesDia", "Estadísticas"); }
-std::string OpcionCompartir() { return Traducir("FrasesDia", "Compartir resultado"); }
-
 } // namespace Frases

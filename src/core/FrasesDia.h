@@ -39,9 +39,5 @@ std::string Estadisticas(const Marcas& marcas, const Fecha& hoy);
 // The record could not be read: set aside, a new one begun; or could not be written.
 std::string MarcasDanadas();
 std::string MarcasNoGuardadas(const std::string& motivo);
-// The Botonera's added items and the window's menu entries.
-std::string OpcionSudokuDelDia();
-std::string OpcionEstadisticas();
-std::string OpcionCompartir();
 
 } // namespace Frases

@@ -2,7 +2,6 @@
 // The page's game handed to JavaScript (embind): plain values in, plain objects out, bytes
 // as Uint8Array both ways so Windows-1252 files never pass through a UTF-16 string.
 #include "Frases.h"
-#include "FrasesDia.h"
 #include "FrasesPagina.h"
 #include "Palabras.h"
 #include "Notas.h"
@@ -204,9 +203,10 @@ val Textos()
     poner("pegar", Traducir("Web", "El navegador no deja leer el portapapeles: pegue aquí el sudoku y pulse Intro"));
     poner("copiar", Traducir("Web", "El navegador no deja escribir en el portapapeles: copie de aquí el tablero con Control+C y pulse Escape"));
     for (const auto& [clave, texto] : FrasesPagina::Etiquetas()) poner(clave.c_str(), texto);
-    poner("sudokuDelDia", Frases::OpcionSudokuDelDia());
-    poner("estadisticas", Frases::OpcionEstadisticas());
-    poner("compartir", Frases::OpcionCompartir());
+    // The window's Día menu, its items named alike.
+    poner("sudokuDelDia", SinAcelerador(Traducir("Form1", "&Sudoku del día")));
+    poner("estadisticas", SinAcelerador(Traducir("Form1", "&Estadísticas")));
+    poner("compartir", SinAcelerador(Traducir("Form1", "&Compartir resultado")));
     t.set("ayudaGestos", Lista(FrasesPagina::AyudaGestos()));
     std::vector<std::string> lugares, dificultades, niveles;
     for (int i = 1; i <= Lugares; ++i) lugares.push_back(Sustituir(Traducir("Form1", "Partida %1"), {std::to_string(i)}));
