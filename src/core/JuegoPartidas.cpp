@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int64_t MilisegundosPorSegundo = 1000;
+
 // The switches the game state owns, each beside its kept setting.
 const std::pair<bool Ajustes::*, bool EstadoJuego::*> Interruptores[] = {
     {&Ajustes::sonido, &EstadoJuego::SonidoActivo},          {&Ajustes::avisoOriginal, &EstadoJuego::AvisoOriginal},
@@ -77,7 +79,8 @@ PartidaEnCurso Juego::EnCurso() const
     PartidaEnCurso p;
     p.registro = RegistroDe(e_, casillas_);
     p.cursor = e_.CasillaActual;
-    p.milisegundos = Milisegundos();
+    // Whole seconds: the kept bytes change at most once a second, not at every key.
+    p.milisegundos = Milisegundos() / MilisegundosPorSegundo * MilisegundosPorSegundo;
     p.pistas = pistas_;
     p.dia = dia_;
     return p;
