@@ -66,6 +66,7 @@ struct Ordenes {
     QString idioma;
     std::optional<SudokuLeido> sudoku;
     bool nueva = false;
+    bool dia = false;
 };
 
 // Reads the command line before any window system is opened, so that --help and
@@ -103,7 +104,8 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         QCoreApplication::translate("main", "Empieza un juego nuevo con los valores de siempre, sin recuperar la "
                                             "última partida ni los ajustes guardados en %1")
             .arg(RutaAjustesDelJugador()));
-    lector.addOptions({ayuda, version, idiomaOpcion, sudoku, nueva});
+    const QCommandLineOption dia(QStringLiteral("dia"), QCoreApplication::translate("main", "Empieza con el sudoku del día."));
+    lector.addOptions({ayuda, version, idiomaOpcion, sudoku, nueva, dia});
 
     QString error;
     if (!lector.parse(QCoreApplication::arguments()))
@@ -126,13 +128,13 @@ Ordenes LeerOrdenes(int& argc, char* argv[])
         std::printf("novaro %s%s\n", qUtf8Printable(QCoreApplication::applicationVersion()), licencia.c_str());
         return {EXIT_SUCCESS, idioma, std::nullopt, false};
     }
-    if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt, lector.isSet(nueva)};
+    if (!lector.isSet(sudoku)) return {std::nullopt, idioma, std::nullopt, lector.isSet(nueva), lector.isSet(dia)};
     const SudokuLeido leido = LeerSudoku(lector.value(sudoku).toStdString());
     if (leido.rechazo != Rechazo::Ninguno) {
         std::fprintf(stderr, "%s\n", Frases::SudokuRechazado(leido).c_str());
         return {SalidaSudokuRechazado, idioma, std::nullopt, false};
     }
-    return {std::nullopt, idioma, leido, lector.isSet(nueva)};
+    return {std::nullopt, idioma, leido, lector.isSet(nueva), lector.isSet(dia)};
 }
 
 #ifdef Q_OS_UNIX
@@ -176,6 +178,7 @@ int main(int argc, char* argv[])
         idioma = ordenes.idioma;
         opciones.sudoku = std::move(ordenes.sudoku);
         opciones.nueva = ordenes.nueva;
+        opciones.dia = ordenes.dia;
     }
 
     QApplication app(argc, argv);

@@ -231,6 +231,22 @@
         <source>Dificultad</source>
         <translation>Difficulty</translation>
     </message>
+    <message>
+        <source>&amp;Día</source>
+        <translation>&amp;Day</translation>
+    </message>
+    <message>
+        <source>&amp;Sudoku del día</source>
+        <translation>&amp;Sudoku of the day</translation>
+    </message>
+    <message>
+        <source>&amp;Estadísticas</source>
+        <translation>S&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>&amp;Compartir resultado</source>
+        <translation>Share &amp;result</translation>
+    </message>
 </context>
 <context>
     <name>Frases</name>
@@ -1242,6 +1258,203 @@
         <source>Dificultad: necesita una cadena forzada anidada</source>
         <translation>Difficulty: needs a nested forcing chain</translation>
     </message>
+    <message>
+        <source>Justo después de resolver el sudoku del día, X copia en cambio el resultado en una línea.</source>
+        <translation>Right after the sudoku of the day is solved, X copies the result in one line instead.</translation>
+    </message>
+    <message>
+        <source>  Y: dice el tiempo jugado en la partida y, en el sudoku del día, la racha de días seguidos</source>
+        <translation>  Y: says the time played on the game and, on the sudoku of the day, the streak of days solved</translation>
+    </message>
+    <message>
+        <source>resueltos. El tiempo solo corre con el juego abierto y se guarda con la partida.</source>
+        <translation>in a row. The time only runs while the game is open, and is kept with the game.</translation>
+    </message>
+    <message>
+        <source>  El menú Día (novaro --dia lo empieza al abrir) tiene el sudoku del día: el mismo</source>
+        <translation>  The Day menu (novaro --dia starts it on opening) has the sudoku of the day: the same</translation>
+    </message>
+    <message>
+        <source>para todos cada día, más difícil según avanza la semana, de Sencillo el lunes a Maestro</source>
+        <translation>for everyone each day, harder as the week goes on, from Simple on Monday to Master</translation>
+    </message>
+    <message>
+        <source>el domingo; Estadísticas, que dice los días resueltos, la racha y los mejores tiempos;</source>
+        <translation>on Sunday; Statistics, which says the days solved, the streak and the best times;</translation>
+    </message>
+    <message>
+        <source>y Compartir resultado, que copia el último resultado en una línea de texto.</source>
+        <translation>and Share result, which copies the last result in one line of text.</translation>
+    </message>
+</context>
+<context>
+    <name>FrasesDia</name>
+    <message>
+        <source>enero</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>febrero</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>marzo</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>abril</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>mayo</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>junio</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>julio</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>agosto</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>septiembre</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>octubre</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>noviembre</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>diciembre</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>sin pistas</source>
+        <translation>no hints</translation>
+    </message>
+    <message>
+        <source>con 1 pista</source>
+        <translation>with 1 hint</translation>
+    </message>
+    <message>
+        <source>con %1 pistas</source>
+        <translation>with %1 hints</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <extracomment>%1 the day of the month, %2 the month&apos;s name.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>%1 de %2 de %3</source>
+        <extracomment>%1 the day of the month, %2 the month&apos;s name, %3 the year.</extracomment>
+        <translation>%2 %1, %3</translation>
+    </message>
+    <message>
+        <source>Sudoku del día, %1: %2, %3 números dados</source>
+        <translation>Sudoku of the day, %1: %2, %3 givens</translation>
+    </message>
+    <message>
+        <source>El sudoku del día ya está en juego</source>
+        <translation>The sudoku of the day is already in play</translation>
+    </message>
+    <message>
+        <source>El sudoku de hoy ya está resuelto. Sigue la partida en juego</source>
+        <translation>Today&apos;s sudoku is already solved. The game in play goes on</translation>
+    </message>
+    <message>
+        <source>1 hora</source>
+        <translation>1 hour</translation>
+    </message>
+    <message>
+        <source>%1 horas</source>
+        <translation>%1 hours</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutos</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 segundo</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>%1 segundos</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>Racha: 1 día</source>
+        <translation>Streak: 1 day</translation>
+    </message>
+    <message>
+        <source>Racha: %1 días</source>
+        <translation>Streak: %1 days</translation>
+    </message>
+    <message>
+        <source>Sudoku del día resuelto en %1, %2. %3</source>
+        <translation>Sudoku of the day solved in %1, %2. %3</translation>
+    </message>
+    <message>
+        <source>NOVARO, sudoku del %1 (%2): %3, %4. %5.</source>
+        <translation>NOVARO, sudoku of %1 (%2): %3, %4. %5.</translation>
+    </message>
+    <message>
+        <source>Resultado copiado: %1</source>
+        <translation>Result copied: %1</translation>
+    </message>
+    <message>
+        <source>Todavía no hay ningún sudoku del día resuelto que compartir</source>
+        <translation>No sudoku of the day solved yet to share</translation>
+    </message>
+    <message>
+        <source>Todavía no ha resuelto ningún sudoku del día</source>
+        <translation>No sudoku of the day solved yet</translation>
+    </message>
+    <message>
+        <source>1 sudoku del día resuelto</source>
+        <translation>1 sudoku of the day solved</translation>
+    </message>
+    <message>
+        <source>%1 sudokus del día resueltos</source>
+        <translation>%1 sudokus of the day solved</translation>
+    </message>
+    <message>
+        <source>Mejor racha: %1</source>
+        <translation>Best streak: %1</translation>
+    </message>
+    <message>
+        <source>1 día</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>%1 días</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Mejores tiempos: %1</source>
+        <translation>Best times: %1</translation>
+    </message>
+    <message>
+        <source>El registro de los sudokus del día estaba dañado: se ha apartado y empieza uno nuevo.</source>
+        <translation>The record of the sudokus of the day was damaged: it has been set aside and a new one begins.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el registro de los sudokus del día. %1</source>
+        <translation>The record of the sudokus of the day could not be saved. %1</translation>
+    </message>
 </context>
 <context>
     <name>Juego</name>
@@ -1370,6 +1583,14 @@
     <message>
         <source>Opción desconocida: «%1». Pruebe --help.</source>
         <translation>Unknown option: “%1”. Try --help.</translation>
+    </message>
+    <message>
+        <source>Control+Y empieza el sudoku del día, Control+E dice sus estadísticas y Control+R copia su resultado.</source>
+        <translation>Control+Y starts the sudoku of the day, Control+E says its statistics and Control+R copies its result.</translation>
+    </message>
+    <message>
+        <source>Empieza con el sudoku del día.</source>
+        <translation>Starts with the sudoku of the day.</translation>
     </message>
 </context>
 <context>
@@ -1665,6 +1886,10 @@ Games are kept in %2</translation>
     <message>
         <source>Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes guardados en %1</source>
         <translation>Starts a new game with the usual settings, without bringing back the last game or the settings kept in %1</translation>
+    </message>
+    <message>
+        <source>Empieza con el sudoku del día.</source>
+        <translation>Starts with the sudoku of the day.</translation>
     </message>
 </context>
 </TS>

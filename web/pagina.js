@@ -14,6 +14,7 @@ import { CrearTactil } from './tactil.js';
 import { IniciarFoco } from './foco.js';
 import { IniciarTeclado } from './teclado.js';
 import { IniciarModoGestos } from './modogestos.js';
+import { IniciarDia } from './dia.js';
 
 const PUNTOS = [18, 16, 14, 12, 11, 10, 9, 8];   // the font-size menu's items
 const ESPERA_AVISO_MS = 400;                     // a reader settles on the page before a notice
@@ -35,7 +36,7 @@ const N = await NovaroModulo();
 const idioma = Idioma();
 document.documentElement.lang = idioma;
 const sudoku = parametros.get('sudoku');
-const aviso = N.empezar(idioma, sudoku === null ? null : sudoku, Math.floor(Math.random() * 2 ** 32), almacen);
+const aviso = N.empezar(idioma, sudoku === null ? null : sudoku, Math.floor(Math.random() * 2 ** 32), almacen, parametros.get('dia') === '1');
 const T = N.textos();
 // Taken once: a reload brings back the game in play, not the link's puzzle afresh.
 if (sudoku !== null) {
@@ -101,6 +102,7 @@ ayudaBoton.addEventListener('click', Ayuda);
 const licenciaBoton = Crear('button', { type: 'button' }, T.licencia);
 licenciaBoton.addEventListener('click', () => MostrarTexto(T.licencia, T.licencia, N.licencia()));
 menus.append(ayudaBoton, licenciaBoton);
+IniciarDia(juego, menus);
 
 // The Botonera, the context-menu key's popup.
 // The buttons as the Botonera and touch's menus reach them: a save not allowed says why.

@@ -73,6 +73,7 @@ void DetectorTeclas::Aplicar(const Resultado& r)
     MostrarLinea();
     if (r.partidaEmpezada && PartidaEmpezada_) PartidaEmpezada_();
     if (r.dificultadCambiada && DificultadCambiada_) DificultadCambiada_();
+    if (r.marcasCambiadas && MarcasCambiadas_) MarcasCambiadas_();
     if (r.portapapeles) QGuiApplication::clipboard()->setText(QString::fromStdString(*r.portapapeles));
     if (!r.dicho.empty()) voz_.Hablar(QString::fromStdString(r.dicho));
     if (r.botonera && MostrarBotonera_) MostrarBotonera_();

@@ -36,6 +36,8 @@ public:
     void AvisarAlEnfocar(const QString& aviso) { avisoInicial_ = aviso; }
     // B changed the kind of puzzle a new game deals.
     void AlCambiarDificultad(std::function<void()> avisar) { DificultadCambiada_ = std::move(avisar); }
+    // The record of the days solved changed: the window writes it.
+    void AlCambiarMarcas(std::function<void()> avisar) { MarcasCambiadas_ = std::move(avisar); }
     void Picture1_KeyDown(int codigo, int digitoTeclado = 0);
     void Picture1_KeyPress(int caracter);
     // Speaks what this keystroke left for the player, once.
@@ -60,6 +62,7 @@ private:
     std::function<void()> MostrarBotonera_;
     std::function<void()> PartidaEmpezada_;
     std::function<void()> DificultadCambiada_;
+    std::function<void()> MarcasCambiadas_;
 
     bool reflejando_ = false;      // the field is being set from the game: not the player's edit
     bool pintadaEntrada_ = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,3 +17,11 @@ std::optional<int> LeerEntero(std::string_view texto);
 
 // The pieces between the separators, empty ones included: "a,,b" gives three.
 std::vector<std::string_view> Partir(std::string_view texto, char separador);
+
+// Whole decimal digits alone (no sign, no blanks) that fit an int64_t.
+std::optional<int64_t> LeerLargo(std::string_view texto);
+
+struct Fecha;
+// "2026-12-09", and back; none for anything that is not a real day written so.
+std::string FechaIso(const Fecha& fecha);
+std::optional<Fecha> LeerFechaIso(std::string_view texto);

@@ -9,6 +9,7 @@ inline constexpr std::string_view NombreDelJuego = "novaro";   // the player's f
 inline constexpr std::string_view NombreEnCurso = "NovaroEnCurso.sav";
 inline constexpr std::string_view NombrePreparados = "NovaroPreparados.txt";
 inline constexpr std::string_view NombreAjustes = "novaro.ini";
+inline constexpr std::string_view NombreMarcas = "NovaroDias.txt";   // the days solved, beside the settings
 // Slots 1 to 9: "Novaro<n>.sav".
 std::string NombreRanura(int n);
 

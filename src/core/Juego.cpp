@@ -31,6 +31,7 @@ void Juego::Decir(const std::string& texto)
 
 Resultado Juego::Publicar()
 {
+    if (dia_ && contando_ && DelDiaCompleto()) GanarDelDia();
     // A typed character is heard as typed; everything else may name empty cells.
     if (!dicho_.empty()) r_.dicho = tecleado_ ? dicho_ : Frases::Pronunciar(dicho_);
     dicho_.clear();
@@ -96,6 +97,8 @@ void Juego::EmpezarTecla(int codigo)
 {
     if (codigo != VK_H || e_.ModoEscritura) partesDichas_ = 0;   // a hint's chain goes on only with H after H
     pensando_ = 0;   // any key drops what H or G was thinking
+    compartirConX_ = recienGanado_;   // X shares a win only as the very next key
+    recienGanado_ = false;
     dicho_.clear();
     tecleado_ = false;
     if (!e_.ModoEscritura) linea_.clear();

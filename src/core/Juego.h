@@ -9,9 +9,11 @@
 #include "Azar.h"
 #include "Calificacion.h"
 #include "Casillas.h"
+#include "DelDia.h"
 #include "Estado.h"
 #include "FormatoAjustes.h"
 #include "FormatoEnCurso.h"
+#include "FormatoMarcas.h"
 #include "Importar.h"
 #include "Pista.h"
 #include "PorDificultad.h"
@@ -49,6 +51,7 @@ struct Resultado {
     std::shared_ptr<Pensamiento> pensamiento;   // H or G: think this, then hand it to Pensado
     std::string mensaje;      // a message box, OK only
     bool nuevoJuego = false;  // after the message: deal a new game of the kind chosen
+    bool marcasCambiadas = false;   // the record of the days solved changed: write it whole
 };
 
 // The game a player plays, whatever shows it: the key detector's dispatch, the
@@ -101,6 +104,27 @@ public:
 
     // I reads what the front end's clipboard holds.
     std::function<std::string()> LeerPortapapeles;
+
+    // The game has no clock of its own: the front end hands it a steady count of
+    // milliseconds that never goes back, and today's date by the player's local clock.
+    std::function<int64_t()> Ahora;
+    std::function<Fecha()> Hoy;
+    // The time played stops while the program is away (closed, the page hidden) and
+    // goes on when it is back; Seguir also starts the count once Ahora is given.
+    void Pausar();
+    void Seguir();
+    int64_t Milisegundos() const;
+
+    // The sudoku of the day, made from today's date; or, when it is already in play or
+    // solved today, the game in play stays and the player hears why.
+    Resultado SudokuDelDia();
+    Resultado Estadisticas();
+    // The last day solved, as one line of plain text on the clipboard.
+    Resultado CompartirResultado();
+    // The record of the days solved, read by the front end at start; a result with
+    // marcasCambiadas asks it to write MarcasDelDia again.
+    void PonerMarcas(const Marcas& marcas) { marcas_ = marcas; }
+    const Marcas& MarcasDelDia() const { return marcas_; }
 
     // The buttons and the Botonera.
     Resultado Comprobar();                         // the checker's message
@@ -181,6 +205,14 @@ private:
     void CambiarEscrituraDirecta();
     void CambiarDificultad();
     void EscribirDigito(int16_t digito);
+    void DecirTiempo();
+    // Every new game, load and reveal: the count starts again from what is given.
+    void EmpezarCuenta(int64_t milisegundos = 0, int pistas = 0, std::optional<Fecha> dia = std::nullopt);
+    void DetenerCuenta();
+    bool DelDiaCompleto() const;
+    void GanarDelDia();
+    Fecha HoyOUltimo() const;
+    std::optional<std::string> LineaResultado() const;
     template <int16_t digito>
     void Nota() { TeclaNota(digito); }
 
@@ -208,6 +240,23 @@ private:
     Pista pista_;
     std::array<std::string, 81> textosPista_;
     int partesDichas_ = 0;
+    // The time played on the game in play: what is counted, and since when it runs
+    // (none while paused, or once the game is over).
+    int64_t milisegundos_ = 0;
+    std::optional<int64_t> desde_;
+    bool pausado_ = false;
+    bool contando_ = true;
+    int pistas_ = 0;                 // hints said on the game in play
+    std::optional<Fecha> dia_;       // the game in play is this day's sudoku, not yet solved
+    Marcas marcas_;
+    struct Victoria {
+        Fecha dia;
+        int64_t segundos;
+        int pistas, racha;
+    };
+    std::optional<Victoria> victoria_;   // the day's sudoku solved in this run
+    bool recienGanado_ = false;          // the last key solved it: X shares it
+    bool compartirConX_ = false;
     uint64_t pensando_ = 0;   // the thought the game waits for; 0: none
     uint64_t pensados_ = 0;
     std::shared_ptr<Pensamiento> Pensar(Pensamiento::Que que);

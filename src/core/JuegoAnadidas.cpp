@@ -5,6 +5,7 @@
 #include "Consultas.h"
 #include "Coordenadas.h"
 #include "Frases.h"
+#include "FrasesDia.h"
 #include "Historial.h"
 #include "Juego.h"
 #include "Notas.h"
@@ -30,6 +31,7 @@ const Juego::Anadida Juego::TeclasAnadidas[] = {
     {VK_M, &Juego::LlenarNotasTablero},
     {VK_K, &Juego::CambiarEscrituraDirecta},
     {VK_B, &Juego::CambiarDificultad},
+    {VK_Y, &Juego::DecirTiempo},
     // The digits of the main row and of the keypad: notes, or direct entry.
     {VK_0 + 1, &Juego::Nota<1>}, {VK_NUMPAD0 + 1, &Juego::Nota<1>},
     {VK_0 + 2, &Juego::Nota<2>}, {VK_NUMPAD0 + 2, &Juego::Nota<2>},
@@ -174,6 +176,7 @@ Resultado Juego::Pensado(const Pensamiento& p)
         pista_ = p.pista_;
         textosPista_ = p.textos_;
         partesDichas_ = 1;
+        ++pistas_;
         if (pista_.Destino() >= 0) IrA(pista_.Destino());
         Decir(Frases::Explicacion(pista_));
     } else {
@@ -201,6 +204,7 @@ void Juego::ImportarSudoku()
     EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
     casillas_.TerminarTableroEntero();
     Abrir();
+    EmpezarCuenta();
     r_.partidaEmpezada = true;
     Decir(Frases::SudokuImportado(leido.Dados(), Frases::Dificultad(Calificar(leido.dados))));
 }
@@ -208,6 +212,13 @@ void Juego::ImportarSudoku()
 // One line that I, a puzzle site or another solver reads back: a cell's digit, or '.'.
 void Juego::CopiarTablero()
 {
+    if (compartirConX_) {
+        if (const std::optional<std::string> resultado = LineaResultado()) {
+            r_.portapapeles = *resultado;
+            Decir(Frases::ResultadoCopiado(*resultado));
+            return;
+        }
+    }
     std::string linea;
     for (const int8_t d : DigitosDe(casillas_)) linea += d ? static_cast<char>('0' + d) : '.';
     r_.portapapeles = std::move(linea);

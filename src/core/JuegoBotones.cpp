@@ -20,6 +20,7 @@ Resultado Juego::NuevoPorNivel(FuenteAzar& azar)
 {
     NuevaPartida(e_, casillas_, azar);
     Abrir();
+    EmpezarCuenta();
     Resultado r;
     r.dicho = Traducir("Form1", "Nuevo juego");
     return r;
@@ -31,6 +32,7 @@ Resultado Juego::EmpezarHecho(const SudokuHecho& hecho, Dificultad dificultad)
     EmpezarPartida(e_, casillas_, hecho.dados, hecho.solucion);
     casillas_.TerminarTableroEntero();
     Abrir();
+    EmpezarCuenta();
     const auto dados = static_cast<int>(std::count_if(hecho.dados.begin(), hecho.dados.end(), [](int8_t d) { return d != 0; }));
     Resultado r;
     r.dicho = Frases::SudokuDeDificultad(dificultad, dados);
@@ -41,6 +43,7 @@ void Juego::EmpezarLeido(const SudokuLeido& leido)
 {
     EmpezarPartida(e_, casillas_, leido.dados, leido.solucion);
     Abrir();
+    EmpezarCuenta();
 }
 
 // Checking and saving stay barred until another game starts: the board is no longer the player's.
@@ -48,6 +51,8 @@ Resultado Juego::VerSolucion()
 {
     ::VerSolucion(e_, casillas_);
     puedeComprobar_ = puedeGuardar_ = false;
+    DetenerCuenta();
+    dia_.reset();   // a day's sudoku shown solved was not solved by the player
     Resultado r;
     r.dicho = Traducir("Form1", "Solución en el tablero");
     return r;

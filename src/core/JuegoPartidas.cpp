@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int64_t MilisegundosPorSegundo = 1000;
+
 // The switches the game state owns, each beside its kept setting.
 const std::pair<bool Ajustes::*, bool EstadoJuego::*> Interruptores[] = {
     {&Ajustes::sonido, &EstadoJuego::SonidoActivo},          {&Ajustes::avisoOriginal, &EstadoJuego::AvisoOriginal},
@@ -64,6 +66,7 @@ Resultado Juego::Cargada(const LecturaPartida& lectura, std::string dicho, std::
 {
     AplicarRegistro(lectura.registro, e_, casillas_);
     Abrir();
+    EmpezarCuenta();   // a slot keeps no time
     Resultado r;
     // The board came back whole; only the notes were lost, and the player hears it once.
     if (lectura.notasDanadas) r.mensaje = std::move(notasDanadas);
@@ -73,7 +76,14 @@ Resultado Juego::Cargada(const LecturaPartida& lectura, std::string dicho, std::
 
 PartidaEnCurso Juego::EnCurso() const
 {
-    return {RegistroDe(e_, casillas_), e_.CasillaActual};
+    PartidaEnCurso p;
+    p.registro = RegistroDe(e_, casillas_);
+    p.cursor = e_.CasillaActual;
+    // Whole seconds: the kept bytes change at most once a second, not at every key.
+    p.milisegundos = Milisegundos() / MilisegundosPorSegundo * MilisegundosPorSegundo;
+    p.pistas = pistas_;
+    p.dia = dia_;
+    return p;
 }
 
 void Juego::Recuperar(const PartidaEnCurso& partida)
@@ -84,6 +94,7 @@ void Juego::Recuperar(const PartidaEnCurso& partida)
     e_.CasillaActual = partida.cursor;
     e_.FilaActual = static_cast<int16_t>(partida.cursor / 9);
     e_.ColumnaActual = static_cast<int16_t>(partida.cursor % 9);
+    EmpezarCuenta(partida.milisegundos, partida.pistas, partida.dia);
 }
 
 void Juego::AplicarAjustes(const Ajustes& a)

@@ -47,5 +47,6 @@ inline constexpr int VK_T = 'T';
 inline constexpr int VK_U = 'U';
 inline constexpr int VK_V = 'V';
 inline constexpr int VK_X = 'X';
+inline constexpr int VK_Y = 'Y';
 inline constexpr int VK_Z = 'Z';
 

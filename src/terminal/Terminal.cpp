@@ -6,6 +6,8 @@
 #include "FormatoEnCurso.h"
 #include "FormatoPartida.h"
 #include "Frases.h"
+#include "FrasesDia.h"
+#include "Bytes.h"
 #include "Juego.h"
 #include "Palabras.h"
 #include "Partida.h"
@@ -18,6 +20,7 @@
 #include <signal.h>
 #include <unistd.h>
 #include <cstdio>
+#include <cstdlib>
 #include <chrono>
 #include <ctime>
 #include <future>
@@ -27,6 +30,8 @@ namespace {
 constexpr int VK_F2 = VK_F1 + 1, VK_F3 = VK_F1 + 2, VK_F4 = VK_F1 + 3, VK_F5 = VK_F1 + 4, VK_F6 = VK_F1 + 5,
               VK_F7 = VK_F1 + 6, VK_F10 = VK_F1 + 9;
 constexpr int CtrlC = 'C', CtrlD = 'D', CtrlT = 'T';
+// The sudoku of the day, its statistics and its result: Control keys the terminal leaves free.
+constexpr int CtrlY = 'Y', CtrlE = 'E', CtrlR = 'R';
 constexpr int16_t Niveles = 15;
 constexpr int Entrada = STDIN_FILENO;
 // Past this, a player waiting on H or G hears that it is thinking.
@@ -40,6 +45,35 @@ uint64_t SemillaDelReloj()
     std::tm hora{};
     localtime_r(&ahora, &hora);
     return static_cast<uint64_t>(hora.tm_sec) * static_cast<uint64_t>(hora.tm_min) * static_cast<uint64_t>(hora.tm_hour);
+}
+
+// Today by the local clock; NOVARO_HOY (2026-12-13) names another day, so the same
+// board can be checked on every front end.
+Fecha HoyLocal()
+{
+    if (const char* fijada = std::getenv("NOVARO_HOY"))
+        if (const std::optional<Fecha> f = LeerFechaIso(fijada)) return *f;
+    const std::time_t ahora = std::time(nullptr);
+    std::tm hora{};
+    localtime_r(&ahora, &hora);
+    return {hora.tm_year + 1900, hora.tm_mon + 1, hora.tm_mday};
+}
+
+// The record of the days solved sits beside the settings file.
+std::string RutaMarcasJunto(const std::string& rutaAjustes)
+{
+    const size_t barra = rutaAjustes.rfind('/');
+    return RutaEn(barra == std::string::npos ? "." : rutaAjustes.substr(0, barra), NombreMarcas);
+}
+
+std::string MarcaDeTiempo()
+{
+    char fecha[32];
+    const std::time_t ahora = std::time(nullptr);
+    std::tm hora{};
+    localtime_r(&ahora, &hora);
+    std::strftime(fecha, sizeof fecha, "%Y%m%d-%H%M%S", &hora);
+    return fecha;
 }
 
 // The help's texts end their lines in CR LF, as the window's help does.
@@ -56,9 +90,14 @@ public:
     PartidaTerminal() : azar_(SemillaDelReloj()), carpeta_(CarpetaPartidas()), rutaAjustes_(RutaAjustes()), tty_(isatty(STDOUT_FILENO))
     {
         juego_.LeerPortapapeles = [this] { return portapapeles_; };
+        const auto inicio = std::chrono::steady_clock::now();
+        juego_.Ahora = [inicio] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio).count();
+        };
+        juego_.Hoy = HoyLocal;
     }
 
-    void Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku);
+    void Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku, bool dia);
     void Bucle();
     void Conservar();
 
@@ -72,6 +111,8 @@ private:
     void Guardar(int lugar);
     void Cargar(int lugar);
     void Nivel();
+    // The record of the days solved; a damaged one is set aside and the notice returned.
+    std::string CargarMarcasDias();
 
     Tablero tablero_;
     Juego juego_{tablero_};
@@ -96,6 +137,10 @@ void PartidaTerminal::Atender(const Resultado& r)
     if (tty_)
         for (int i = 0; i < r.pitidos; ++i) std::fputc('\a', stdout);
     if (r.portapapeles) portapapeles_ = *r.portapapeles;
+    if (r.marcasCambiadas) {
+        const std::string motivo = EscribirEntero(RutaMarcasJunto(rutaAjustes_), CodificarMarcas(juego_.MarcasDelDia()));
+        if (!motivo.empty()) Decir(Frases::MarcasNoGuardadas(motivo));
+    }
     if (!r.mensaje.empty()) Decir(r.mensaje);
     if (!r.dicho.empty()) Decir(r.dicho);
     if (r.nuevoJuego) Nuevo();
@@ -129,7 +174,21 @@ void PartidaTerminal::Pensar(const std::shared_ptr<Pensamiento>& pensamiento)
     Atender(juego_.Pensado(*pensamiento));
 }
 
-void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku)
+std::string PartidaTerminal::CargarMarcasDias()
+{
+    const std::string ruta = RutaMarcasJunto(rutaAjustes_);
+    const LeidoTerminal leido = LeerAcotado(ruta, TamanoMaximoMarcas);
+    if (!leido.existe) return {};
+    const std::optional<Marcas> marcas = leido.bytes ? DecodificarMarcas(*leido.bytes) : std::nullopt;
+    if (marcas) {
+        juego_.PonerMarcas(*marcas);
+        return {};
+    }
+    std::rename(ruta.c_str(), (ruta + ".danada-" + MarcaDeTiempo()).c_str());
+    return Frases::MarcasDanadas();
+}
+
+void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku, bool dia)
 {
     if (!nueva) {
         const LeidoTerminal leido = LeerAcotado(rutaAjustes_, TamanoMaximoAjustes);
@@ -150,12 +209,7 @@ void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudo
                 empezada = true;
             } else if (lectura.estado == EstadoEnCurso::Danada) {
                 // Set aside, never overwritten: the player may still want what is in it.
-                char fecha[32];
-                const std::time_t ahora = std::time(nullptr);
-                std::tm hora{};
-                localtime_r(&ahora, &hora);
-                std::strftime(fecha, sizeof fecha, "%Y%m%d-%H%M%S", &hora);
-                std::rename(ruta.c_str(), (ruta + ".danada-" + fecha).c_str());
+                std::rename(ruta.c_str(), (ruta + ".danada-" + MarcaDeTiempo()).c_str());
                 aviso = Frases::PartidaNoRecuperada();
             }
         }
@@ -165,11 +219,17 @@ void PartidaTerminal::Empezar(bool nueva, const std::optional<SudokuLeido>& sudo
         else if (juego_.Estado().DificultadElegida != Dificultad::PorNivel) juego_.EmpezarHecho(HacerSudoku(juego_.Estado().DificultadElegida, azar_), juego_.Estado().DificultadElegida);
         else NuevaPartida(juego_.Estado(), tablero_, azar_);
     }
+    juego_.Seguir();
+    const std::string avisoMarcas = CargarMarcasDias();
+    std::string delDia;
+    if (dia) delDia = juego_.SudokuDelDia().dicho;
     tablero_.SeleccionarCasilla(juego_.Estado().CasillaActual, true);
     enCursoEscrito_ = CodificarEnCurso(juego_.EnCurso());
     if (tty_) Decir(Sustituir(Traducir("Terminal", "NOVARO en el terminal. %1; Control+T muestra el tablero; F10 sale."), {juego_.Linea()}));
     juego_.Enfocado();   // the first arrival is silent, as the window's
     if (!aviso.empty()) Atender(juego_.Anunciar(aviso));
+    if (!avisoMarcas.empty()) Atender(juego_.Anunciar(avisoMarcas));
+    if (!delDia.empty()) Atender(juego_.Anunciar(delDia));
 }
 
 // What changed is on disk after every key; a terminal may be closed at any moment.
@@ -263,6 +323,7 @@ std::string AyudaDeTeclas()
              Traducir("Terminal", "F5 guarda y F6 carga la partida, seguidas del número del lugar."),
              Traducir("Terminal", "F7 cambia el nivel, F8 oculta la línea de mensajes, F9 el sonido."),
              Traducir("Terminal", "Control+T muestra el tablero. F10, Control+C o Control+D salen guardando la partida en curso."),
+             Traducir("Terminal", "Control+Y empieza el sudoku del día, Control+E dice sus estadísticas y Control+R copia su resultado."),
              Traducir("Terminal", "Las letras son las de la ventana: C, F y T leen columna, fila y panel; V la casilla."),
          })
         t += linea + "\n";
@@ -277,6 +338,11 @@ void PartidaTerminal::Bucle()
         if (p.control) {
             if (p.codigo == CtrlC || p.codigo == CtrlD) return;
             if (p.codigo == CtrlT) MostrarTablero();
+            else if (p.codigo == CtrlY) Atender(juego_.SudokuDelDia());
+            else if (p.codigo == CtrlE) Atender(juego_.Estadisticas());
+            else if (p.codigo == CtrlR) Atender(juego_.CompartirResultado());
+            else continue;
+            Conservar();
             continue;
         }
         switch (p.codigo) {
@@ -307,14 +373,14 @@ void PartidaTerminal::Bucle()
 // game then ends as F10 ends it, the terminal put back and the game kept.
 void NoSeguir(int) {}
 
-int Jugar(bool nueva, const std::optional<SudokuLeido>& sudoku)
+int Jugar(bool nueva, const std::optional<SudokuLeido>& sudoku, bool dia)
 {
     struct sigaction accion {};
     accion.sa_handler = NoSeguir;
     sigemptyset(&accion.sa_mask);
     for (const int senal : {SIGTERM, SIGHUP, SIGINT}) sigaction(senal, &accion, nullptr);
     PartidaTerminal partida;
-    partida.Empezar(nueva, sudoku);
+    partida.Empezar(nueva, sudoku, dia);
     {
         const ModoCrudo crudo(Entrada);
         partida.Bucle();
@@ -329,6 +395,7 @@ std::string AyudaDeOrdenes()
          + "\n\n" + "  --sudoku TEXTO  " + Traducir("Terminal", "Empieza con este sudoku: 81 casillas, los números del 1 al 9 como datos y el punto o el 0 como casilla vacía.") + "\n"
          + "  --idioma es|en  " + Traducir("Terminal", "Juega en este idioma (si no, el del entorno).") + "\n"
          + "  --nueva         " + Traducir("Terminal", "Empieza un juego nuevo con los valores de siempre, sin recuperar la última partida ni los ajustes.") + "\n"
+         + "  --dia           " + Traducir("Terminal", "Empieza con el sudoku del día.") + "\n"
          + "  --help          " + Traducir("Terminal", "Muestra esta ayuda y termina.") + "\n"
          + "  --version       " + Traducir("Terminal", "Muestra la versión y termina.") + "\n\n" + AyudaDeTeclas();
 }

@@ -38,7 +38,7 @@ Idioma IdiomaDelEntorno()
 int main(int argc, char** argv)
 {
     PonerIdioma(IdiomaDelEntorno());
-    bool nueva = false;
+    bool nueva = false, dia = false;
     std::optional<SudokuLeido> sudoku;
     std::optional<std::string> textoSudoku;
     for (int i = 1; i < argc; ++i) {
@@ -59,6 +59,8 @@ int main(int argc, char** argv)
         }
         if (a == "--nueva") {
             nueva = true;
+        } else if (a == "--dia") {
+            dia = true;
         } else if (auto v = valor("--idioma")) {
             if (*v == "es") PonerIdioma(Idioma::Espanol);
             else if (*v == "en") PonerIdioma(Idioma::Ingles);
@@ -82,5 +84,5 @@ int main(int argc, char** argv)
         }
         sudoku = std::move(leido);
     }
-    return Jugar(nueva, sudoku);
+    return Jugar(nueva, sudoku, dia);
 }

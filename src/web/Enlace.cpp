@@ -106,12 +106,12 @@ std::string Leer(const std::string& ruta)
     return s.str();
 }
 
-std::string Empezar(const std::string& idioma, const val& sudoku, double semilla, val js)
+std::string Empezar(const std::string& idioma, const val& sudoku, double semilla, val js, bool dia)
 {
     PonerIdioma(idioma == "en" ? Idioma::Ingles : Idioma::Espanol);
     almacen = std::make_unique<AlmacenJs>(std::move(js));
     pagina = std::make_unique<Pagina>(*almacen, static_cast<uint64_t>(semilla));
-    return pagina->Empezar(sudoku.isString() ? std::optional<std::string>(sudoku.as<std::string>()) : std::nullopt);
+    return pagina->Empezar(sudoku.isString() ? std::optional<std::string>(sudoku.as<std::string>()) : std::nullopt, dia);
 }
 
 val Tecla(int codigo, int digito, const val& unidades)
@@ -203,6 +203,10 @@ val Textos()
     poner("pegar", Traducir("Web", "El navegador no deja leer el portapapeles: pegue aquí el sudoku y pulse Intro"));
     poner("copiar", Traducir("Web", "El navegador no deja escribir en el portapapeles: copie de aquí el tablero con Control+C y pulse Escape"));
     for (const auto& [clave, texto] : FrasesPagina::Etiquetas()) poner(clave.c_str(), texto);
+    // The window's Día menu, its items named alike.
+    poner("sudokuDelDia", SinAcelerador(Traducir("Form1", "&Sudoku del día")));
+    poner("estadisticas", SinAcelerador(Traducir("Form1", "&Estadísticas")));
+    poner("compartir", SinAcelerador(Traducir("Form1", "&Compartir resultado")));
     t.set("ayudaGestos", Lista(FrasesPagina::AyudaGestos()));
     std::vector<std::string> lugares, dificultades, niveles;
     for (int i = 1; i <= Lugares; ++i) lugares.push_back(Sustituir(Traducir("Form1", "Partida %1"), {std::to_string(i)}));
@@ -255,6 +259,11 @@ val Guardar(int lugar) { return Objeto(pagina->Guardar(lugar)); }
 val Cargar(int lugar) { return Objeto(pagina->Cargar(lugar)); }
 val GuardarNoPermitido() { return Objeto(pagina->Partida().GuardarNoPermitido()); }
 val Botonera(int opciones) { return Objeto(pagina->Botonera(opciones)); }
+val SudokuDelDia() { return Objeto(pagina->SudokuDelDia()); }
+val Estadisticas() { return Objeto(pagina->Estadisticas()); }
+val Compartir() { return Objeto(pagina->CompartirResultado()); }
+void Pausar() { pagina->Pausar(); }
+void Seguir() { pagina->Seguir(); }
 void Portapapeles(const std::string& texto) { pagina->Portapapeles() = texto; }
 void PonerNivel(int i) { pagina->PonerNivel(i); }
 void PonerDificultad(int i) { pagina->PonerDificultad(i); }
@@ -279,6 +288,11 @@ EMSCRIPTEN_BINDINGS(novaro)
     emscripten::function("guardarNoPermitido", &web::GuardarNoPermitido);
     emscripten::function("abrirArchivo", &web::AbrirArchivo);
     emscripten::function("botonera", &web::Botonera);
+    emscripten::function("sudokuDelDia", &web::SudokuDelDia);
+    emscripten::function("estadisticas", &web::Estadisticas);
+    emscripten::function("compartir", &web::Compartir);
+    emscripten::function("pausar", &web::Pausar);
+    emscripten::function("seguir", &web::Seguir);
     emscripten::function("ranura", &web::Ranura);
     emscripten::function("portapapeles", &web::Portapapeles);
     emscripten::function("ponerNivel", &web::PonerNivel);

@@ -4,12 +4,15 @@
 #include "FormatoEnCurso.h"
 #include "FormatoPartida.h"
 #include "Frases.h"
+#include "FrasesDia.h"
 #include "Importar.h"
 #include "Notas.h"
 #include "Palabras.h"
 #include "Partida.h"
 #include "PorDificultad.h"
 #include "Texto.h"
+#include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -19,11 +22,28 @@ constexpr int16_t Tamanos = 8;
 
 std::string NombreAjustesTexto() { return std::string(NombreAjustes); }
 
+// The page's own clock (the browser's, through the C library): steady milliseconds, and
+// today by the player's local time zone.
+int64_t AhoraMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+Fecha HoyLocal()
+{
+    const std::time_t ahora = std::time(nullptr);
+    std::tm hora{};
+    localtime_r(&ahora, &hora);
+    return {hora.tm_year + 1900, hora.tm_mon + 1, hora.tm_mday};
+}
+
 } // namespace
 
 Pagina::Pagina(Almacen& almacen, uint64_t semilla) : almacen_(almacen), azar_(semilla)
 {
     juego_.LeerPortapapeles = [this] { return portapapeles_; };
+    juego_.Ahora = AhoraMs;
+    juego_.Hoy = HoyLocal;
 }
 
 std::string Pagina::Motivo(Guardado g) const
@@ -32,7 +52,23 @@ std::string Pagina::Motivo(Guardado g) const
                                 : Traducir("Web", "El navegador no deja guardar datos a esta página.");
 }
 
-std::string Pagina::Empezar(const std::optional<std::string>& sudoku)
+std::string Pagina::CargarMarcas()
+{
+    const std::string nombre(NombreMarcas);
+    const Leido leido = almacen_.Leer(nombre);
+    if (!leido.existe) return {};
+    const std::optional<Marcas> marcas = leido.bytes.size() <= TamanoMaximoMarcas ? DecodificarMarcas(leido.bytes) : std::nullopt;
+    if (marcas) {
+        juego_.PonerMarcas(*marcas);
+        marcasEscritas_ = leido.bytes;
+        return {};
+    }
+    // Kept aside under another name, never written over; a fresh record starts.
+    almacen_.Escribir(nombre + ".danada", leido.bytes);
+    return Frases::MarcasDanadas();
+}
+
+std::string Pagina::Empezar(const std::optional<std::string>& sudoku, bool dia)
 {
     std::string aviso;
     const Leido ajustes = almacen_.Leer(NombreAjustesTexto());
@@ -69,6 +105,13 @@ std::string Pagina::Empezar(const std::optional<std::string>& sudoku)
         }
     }
     if (!empezada) Repartir();
+    juego_.Seguir();
+    const std::string avisoMarcas = CargarMarcas();
+    if (!avisoMarcas.empty()) aviso = aviso.empty() ? avisoMarcas : aviso + " " + avisoMarcas;
+    if (dia) {
+        const std::string delDia = juego_.SudokuDelDia().dicho;
+        aviso = aviso.empty() ? delDia : aviso + " " + delDia;
+    }
     tablero_.SeleccionarCasilla(juego_.Estado().CasillaActual, true);
     Resultado r;
     Conservar(r);
@@ -117,6 +160,8 @@ void Pagina::Conservar(Resultado& r)
     ajustes_ = juego_.AjustesActuales(ajustes_);
     escribir(NombreAjustes, CodificarAjustes(ajustes_), ajustesEscritos_);
     escribir(NombrePreparados, CodificarPreparados(reservas_), reservasEscritas_);
+    // Written once something was solved: an empty record is no file.
+    if (juego_.MarcasDelDia().resueltos > 0) escribir(NombreMarcas, CodificarMarcas(juego_.MarcasDelDia()), marcasEscritas_);
     if (fallo != Guardado::Hecho && !avisadoSinGuardar_) {
         avisadoSinGuardar_ = true;
         const std::string aviso = Motivo(fallo) + " " + Traducir("Web", "La partida sigue, pero no se conservará al cerrar la página.");
@@ -200,6 +245,24 @@ Resultado Pagina::Botonera(int opciones)
 {
     return juego_.SoloDecir(Frases::Menu(Traducir("Form1", "Botonera"), opciones));
 }
+
+Resultado Pagina::SudokuDelDia()
+{
+    Resultado r = juego_.SudokuDelDia();
+    return Despues(r);
+}
+
+Resultado Pagina::Estadisticas() { return juego_.Estadisticas(); }
+Resultado Pagina::CompartirResultado() { return juego_.CompartirResultado(); }
+
+void Pagina::Pausar()
+{
+    juego_.Pausar();
+    Resultado r;
+    Conservar(r);   // a hidden tab may never be shown again
+}
+
+void Pagina::Seguir() { juego_.Seguir(); }
 
 std::string Pagina::BytesDeRanura(int lugar)
 {

@@ -20,8 +20,9 @@ public:
     Pagina(Almacen& almacen, uint64_t semilla);
 
     // The settings, the kept game or the address's puzzle, else a deal; what the first
-    // focus says instead of its silence (empty: nothing).
-    std::string Empezar(const std::optional<std::string>& sudoku);
+    // focus says instead of its silence (empty: nothing). dia (?dia=1): then the sudoku
+    // of the day.
+    std::string Empezar(const std::optional<std::string>& sudoku, bool dia = false);
 
     // Every action ends with the game kept; a new game a result asks for is dealt at once
     // and said with it.
@@ -37,6 +38,13 @@ public:
     Resultado AbrirArchivo(const std::string& nombre, const std::string& bytes);
     // The Botonera popup opening, as the window announces it.
     Resultado Botonera(int opciones);
+    // The sudoku of the day, the record of the days solved, the last result to share.
+    Resultado SudokuDelDia();
+    Resultado Estadisticas();
+    Resultado CompartirResultado();
+    // The page hidden, and shown again: the time played stops meanwhile.
+    void Pausar();
+    void Seguir();
 
     // The menus: silent, as the window's are, and kept.
     void PonerNivel(int indice);
@@ -62,6 +70,8 @@ private:
     Resultado Repartir();
     std::string Motivo(Guardado g) const;
     void Conservar(Resultado& r);
+    // The record of the days solved; a damaged one is kept aside and the notice returned.
+    std::string CargarMarcas();
 
     Almacen& almacen_;
     Tablero tablero_;
@@ -69,7 +79,7 @@ private:
     Aleatorio azar_;
     Ajustes ajustes_;
     Reservas reservas_;
-    std::string enCursoEscrito_, ajustesEscritos_, reservasEscritas_;
+    std::string enCursoEscrito_, ajustesEscritos_, reservasEscritas_, marcasEscritas_;
     std::string portapapeles_;   // what I reads: the browser's clipboard or the paste box
     bool avisadoSinGuardar_ = false;
 };

@@ -110,6 +110,8 @@ Form1::Form1(Opciones opciones)
     connect(conservarLuego_, &QTimer::timeout, this, &Form1::Conservar);
     // A desktop session that ends asks first; the game is on disk before it answers.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Form1::ConservarYa);
+    diaAlEmpezar_ = opciones.dia;
+    EmpezarReloj();
     Form_Load(opciones.nueva);
 }
 
@@ -142,6 +144,12 @@ void Form1::Form_Load(bool nueva)
         EmpezarHecho(hecho ? *hecho : HacerSudoku(dificultad, *azar_), dificultad, false);
     } else {
         NuevaPartida(Estado, *this, *azar_);
+    }
+    juego_.Seguir();
+    if (diaAlEmpezar_) {
+        const Resultado r = juego_.SudokuDelDia();
+        MostrarBotones();
+        detector_->AvisarAlEnfocar(QString::fromStdString(r.dicho));
     }
     Picture1->setFocus();
 }
@@ -283,6 +291,7 @@ void Form1::ConstruirMenus()
     auto* estilo = new EstiloMenu;
     estilo->setParent(this);
     MnuBotonera->setStyle(estilo);
+    ConstruirMenuDia();
     // Never smaller than the designed window; minimizing stays possible.
     setMinimumSize(Twips(0, 0, 7935, 4665).width(), Twips(0, 0, 7935, 4665).height() + menuBar()->sizeHint().height());
 }

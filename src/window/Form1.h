@@ -54,6 +54,7 @@ public:
         // (novaro.ini) when one was handed in.
         QString ajustes;
         bool nueva = false;   // --nueva: the designed start, whatever was kept
+        bool dia = false;     // --dia: the sudoku of the day, once the start is done
     };
     Form1();
     explicit Form1(Opciones opciones);
@@ -76,7 +77,8 @@ public:
     QMenu* MnuTam = nullptr;
     QMenu* MnuPartidas = nullptr;
     QMenu* MnuBotonera = nullptr;
-    QList<QAction*> MnuN, MnuD, MnuTamN, MnuP, MnuB;
+    QMenu* MnuDia = nullptr;   // the sudoku of the day, its statistics and its result
+    QList<QAction*> MnuN, MnuD, MnuTamN, MnuP, MnuB, MnuDiaN;
 
     // Every message box and popup goes through these, so tests never block.
     std::function<void(const QString&)> Mensaje;
@@ -104,6 +106,7 @@ public:
     void MnuTamN_Click(int indice);
     void MnuP_Click(int indice);
     void MnuB_Click(int indice);
+    void MnuDia_Click(int indice);
     void Text1_GotFocus(int indice);
     void Text1_KeyDown(int indice, int codigo);
     void Text1_Change(int indice, const QString& antes);
@@ -160,6 +163,13 @@ private:
     void ConservarLuego();    // cursor and switches: within a second or so
     void Conservar();
 
+    // The sudoku of the day: the clock and calendar the game is handed, its menu and
+    // the record of the days solved, kept beside the settings.
+    void EmpezarReloj();
+    void ConstruirMenuDia();
+    void CargarMarcasDias();
+    void GuardarMarcasDias();
+
     std::unique_ptr<FuenteAzar> azar_;
     std::unique_ptr<Reproductor> reproductor_;
     std::unique_ptr<DetectorTeclas> detector_;
@@ -183,4 +193,7 @@ private:
     QElapsedTimer desdeNuevo_;
     bool avisadoPreparando_ = false;
     bool descartarEnCamino_ = false;
+    bool diaAlEmpezar_ = false;
+    QElapsedTimer reloj_;
+    QString rutaMarcas_;
 };

@@ -6,6 +6,7 @@
 #include "FormatoPartida.h"
 #include "FormatoPreparados.h"
 #include "Frases.h"
+#include "FrasesDia.h"
 #include "Importar.h"
 #include "Pagina.h"
 #include "Palabras.h"
@@ -201,4 +202,25 @@ PRUEBA(LosSudokusPreparadosSeGuardanYSeUsan)
     Pagina otra(copia, 12);
     otra.Empezar(std::nullopt);
     IGUAL(static_cast<int>(otra.Partida().Estado().DificultadElegida), static_cast<int>(Dificultad::Sencillo));
+}
+
+// ?dia=1: the page deals the day's sudoku, the same givens as the window and the terminal;
+// a damaged record in the browser's storage is kept aside, said, and a fresh one started.
+PRUEBA(ElSudokuDelDiaEnLaPagina)
+{
+    PonerIdioma(Idioma::Espanol);
+    AlmacenPrueba a;
+    a.archivos[std::string(NombreMarcas)] = "NOVARO sudokus del dia 1\nresueltos=";
+    Pagina p(a, 7);
+    p.Partida().Hoy = [] { return Fecha{2026, 12, 13}; };
+    const std::string aviso = p.Empezar(std::nullopt, true);
+    const std::string dados = "......2..3.......9.81.93....9.53.64....46..5......7.9..683.....1.4..6..8..5...47.";
+    std::string enPagina;
+    for (int i = 0; i < 81; ++i) enPagina += p.Partida().Estado().Originales[static_cast<size_t>(i)] ? p.Celdas().Texto(static_cast<int16_t>(i)) : ".";
+    IGUAL(enPagina, dados);
+    IGUAL(aviso, Frases::MarcasDanadas() + " Sudoku del día, 13 de diciembre: Maestro, " + std::to_string(Dados(p)) + " números dados");
+    IGUAL(a.archivos[std::string(NombreMarcas) + ".danada"], std::string("NOVARO sudokus del dia 1\nresueltos="));
+    IGUAL(p.Estadisticas().dicho, std::string("Todavía no ha resuelto ningún sudoku del día"));
+    // The game in play carries the day: asked again, nothing is dealt over it.
+    IGUAL(p.SudokuDelDia().dicho, std::string("El sudoku del día ya está en juego"));
 }

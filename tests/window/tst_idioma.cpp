@@ -131,7 +131,7 @@ void TestIdioma::ventanaEnIngles()
     QCOMPARE(v.Linea(), QString("Press F1 for help"));
     QStringList menus;
     for (QAction* a : v.f->menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"Levels", "Difficulty", "&Font size", "Game", "Buttons"}));
+    QCOMPARE(menus, (QStringList{"Levels", "Difficulty", "&Font size", "Game", "Buttons", "&Day"}));
     QCOMPARE(v.f->MnuD[4]->text(), QString("Expert"));
     QCOMPARE(v.f->Command3->text(), QString("See &solution"));
     QCOMPARE(v.f->Command2->toolTip(), QString("Deals a new game"));

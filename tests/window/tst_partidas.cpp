@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calificacion.h"
+#include "Archivos.h"
+#include "FormatoMarcas.h"
 #include "Lugares.h"
 #include "PartidaEnCurso.h"
 #include "Ranuras.h"
@@ -100,6 +102,8 @@ private slots:
     void conservadaDanada();
     void ajustesConservados();
     void porDificultad();
+    void sudokuDelDia();
+    void marcasDanadas();
 };
 
 void TestPartidas::idaYVuelta()
@@ -483,6 +487,68 @@ void TestPartidas::porDificultad()
     VentanaPrueba w(1, std::nullopt, dir.path());
     QVERIFY(w.f->MnuD[4]->isChecked());
     QCOMPARE(DificultadDe(Calificar(DadosDe(w.f->Estado))), Dificultad::Experto);
+}
+
+// The Día menu deals the same board as every front end for the date, says it, and the
+// win is heard with the streak and kept in the record beside the settings.
+void TestPartidas::sudokuDelDia()
+{
+    qputenv("NOVARO_HOY", "2026-12-13");
+    QTemporaryDir dir;
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        QCOMPARE(v.f->MnuB.size(), qsizetype(6));   // the Botonera keeps its designed items
+        v.f->MnuDiaN[0]->trigger();
+        QTRY_VERIFY(!v.dichos.isEmpty());
+        QString dados;
+        for (int i = 0; i < 81; ++i) dados += v.f->Estado.Originales[i] ? v.Celda(i) : QStringLiteral(".");
+        // Made once by the engine; the terminal and the core check the same givens.
+        QCOMPARE(dados, QString("......2..3.......9.81.93....9.53.64....46..5......7.9..683.....1.4..6..8..5...47."));
+        QCOMPARE(v.dichos.last(), QString("Sudoku del día, 13 de diciembre: Maestro, %1 números dados").arg(dados.count(QRegularExpression("[1-9]"))));
+        QTest::keyClick(v.f->Picture1, Qt::Key_Y);
+        QVERIFY2(v.dichos.last().endsWith("segundos. Racha: 0 días"), qPrintable(v.dichos.last()));
+        // Every digit by write mode, as a player types it.
+        for (int i = 0; i < 81; ++i) {
+            if (v.f->Estado.Originales[i]) continue;
+            v.Cursor(i / 9, i % 9);
+            QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+            QTest::keyClicks(v.f->Picture1, QString::number(v.f->Estado.Solucion[i / 9][i % 9]));
+            QTest::keyClick(v.f->Picture1, Qt::Key_Return);
+        }
+        QVERIFY2(v.dichos.last().contains("Sudoku del día resuelto en ") && v.dichos.last().endsWith("sin pistas. Racha: 1 día"),
+                 qPrintable(v.dichos.last()));
+        QTest::keyClick(v.f->Picture1, Qt::Key_X);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("NOVARO, sudoku del 13 de diciembre de 2026 (Maestro): "));
+        v.f->MnuDiaN[0]->trigger();
+        QTRY_COMPARE(v.dichos.last(), QString("El sudoku de hoy ya está resuelto. Sigue la partida en juego"));
+    }
+    const std::optional<Marcas> marcas = DecodificarMarcas(VerBytes(Contenido(dir.filePath("NovaroDias.txt"))));
+    QVERIFY(marcas);
+    QCOMPARE(marcas->resueltos, 1);
+    QVERIFY(marcas->ultimo == (Fecha{2026, 12, 13}));
+    qunsetenv("NOVARO_HOY");
+}
+
+// A record that cannot be read is set aside whole, said once, and a fresh one starts;
+// the game in play is not touched.
+void TestPartidas::marcasDanadas()
+{
+    QTemporaryDir dir;
+    const QByteArray basura = "NOVARO sudokus del dia 1\nresueltos=cinco\n";
+    {
+        QFile f(dir.filePath("NovaroDias.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(basura);
+    }
+    VentanaPrueba v(2, std::nullopt, dir.path());
+    QVERIFY(VistaDe(v) == DisenadaDeSemilla2());
+    AvisoAlLlegarElLector(v, "El registro de los sudokus del día estaba dañado: se ha apartado y empieza uno nuevo.");
+    if (QTest::currentTestFailed()) return;
+    const QStringList apartadas = QDir(dir.path()).entryList({"NovaroDias.txt.danada-*"});
+    QCOMPARE(apartadas.size(), 1);
+    QCOMPARE(Contenido(dir.filePath(apartadas[0])), basura);
+    v.f->MnuDiaN[1]->trigger();
+    QTRY_COMPARE(v.dichos.last(), QString("Todavía no ha resuelto ningún sudoku del día"));
 }
 
 QTEST_MAIN(TestPartidas)

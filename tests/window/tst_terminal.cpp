@@ -92,6 +92,8 @@ private slots:
     void carpetaDeLasPartidas_data();
     void carpetaDeLasPartidas();
     void partidaEnCursoCompartida();
+    void sudokuDelDiaComoLaVentana_data();
+    void sudokuDelDiaComoLaVentana();
 };
 
 void TestTerminal::mismasPalabrasQueLaVentana_data()
@@ -267,3 +269,44 @@ void TestTerminal::partidaEnCursoCompartida()
 
 QTEST_MAIN(TestTerminal)
 #include "tst_terminal.moc"
+
+void TestTerminal::sudokuDelDiaComoLaVentana_data()
+{
+    QTest::addColumn<QByteArray>("fecha");
+    QTest::addColumn<QString>("dados");
+    QTest::addColumn<QString>("dicho");
+    // The givens the engine made once for these dates; the core's tests check the same.
+    QTest::newRow("a Wednesday") << QByteArray("2026-12-09")
+        << "...56....82...7..............4.5.21...2.9..6.7.82...9....8.43..1..9..52..3......." << "9 de diciembre: Intermedio";
+    QTest::newRow("a Sunday") << QByteArray("2026-12-13")
+        << "......2..3.......9.81.93....9.53.64....46..5......7.9..683.....1.4..6..8..5...47." << "13 de diciembre: Maestro";
+    QTest::newRow("a Monday") << QByteArray("2027-03-01")
+        << ".....8.6.2.1......8..3.9..2.3..4......4..7.8.......9...86.3..94.....5.....7.825.." << "1 de marzo: Sencillo";
+}
+
+// novaro-terminal --dia and the window's Día menu deal the same 81 cells on the same day.
+void TestTerminal::sudokuDelDiaComoLaVentana()
+{
+    QFETCH(QByteArray, fecha);
+    QFETCH(QString, dados);
+    QFETCH(QString, dicho);
+    const QString anuncio = QStringLiteral("Sudoku del día, %1, %2 números dados").arg(dicho).arg(dados.count(QRegularExpression("[1-9]")));
+    qputenv("NOVARO_HOY", fecha);
+    {
+        VentanaPrueba v(1);
+        v.f->MnuDiaN[0]->trigger();
+        QTRY_VERIFY(!v.dichos.isEmpty());
+        QCOMPARE(v.dichos.last(), anuncio);
+        QString enVentana;
+        for (int i = 0; i < 81; ++i) enVentana += v.f->Estado.Originales[i] ? v.Celda(i) : QStringLiteral(".");
+        QCOMPARE(enVentana, dados);
+    }
+    QTemporaryDir hogar, programa;
+    QStringList lineas = Jugar(TerminalEn(programa.path()), hogar.path(), {"--dia", "--idioma", "es"}, "\x14");   // Control+T: the board
+    qunsetenv("NOVARO_HOY");
+    QCOMPARE(lineas.size(), 10);
+    QCOMPARE(lineas.takeFirst(), anuncio);
+    QString enTerminal;
+    for (const QString& l : lineas.mid(0, 9)) enTerminal += QString(l).remove(QRegularExpression("[\\[\\]| *]")).replace('-', '.');
+    QCOMPARE(enTerminal, dados);
+}

@@ -76,6 +76,7 @@ public:
             QObject::connect(v.f->MnuP[i], &QAction::triggered, [this, i] { Ranura(i + 1); });
         QObject::connect(&v.f->Habla(), &Voz::Hablado, [this](const QString& dicho) {
             if (dicho.startsWith(QStringLiteral("Sudoku importado, "))) SudokuImportado();
+            else if (dicho.startsWith(QStringLiteral("Sudoku del día, "))) SudokuDelDia(dicho);
             else if (dicho.startsWith(QStringLiteral("Sudoku ")) && dicho.endsWith(QStringLiteral(" números dados")))
                 SudokuDeDificultad(dicho);
         });
@@ -214,6 +215,19 @@ private:
                 fallos << QStringLiteral("a new game of a kind left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
     }
 
+    // The day's sudoku: a new game of the weekday's kind, named after the date.
+    void SudokuDelDia(const QString& dicho)
+    {
+        ++nuevas;
+        cambioDePartida = true;
+        const EstadoJuego& e = v.f->Estado;
+        const QString tipo = QString::fromStdString(Frases::NombreDificultad(DificultadDe(Calificar(DadosDe(e)))));
+        if (!dicho.contains(QStringLiteral(": %1, ").arg(tipo))) fallos << QStringLiteral("\"%1\" for a puzzle of kind %2").arg(dicho, tipo);
+        for (int i = 0; i < 81; ++i)
+            if (!e.Originales[i] && (v.Celda(i) != QStringLiteral("-") || e.Provisionales[i] || e.Notas[i]))
+                fallos << QStringLiteral("the day's sudoku left cell %1 as \"%2\"").arg(i).arg(v.Celda(i));
+    }
+
     // A puzzle from outside was taken: a new game, with the givens it brought.
     void SudokuImportado()
     {
@@ -341,8 +355,8 @@ private:
     // A player opening the menu bar picks any item that is not greyed.
     QString MenuDeLaBarra()
     {
-        const QList<QAction*>* menus[] = {&v.f->MnuN, &v.f->MnuTamN, &v.f->MnuP, &v.f->MnuB};
-        const QList<QAction*>& menu = *menus[Uno(4)];
+        const QList<QAction*>* menus[] = {&v.f->MnuN, &v.f->MnuTamN, &v.f->MnuP, &v.f->MnuB, &v.f->MnuDiaN};
+        const QList<QAction*>& menu = *menus[Uno(static_cast<int>(std::size(menus)))];
         QAction* a = menu[Uno(static_cast<int>(menu.size()))];
         if (a == v.f->MnuB[5] && !Probable(0.05)) return QStringLiteral("menu bar: kept away from \"&Salir\"");
         if (a->isEnabled()) a->trigger();
