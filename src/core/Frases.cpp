@@ -222,6 +222,28 @@ std::string EscrituraDirecta(bool activada)
                     : Traducir("Frases", "Escritura directa desactivada");
 }
 
+std::string LugarAlMoverse(bool activado)
+{
+    return activado ? Traducir("Frases", "Lugar al moverse activado") : Traducir("Frases", "Lugar al moverse desactivado");
+}
+
+std::string LugarDelCursor(int16_t fila, int16_t columna)
+{
+    if (fila < 0) return Sustituir(Traducir("Frases", "columna %1"), {N(columna + 1)});
+    if (columna < 0) return Sustituir(Traducir("Frases", "fila %1"), {N(fila + 1)});
+    return Sustituir(Traducir("Frases", "fila %1, columna %2"), {N(fila + 1), N(columna + 1)});
+}
+
+std::string ModoDeSonidos(ModoSonidos modo)
+{
+    switch (modo) {
+    case ModoSonidos::ConPalabras: return Traducir("Frases", "Sonidos: con palabras");
+    case ModoSonidos::EnLugarDePalabras: return Traducir("Frases", "Sonidos: en lugar de palabras");
+    case ModoSonidos::No: break;
+    }
+    return Traducir("Frases", "Sonidos: no");
+}
+
 std::string PartidaRecuperada() { return Traducir("Frases", "Partida recuperada"); }
 
 std::string PartidaNoRecuperada()
@@ -297,6 +319,14 @@ std::string Ayuda()
         QT_TRANSLATE_NOOP("Frases", "peces espada y alas XY y XYZ) o Maestro (las cadenas y demás técnicas que la pista"),
         QT_TRANSLATE_NOOP("Frases", "explica después de las alas). Cada juego nuevo de una dificultad necesita justo ese"),
         QT_TRANSLATE_NOOP("Frases", "razonamiento y se anuncia con ella y con sus números dados."),
+        QT_TRANSLATE_NOOP("Frases", "  W: activa y desactiva el lugar al moverse: con él activado, cada movimiento dice"),
+        QT_TRANSLATE_NOOP("Frases", "antes de la casilla la columna nueva, la fila nueva, o las dos tras un salto."),
+        QT_TRANSLATE_NOOP("Frases", "  J: cambia los sonidos: no, con palabras o en lugar de palabras. Con sonidos, cada"),
+        QT_TRANSLATE_NOOP("Frases", "movimiento suena a la izquierda o a la derecha según la columna, y más agudo cuanto"),
+        QT_TRANSLATE_NOOP("Frases", "más arriba está la fila; las casillas vacías, los números dados y las notas tienen su"),
+        QT_TRANSLATE_NOOP("Frases", "sonido; un número repetido suena a aviso; completar una fila, una columna o un panel,"),
+        QT_TRANSLATE_NOOP("Frases", "o leerlo con C, F o T sin repetidos, suena a campanilla, y el tablero completo, a"),
+        QT_TRANSLATE_NOOP("Frases", "fanfarria. En lugar de palabras, una casilla vacía solo suena. W y J se recuerdan."),
         "",
         QT_TRANSLATE_NOOP("Frases", "  El juego recuerda el nivel, el tamaño de letra y los interruptores (F8, F9, O, E,"),
         QT_TRANSLATE_NOOP("Frases", "U, L y K) y la dificultad; guarda la partida en juego tras cada cambio: al volver a abrirlo sigue"),

@@ -34,6 +34,7 @@ inline constexpr int VK_F = 'F';
 inline constexpr int VK_G = 'G';
 inline constexpr int VK_H = 'H';
 inline constexpr int VK_I = 'I';
+inline constexpr int VK_J = 'J';
 inline constexpr int VK_K = 'K';
 inline constexpr int VK_L = 'L';
 inline constexpr int VK_M = 'M';
@@ -46,6 +47,7 @@ inline constexpr int VK_S = 'S';
 inline constexpr int VK_T = 'T';
 inline constexpr int VK_U = 'U';
 inline constexpr int VK_V = 'V';
+inline constexpr int VK_W = 'W';
 inline constexpr int VK_X = 'X';
 inline constexpr int VK_Z = 'Z';
 
