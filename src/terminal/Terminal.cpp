@@ -56,6 +56,7 @@ public:
     PartidaTerminal() : azar_(SemillaDelReloj()), carpeta_(CarpetaPartidas()), rutaAjustes_(RutaAjustes()), tty_(isatty(STDOUT_FILENO))
     {
         juego_.LeerPortapapeles = [this] { return portapapeles_; };
+        juego_.SinSonidosPropios();
     }
 
     void Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku);
@@ -92,7 +93,7 @@ void PartidaTerminal::Decir(const std::string& linea)
 
 void PartidaTerminal::Atender(const Resultado& r)
 {
-    // The beep is the terminal's bell; a terminal has no panel cue.
+    // The beep is the terminal's bell; a terminal has no panel cue nor the game's own sounds.
     if (tty_)
         for (int i = 0; i < r.pitidos; ++i) std::fputc('\a', stdout);
     if (r.portapapeles) portapapeles_ = *r.portapapeles;
@@ -264,6 +265,7 @@ std::string AyudaDeTeclas()
              Traducir("Terminal", "F7 cambia el nivel, F8 oculta la línea de mensajes, F9 el sonido."),
              Traducir("Terminal", "Control+T muestra el tablero. F10, Control+C o Control+D salen guardando la partida en curso."),
              Traducir("Terminal", "Las letras son las de la ventana: C, F y T leen columna, fila y panel; V la casilla."),
+             Traducir("Terminal", "El terminal solo tiene el pitido: los sonidos de J no suenan aquí y las palabras se dicen siempre."),
          })
         t += linea + "\n";
     return t;
