@@ -20,13 +20,14 @@ nice -n 10 cmake --build "$construccion" --target novaro-web -j2
 rm -rf "$destino"
 mkdir -p "$destino"
 cp "$construccion"/novaro.js "$construccion"/novaro.wasm "$destino"/
-cp web/index.html web/estilo.css web/pagina.js web/teclas.js web/manifest.webmanifest web/sw.js "$destino"/
+cp web/index.html web/estilo.css web/*.js web/manifest.webmanifest "$destino"/
 cp resources/CambioTablero.wav "$destino"/
 cp resources/iconos/128.png "$destino"/icono-128.png
 cp resources/iconos/256.png "$destino"/icono-256.png
 # The service worker's cache is named after what it holds, so a new build replaces the old.
-version=$(cat "$destino"/novaro.wasm "$destino"/novaro.js "$destino"/pagina.js "$destino"/teclas.js "$destino"/index.html "$destino"/estilo.css | sha256sum | cut -c1-16)
-sed -i "s/@VERSION@/$version/" "$destino"/sw.js
+version=$(cat "$destino"/novaro.wasm "$destino"/*.js "$destino"/index.html "$destino"/estilo.css | sha256sum | cut -c1-16)
+modulos=$(cd web && ls *.js | grep -vx sw.js | sed "s/.*/'&'/" | paste -sd, | sed 's/,/, /g')
+sed -i "s/@VERSION@/$version/; s/@MODULOS@/$modulos/" "$destino"/sw.js
 echo "NOVARO para el navegador: $destino"
 
 if [ "${1:-}" = --servir ]; then

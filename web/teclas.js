@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's keys in the game's key codes, as the window's detector gets them.
-'use strict';
-
-const Teclas = (() => {
+export const Teclas = (() => {
     const VK_NUMPAD0 = 96;
     const VK_F1 = 112;
     const nombres = {
