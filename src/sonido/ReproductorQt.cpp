@@ -2,6 +2,11 @@
 #include "ReproductorQt.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -79,6 +84,8 @@ ReproductorQt::ReproductorQt() = default;
 
 ReproductorQt::~ReproductorQt()
 {
+    if (salida_)
+        salida_->stop();
     // The status handlers touch members that are going away.
     if (onda_)
         onda_->disconnect();
@@ -139,6 +146,33 @@ void ReproductorQt::Pitar()
         }
     }
     tono_->play();
+}
+
+void ReproductorQt::Sonar(const std::vector<SonidoJuego>& sonidos)
+{
+    constexpr int muestreo = 44100;
+    if (sinSalida_)
+        return;
+    if (!salida_) {
+        const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+        QAudioFormat formato;
+        formato.setSampleRate(muestreo);
+        formato.setChannelCount(2);
+        formato.setSampleFormat(QAudioFormat::Int16);
+        if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato)) {
+            sinSalida_ = true;
+            return;
+        }
+        salida_ = std::make_unique<QAudioSink>(dispositivo, formato);
+        muestras_ = std::make_unique<QBuffer>();
+    }
+    const std::vector<int16_t> muestras = MuestrasEstereo(Partitura(sonidos), muestreo);
+    // The newest sound cuts the one still playing, so a held arrow never falls behind.
+    salida_->stop();
+    muestras_->close();
+    muestras_->setData(reinterpret_cast<const char*>(muestras.data()), qsizetype(muestras.size() * sizeof(int16_t)));
+    muestras_->open(QIODevice::ReadOnly);
+    salida_->start(muestras_.get());
 }
 
 bool ReproductorQt::OndaLista() const
