@@ -180,6 +180,11 @@ bool ReproductorQt::OndaLista() const
     return revisada_ && !fallida_ && onda_->status() == QSoundEffect::Ready;
 }
 
+bool ReproductorQt::SalidaAbierta() const
+{
+    return salida_ != nullptr;
+}
+
 bool ReproductorQt::CargaFallida() const
 {
     return fallida_;

@@ -26,6 +26,7 @@ public:
     bool OndaLista() const;     // the named file is loaded and can play
     bool CargaFallida() const;  // the named file was refused or could not be decoded
     bool TonoListo() const;     // the beep's tone is loaded
+    bool SalidaAbierta() const; // an audio device took the game's own sounds
 
 private:
     QString ruta_;
