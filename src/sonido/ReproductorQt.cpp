@@ -167,6 +167,8 @@ void ReproductorQt::Sonar(const std::vector<SonidoJuego>& sonidos)
         muestras_ = std::make_unique<QBuffer>();
     }
     const std::vector<int16_t> muestras = MuestrasEstereo(Partitura(sonidos), muestreo);
+    if (muestras.empty())
+        return;
     // The newest sound cuts the one still playing, so a held arrow never falls behind.
     salida_->stop();
     muestras_->close();
@@ -183,6 +185,11 @@ bool ReproductorQt::OndaLista() const
 bool ReproductorQt::SalidaAbierta() const
 {
     return salida_ != nullptr;
+}
+
+bool ReproductorQt::Sonando() const
+{
+    return salida_ && salida_->state() == QAudio::ActiveState;
 }
 
 bool ReproductorQt::CargaFallida() const

@@ -27,6 +27,7 @@ public:
     bool CargaFallida() const;  // the named file was refused or could not be decoded
     bool TonoListo() const;     // the beep's tone is loaded
     bool SalidaAbierta() const; // an audio device took the game's own sounds
+    bool Sonando() const;       // one of them is playing now
 
 private:
     QString ruta_;
