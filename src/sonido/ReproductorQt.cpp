@@ -151,30 +151,30 @@ void ReproductorQt::Pitar()
 void ReproductorQt::Sonar(const std::vector<SonidoJuego>& sonidos)
 {
     constexpr int muestreo = 44100;
-    if (sinSalida_)
-        return;
-    if (!salida_) {
-        const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-        QAudioFormat formato;
-        formato.setSampleRate(muestreo);
-        formato.setChannelCount(2);
-        formato.setSampleFormat(QAudioFormat::Int16);
-        if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato)) {
-            sinSalida_ = true;
-            return;
-        }
-        salida_ = std::make_unique<QAudioSink>(dispositivo, formato);
-        muestras_ = std::make_unique<QBuffer>();
-    }
     const std::vector<int16_t> muestras = MuestrasEstereo(Partitura(sonidos), muestreo);
-    if (muestras.empty())
+    if (sinSalida_ || muestras.empty())
         return;
+    QAudioFormat formato;
+    formato.setSampleRate(muestreo);
+    formato.setChannelCount(2);
+    formato.setSampleFormat(QAudioFormat::Int16);
+    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+    if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato)) {
+        sinSalida_ = true;
+        return;
+    }
     // The newest sound cuts the one still playing, so a held arrow never falls behind.
-    salida_->stop();
-    muestras_->close();
-    muestras_->setData(reinterpret_cast<const char*>(muestras.data()), qsizetype(muestras.size() * sizeof(int16_t)));
-    muestras_->open(QIODevice::ReadOnly);
-    salida_->start(muestras_.get());
+    // Each run has a sink of its own: Qt 6.4's PulseAudio sink, stopped and started
+    // again at once, stays active for ever and plays no more.
+    if (salida_)
+        salida_->stop();
+    auto nuevas = std::make_unique<QBuffer>();
+    nuevas->setData(reinterpret_cast<const char*>(muestras.data()), qsizetype(muestras.size() * sizeof(int16_t)));
+    nuevas->open(QIODevice::ReadOnly);
+    auto salida = std::make_unique<QAudioSink>(dispositivo, formato);
+    salida->start(nuevas.get());
+    salida_ = std::move(salida);
+    muestras_ = std::move(nuevas);
 }
 
 bool ReproductorQt::OndaLista() const
