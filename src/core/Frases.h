@@ -14,9 +14,10 @@
 #include "Pista.h"
 #include "Sonidos.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X, L, M, the digits of
-// notes mode), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X, L, M, W, J, the digits
+// of notes mode), the popup's announcement
 // and their lines of help, composed here and nowhere else, in the game's language (UTF-8).
+// How H says a step and its chains lives in FrasesPasos.cpp, the rest in Frases.cpp.
 namespace Frases {
 
 // D: "Fila 3, columna 5, panel superior central".
