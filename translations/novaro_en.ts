@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>El terminal solo tiene el pitido: los sonidos de J no suenan aquí y las palabras se dicen siempre.</source>
-        <translation>The terminal has only the bell: J's sounds do not play here and the words are always said.</translation>
+        <translation>The terminal has only the bell: J&apos;s sounds do not play here and the words are always said.</translation>
     </message>
 </context>
 <context>
