@@ -163,17 +163,22 @@ void ReproductorQt::Sonar(const std::vector<SonidoJuego>& sonidos)
         sinSalida_ = true;
         return;
     }
-    // The newest sound cuts the one still playing, so a held arrow never falls behind.
-    // Each run has a sink of its own: Qt 6.4's PulseAudio sink, stopped and started
-    // again at once, stays active for ever and plays no more.
-    if (salida_)
-        salida_->stop();
     auto nuevas = std::make_unique<QBuffer>();
     nuevas->setData(reinterpret_cast<const char*>(muestras.data()), qsizetype(muestras.size() * sizeof(int16_t)));
     nuevas->open(QIODevice::ReadOnly);
-    auto salida = std::make_unique<QAudioSink>(dispositivo, formato);
-    salida->start(nuevas.get());
-    salida_ = std::move(salida);
+    if (salida_ && salida_->state() == QAudio::IdleState) {
+        // The last run is over: its stream takes the next one, without opening another.
+        salida_->start(nuevas.get());
+    } else {
+        // The newest sound cuts the one still playing, so a held arrow never falls behind.
+        // It gets a sink of its own: Qt 6.4's PulseAudio sink, stopped and started again
+        // at once, stays active for ever and plays no more.
+        if (salida_)
+            salida_->stop();
+        auto salida = std::make_unique<QAudioSink>(dispositivo, formato);
+        salida->start(nuevas.get());
+        salida_ = std::move(salida);
+    }
     muestras_ = std::move(nuevas);
 }
 

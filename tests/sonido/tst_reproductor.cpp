@@ -137,6 +137,10 @@ void TstReproductor::sonidosDelJuego()
     QVERIFY(r.SalidaAbierta());
     QTRY_VERIFY_WITH_TIMEOUT(r.Sonando(), 2000);
     QTRY_VERIFY_WITH_TIMEOUT(!r.Sonando(), 2000);
+    // A key long after: the same stream plays it.
+    r.Sonar({PasoA(0, 8)});
+    QTRY_VERIFY_WITH_TIMEOUT(r.Sonando(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!r.Sonando(), 2000);
     r.Sonar({});   // nothing to play is no fault
     QVERIFY(!r.Sonando());
 }
