@@ -18,6 +18,7 @@ struct ReproductorMudo : Reproductor {
     void Detener() override {}
     void Reproducir() override {}
     void Pitar() override {}
+    void Sonar(const std::vector<SonidoJuego>&) override {}
 };
 
 // The real main window, offscreen, shown and with the focus on the key detector,

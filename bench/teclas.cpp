@@ -96,6 +96,55 @@ void BM_Tecla_Flecha_ReproductorQt(benchmark::State& state)
 }
 BENCHMARK(BM_Tecla_Flecha_ReproductorQt)->UseManualTime()->Iterations(Teclas())->Unit(benchmark::kMicrosecond);
 
+// J on, then Right and Left across a panel: from the key to the moment the sound layer
+// has made the tick's and the cell's samples and handed them to the audio device.
+// Argument 0: keys back to back, each cutting the last run; 1: each key after the last
+// run has played out, as a player walks the board. salida tells whether a device was
+// there to take them at all.
+struct ReproductorCronometrado : ReproductorQt {
+    Reloj::time_point sonado;
+    bool sono = false;
+    void Sonar(const std::vector<SonidoJuego>& sonidos) override
+    {
+        ReproductorQt::Sonar(sonidos);
+        sonado = Reloj::now();
+        sono = true;
+    }
+};
+
+void BM_Tecla_SonidoDelJuego(benchmark::State& state)
+{
+    const bool esperar = state.range(0) == 1;
+    auto propio = std::make_unique<ReproductorCronometrado>();
+    ReproductorCronometrado* r = propio.get();
+    VentanaBanco v(std::move(propio));
+    QTest::keyClick(v.f->Picture1, Qt::Key_J);
+    v.Cursor(4, 2);
+    std::vector<double> sonido;
+    int64_t k = 0;
+    for (auto _ : state) {
+        const Qt::Key tecla = k++ % 2 ? Qt::Key_Left : Qt::Key_Right;
+        r->sono = false;
+        const auto t0 = Reloj::now();
+        QTest::sendKeyEvent(QTest::Press, v.f->Picture1, tecla, QString(), Qt::NoModifier);
+        while (!r->sono && Reloj::now() - t0 < std::chrono::seconds(1)) QCoreApplication::processEvents();
+        if (!r->sono) {
+            state.SkipWithError("a move played no sound");
+            break;
+        }
+        sonido.push_back(Microsegundos(r->sonado - t0));
+        state.SetIterationTime(std::chrono::duration<double>(r->sonado - t0).count());
+        QTest::sendKeyEvent(QTest::Release, v.f->Picture1, tecla, QString(), Qt::NoModifier);
+        QCoreApplication::processEvents();
+        const auto t1 = Reloj::now();
+        while (esperar && r->Sonando() && Reloj::now() - t1 < std::chrono::seconds(1)) QCoreApplication::processEvents();
+    }
+    state.counters["p50_us"] = Percentil(sonido, 0.50);
+    state.counters["p99_us"] = Percentil(sonido, 0.99);
+    state.counters["salida"] = r->SalidaAbierta() ? 1 : 0;
+}
+BENCHMARK(BM_Tecla_SonidoDelJuego)->Arg(0)->Arg(1)->UseManualTime()->Iterations(Teclas() / 20)->Unit(benchmark::kMicrosecond);
+
 // C reads the cursor's column into the message line.
 void BM_Tecla_C(benchmark::State& state)
 {

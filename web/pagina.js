@@ -4,7 +4,7 @@
 import { $, Crear } from './elementos.js';
 import { almacen } from './almacen.js';
 import { Decir, IniciarVoz } from './voz.js';
-import { Pitar, SonarPanel, IniciarSonido } from './sonido.js';
+import { Pitar, SonarPanel, SonarTonos, IniciarSonido } from './sonido.js';
 import { CrearTablero } from './tablero.js';
 import { Menu } from './menus.js';
 import { IniciarDialogos, Mensaje, MostrarTexto } from './dialogos.js';
@@ -141,6 +141,7 @@ function Atender(r, callado) {
     Mostrar();
     for (let i = 0; i < r.pitidos; i++) Pitar();
     if (r.panel) SonarPanel(r.panelSuena);
+    SonarTonos(r.tonos);
     if (r.portapapeles !== null) Copiar(r.portapapeles, T.copiar);
     if (r.mensaje && !gestos.Activo()) Mensaje(r.mensaje);
     if (!callado) Decir(r.dicho);

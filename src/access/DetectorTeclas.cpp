@@ -70,6 +70,7 @@ void DetectorTeclas::Aplicar(const Resultado& r)
             reproductor_.Reproducir();
         }
     }
+    if (!r.sonidos.empty()) reproductor_.Sonar(r.sonidos);
     MostrarLinea();
     if (r.partidaEmpezada && PartidaEmpezada_) PartidaEmpezada_();
     if (r.dificultadCambiada && DificultadCambiada_) DificultadCambiada_();

@@ -2,9 +2,11 @@
 #pragma once
 #include <QString>
 #include <memory>
+#include <vector>
+#include "Sonidos.h"
 
 
-// The player of the panel-change sound and the beep. An interface so the
+// The player of the panel-change sound, the beep and the game's own sounds. An interface so the
 // keyboard tests can record the calls instead of making noise.
 class Reproductor {
 public:
@@ -13,6 +15,9 @@ public:
     virtual void Detener() = 0;                          // harmless whether or not a sound plays
     virtual void Reproducir() = 0;                       // plays the named file once, without waiting
     virtual void Pitar() = 0;                            // the system beep
+    // The game's own sounds, one after another, in stereo, without waiting; a new run
+    // cuts the one still playing, as newer speech cuts older.
+    virtual void Sonar(const std::vector<SonidoJuego>& sonidos) = 0;
 };
 
 // The game's player. Qt Multimedia and its audio back ends live in a library of
@@ -27,6 +32,7 @@ public:
     void Detener() override;
     void Reproducir() override;
     void Pitar() override;
+    void Sonar(const std::vector<SonidoJuego>& sonidos) override;
 
 private:
     bool Cargar();

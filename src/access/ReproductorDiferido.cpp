@@ -32,6 +32,11 @@ void ReproductorDiferido::Pitar()
     else QApplication::beep();
 }
 
+void ReproductorDiferido::Sonar(const std::vector<SonidoJuego>& sonidos)
+{
+    if (Cargar()) real_->Sonar(sonidos);
+}
+
 bool ReproductorDiferido::Cargar()
 {
     if (!intentado_) {

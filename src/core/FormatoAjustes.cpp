@@ -2,6 +2,7 @@
 #include "FormatoAjustes.h"
 #include "Bytes.h"
 #include "Dificultad.h"
+#include "Sonidos.h"
 #include <optional>
 #include <utility>
 
@@ -15,7 +16,7 @@ const std::pair<std::string_view, bool Ajustes::*> Interruptores[] = {
     {"linea_oculta", &Ajustes::lineaOculta},       {"sonido", &Ajustes::sonido},
     {"aviso_original", &Ajustes::avisoOriginal},   {"aviso_repetido", &Ajustes::avisoRepetido},
     {"solucion_unica", &Ajustes::solucionUnica},   {"notas", &Ajustes::modoNotas},
-    {"escritura_directa", &Ajustes::escrituraDirecta},
+    {"escritura_directa", &Ajustes::escrituraDirecta}, {"lugar_al_moverse", &Ajustes::lugarAlMoverse},
 };
 
 constexpr std::string_view Si = "true", No = "false";
@@ -42,6 +43,7 @@ std::string CodificarAjustes(const Ajustes& a)
     Linea(t, "nivel", std::to_string(a.nivel));
     Linea(t, "tamano_letra", std::to_string(a.tamano));
     Linea(t, "dificultad", std::to_string(a.dificultad));
+    Linea(t, "sonidos", std::to_string(a.sonidos));
     for (const auto& [clave, campo] : Interruptores) Linea(t, clave, a.*campo ? Si : No);
     return t;
 }
@@ -59,6 +61,7 @@ Ajustes DecodificarAjustes(std::string_view bytes)
         if (clave == "nivel") LeerIndice(valor, Niveles, a.nivel);
         else if (clave == "tamano_letra") LeerIndice(valor, Tamanos, a.tamano);
         else if (clave == "dificultad") LeerIndice(valor, Dificultades, a.dificultad);
+        else if (clave == "sonidos") LeerIndice(valor, ModosSonidos, a.sonidos);
         for (const auto& [nombre, campo] : Interruptores)
             if (clave == nombre && (valor == Si || valor == No)) a.*campo = valor == Si;
     }

@@ -18,6 +18,8 @@ struct Ajustes {
     bool solucionUnica = false;     // U
     bool modoNotas = false;         // L
     bool escrituraDirecta = false;  // K
+    bool lugarAlMoverse = false;    // W
+    int16_t sonidos = 0;            // J: a ModoSonidos
 
     bool operator==(const Ajustes&) const = default;
 };

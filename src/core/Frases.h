@@ -12,10 +12,12 @@
 #include "Dificultad.h"
 #include "Importar.h"
 #include "Pista.h"
+#include "Sonidos.h"
 
-// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X, L, M, the digits of
-// notes mode), the popup's announcement
+// Every text of the quick keys (D, Q, N, S, Z, R, E, U, H, G, I, X, L, M, W, J, the digits
+// of notes mode), the popup's announcement
 // and their lines of help, composed here and nowhere else, in the game's language (UTF-8).
+// How H says a step and its chains lives in FrasesPasos.cpp, the rest in Frases.cpp.
 namespace Frases {
 
 // D: "Fila 3, columna 5, panel superior central".
@@ -71,6 +73,12 @@ std::string NotaCambiada(bool puesta, int16_t digito, const std::vector<int16_t>
 std::string CasillaOcupada();
 // K.
 std::string EscrituraDirecta(bool activada);
+// W.
+std::string LugarAlMoverse(bool activado);
+// A move with W on: "columna 4", "fila 5" or "fila 2, columna 4"; -1 for the one not said.
+std::string LugarDelCursor(int16_t fila, int16_t columna);
+// J.
+std::string ModoDeSonidos(ModoSonidos modo);
 // The first focus after a start that found the last game kept, or found it damaged.
 std::string PartidaRecuperada();
 std::string PartidaNoRecuperada();

@@ -8,6 +8,7 @@
 #include "Teclas.h"
 #include "Texto.h"
 #include "Consultas.h"
+#include "Coordenadas.h"
 
 namespace {
 
@@ -118,10 +119,10 @@ void Juego::TeclaAbajo(int codigo, int digitoTeclado)
     case VK_RIGHT: Mover(c == 8, f, s(c + 1), c + 1 == 3 || c + 1 == 6); break;
     case VK_UP: Mover(f == 0, s(f - 1), c, f - 1 == 2 || f - 1 == 5); break;
     case VK_DOWN: Mover(f == 8, s(f + 1), c, f + 1 == 3 || f + 1 == 6); break;
-    case VK_HOME: Mover(c == 0, f, 0, false); break;
-    case VK_END: Mover(c == 8, f, 8, false); break;
-    case VK_PRIOR: Mover(f == 0, 0, c, false); break;
-    case VK_NEXT: Mover(f == 8, 8, c, false); break;
+    case VK_HOME: Mover(c == 0, f, 0, false, true); break;
+    case VK_END: Mover(c == 8, f, 8, false, true); break;
+    case VK_PRIOR: Mover(f == 0, 0, c, false, true); break;
+    case VK_NEXT: Mover(f == 8, 8, c, false, true); break;
     case VK_A: Refrescar(); break;
     case VK_DELETE:
     case VK_BACK: Borrar(); break;
@@ -139,14 +140,15 @@ void Juego::TeclaAbajo(int codigo, int digitoTeclado)
     }
 }
 
-void Juego::Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido)
+void Juego::Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido, bool salto)
 {
     if (refusada) Pitar();
-    else MoverCursor(fila, columna, conSonido);
+    else MoverCursor(fila, columna, conSonido, salto);
 }
 
-void Juego::MoverCursor(int16_t fila, int16_t columna, bool conSonido)
+void Juego::MoverCursor(int16_t fila, int16_t columna, bool conSonido, bool salto)
 {
+    const int16_t filaAntes = e_.FilaActual, columnaAntes = e_.ColumnaActual;
     casillas_.SeleccionarCasilla(e_.CasillaActual, false);
     e_.FilaActual = fila;
     e_.ColumnaActual = columna;
@@ -154,6 +156,8 @@ void Juego::MoverCursor(int16_t fila, int16_t columna, bool conSonido)
     casillas_.SeleccionarCasilla(e_.CasillaActual, true);
     if (conSonido) SonidoPanel();
     AnunciarCasilla();
+    SonarCasilla();
+    DecirLugar(filaAntes, columnaAntes, salto);
 }
 
 void Juego::SonidoPanel()
@@ -223,6 +227,7 @@ void Juego::LeerColumna()
     std::string linea;
     for (int r = 0; r < 9; ++r) AnexarCasilla(linea, r * 9 + e_.ColumnaActual);
     Decir(linea);
+    SonarGrupo(GrupoColumnas + e_.ColumnaActual);
 }
 
 void Juego::LeerFila()
@@ -230,6 +235,7 @@ void Juego::LeerFila()
     std::string linea;
     for (int c = 0; c < 9; ++c) AnexarCasilla(linea, e_.FilaActual * 9 + c);
     Decir(linea);
+    SonarGrupo(GrupoFilas + e_.FilaActual);
 }
 
 void Juego::LeerPanel()
@@ -242,6 +248,7 @@ void Juego::LeerPanel()
         linea += ". ";
     }
     Decir(linea);
+    SonarGrupo(GrupoPaneles + PanelDe(e_.CasillaActual));
 }
 
 void Juego::LeerCasilla()
@@ -310,6 +317,7 @@ void Juego::Caracter(int unidad)
             CambiarCasilla(e_, casillas_, e_.CasillaActual, linea_, e_.Provisionales[e_.CasillaActual]);
             Decir(Traducir("DetectorTeclas", "Modo escritura desactivado "));
             AvisarRepeticion();
+            SonarEscrita(e_.CasillaActual);
             mensajeModo_ = true;
             lineaEnEntrada_ = false;
         }

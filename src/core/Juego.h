@@ -17,6 +17,7 @@
 #include "Importar.h"
 #include "Pista.h"
 #include "PorDificultad.h"
+#include "Sonidos.h"
 
 // H and G on the hardest puzzles may think for a while. The search is handed to the
 // front end with a copy of what it needs, so it can run where the keys keep answering;
@@ -43,6 +44,7 @@ struct Resultado {
     int pitidos = 0;          // the system beep
     bool panel = false;       // the panel cue stops, and plays again when panelSuena
     bool panelSuena = false;
+    std::vector<SonidoJuego> sonidos;   // J: the game's own sounds, played one after another
     bool botonera = false;            // open the Botonera popup
     bool partidaEmpezada = false;     // a puzzle from outside replaced the game: checking and saving are open again
     bool dificultadCambiada = false;  // B: the menu's check mark follows
@@ -149,6 +151,9 @@ public:
     // A slot file the player opened by its name rather than from a slot.
     Resultado CargadaDeArchivo(const std::string& nombre, const LecturaPartida& lectura);
 
+    // A front end that cannot play the game's own sounds (the terminal's bell) keeps every word.
+    void SinSonidosPropios() { sinSonidos_ = true; }
+
     // The settings the game owns: the level, the kind of puzzle, the line and the switches.
     // The rest of a front end's settings (the font size) passes through untouched.
     void AplicarAjustes(const Ajustes& ajustes);
@@ -169,8 +174,8 @@ private:
     void EmpezarTecla(int codigo);
     Resultado Cargada(const LecturaPartida& lectura, std::string dicho, std::string notasDanadas);
 
-    void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido);
-    void MoverCursor(int16_t fila, int16_t columna, bool conSonido);
+    void Mover(bool refusada, int16_t fila, int16_t columna, bool conSonido, bool salto = false);
+    void MoverCursor(int16_t fila, int16_t columna, bool conSonido, bool salto);
     void IrA(int16_t indice);
     void SonidoPanel();
     void Pitar() { ++r_.pitidos; }
@@ -204,6 +209,15 @@ private:
     void TeclaNota(int16_t digito);
     void CambiarEscrituraDirecta();
     void CambiarDificultad();
+    void CambiarLugarAlMoverse();
+    void CambiarSonidos();
+    void DecirLugar(int16_t filaAntes, int16_t columnaAntes, bool salto);
+    void SonarCasilla();
+    void SonarEscrita(int16_t indice);
+    // A group as the engine numbers its 27: the rows, the columns, then the panels.
+    static constexpr int GrupoFilas = 0, GrupoColumnas = 9, GrupoPaneles = 18;
+    void SonarGrupo(int grupo);
+    void Sonar(const SonidoJuego& sonido);
     void EscribirDigito(int16_t digito);
     void DecirTiempo();
     // Every new game, load and reveal: the count starts again from what is given.
@@ -232,6 +246,9 @@ private:
     bool lineaOculta_ = false;
     bool mensajeModo_ = false;
     bool focoRecibido_ = false;
+    bool lugarAlMoverse_ = false;
+    ModoSonidos modoSonidos_ = ModoSonidos::No;
+    bool sinSonidos_ = false;
     char16_t alta_ = 0;   // the first half of a character typed in two UTF-16 units
     bool puedeComprobar_ = true;
     bool puedeGuardar_ = true;

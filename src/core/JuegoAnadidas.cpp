@@ -32,6 +32,8 @@ const Juego::Anadida Juego::TeclasAnadidas[] = {
     {VK_K, &Juego::CambiarEscrituraDirecta},
     {VK_B, &Juego::CambiarDificultad},
     {VK_Y, &Juego::DecirTiempo},
+    {VK_W, &Juego::CambiarLugarAlMoverse},
+    {VK_J, &Juego::CambiarSonidos},
     // The digits of the main row and of the keypad: notes, or direct entry.
     {VK_0 + 1, &Juego::Nota<1>}, {VK_NUMPAD0 + 1, &Juego::Nota<1>},
     {VK_0 + 2, &Juego::Nota<2>}, {VK_NUMPAD0 + 2, &Juego::Nota<2>},
@@ -58,7 +60,7 @@ void Juego::TeclaAnadida(int codigo)
 // S, Z and H carry the cursor anywhere; the panel sound says when it lands in another panel.
 void Juego::IrA(int16_t indice)
 {
-    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual));
+    MoverCursor(FilaDe(indice), ColumnaDe(indice), PanelDe(indice) != PanelDe(e_.CasillaActual), true);
 }
 
 std::string Juego::CeldaOida(int indice) const
@@ -290,4 +292,5 @@ void Juego::EscribirDigito(int16_t digito)
     CambiarCasilla(e_, casillas_, i, texto, e_.Provisionales[i]);
     Decir(texto);
     AvisarRepeticion();
+    SonarEscrita(i);
 }

@@ -102,6 +102,8 @@ void Juego::AplicarAjustes(const Ajustes& a)
     e_.Nivel = a.nivel;
     e_.DificultadElegida = static_cast<Dificultad>(a.dificultad);
     lineaOculta_ = a.lineaOculta;
+    lugarAlMoverse_ = a.lugarAlMoverse;
+    modoSonidos_ = static_cast<ModoSonidos>(a.sonidos);
     for (const auto& [ajuste, estado] : Interruptores) e_.*estado = a.*ajuste;
 }
 
@@ -110,6 +112,8 @@ Ajustes Juego::AjustesActuales(Ajustes a) const
     a.nivel = e_.Nivel;
     a.dificultad = static_cast<int16_t>(e_.DificultadElegida);
     a.lineaOculta = lineaOculta_;
+    a.lugarAlMoverse = lugarAlMoverse_;
+    a.sonidos = static_cast<int16_t>(modoSonidos_);
     for (const auto& [ajuste, estado] : Interruptores) a.*ajuste = e_.*estado;
     return a;
 }

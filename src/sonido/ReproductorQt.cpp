@@ -2,6 +2,11 @@
 #include "ReproductorQt.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -79,6 +84,8 @@ ReproductorQt::ReproductorQt() = default;
 
 ReproductorQt::~ReproductorQt()
 {
+    if (salida_)
+        salida_->stop();
     // The status handlers touch members that are going away.
     if (onda_)
         onda_->disconnect();
@@ -141,9 +148,53 @@ void ReproductorQt::Pitar()
     tono_->play();
 }
 
+void ReproductorQt::Sonar(const std::vector<SonidoJuego>& sonidos)
+{
+    constexpr int muestreo = 44100;
+    const std::vector<int16_t> muestras = MuestrasEstereo(Partitura(sonidos), muestreo);
+    if (sinSalida_ || muestras.empty())
+        return;
+    QAudioFormat formato;
+    formato.setSampleRate(muestreo);
+    formato.setChannelCount(2);
+    formato.setSampleFormat(QAudioFormat::Int16);
+    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
+    if (dispositivo.isNull() || !dispositivo.isFormatSupported(formato)) {
+        sinSalida_ = true;
+        return;
+    }
+    auto nuevas = std::make_unique<QBuffer>();
+    nuevas->setData(reinterpret_cast<const char*>(muestras.data()), qsizetype(muestras.size() * sizeof(int16_t)));
+    nuevas->open(QIODevice::ReadOnly);
+    if (salida_ && salida_->state() == QAudio::IdleState) {
+        // The last run is over: its stream takes the next one, without opening another.
+        salida_->start(nuevas.get());
+    } else {
+        // The newest sound cuts the one still playing, so a held arrow never falls behind.
+        // It gets a sink of its own: Qt 6.4's PulseAudio sink, stopped and started again
+        // at once, stays active for ever and plays no more.
+        if (salida_)
+            salida_->stop();
+        auto salida = std::make_unique<QAudioSink>(dispositivo, formato);
+        salida->start(nuevas.get());
+        salida_ = std::move(salida);
+    }
+    muestras_ = std::move(nuevas);
+}
+
 bool ReproductorQt::OndaLista() const
 {
     return revisada_ && !fallida_ && onda_->status() == QSoundEffect::Ready;
+}
+
+bool ReproductorQt::SalidaAbierta() const
+{
+    return salida_ != nullptr;
+}
+
+bool ReproductorQt::Sonando() const
+{
+    return salida_ && salida_->state() == QAudio::ActiveState;
 }
 
 bool ReproductorQt::CargaFallida() const

@@ -2,6 +2,7 @@
 #include "ReproductorWindows.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <windows.h>
 #include <mmsystem.h>
@@ -33,6 +34,30 @@ void ReproductorWindows::Reproducir()
 void ReproductorWindows::Pitar()
 {
     QApplication::beep();   // MessageBeep on Windows: audible there, unlike an X bell
+}
+
+// PlaySound plays one sound at a time: a game's sound cuts the panel sound, as a new
+// run of the game's sounds cuts the last. Either is short.
+void ReproductorWindows::Sonar(const std::vector<SonidoJuego>& sonidos)
+{
+    constexpr int muestreo = 22050;
+    const std::vector<int16_t> muestras = MuestrasEstereo(Partitura(sonidos), muestreo);
+    if (muestras.empty())
+        return;
+    Detener();   // the memory of the last one may only go once it is stopped
+    const auto bytes = static_cast<quint32>(muestras.size() * sizeof(int16_t));
+    onda_.clear();
+    QDataStream s(&onda_, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + bytes);
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(2) << quint32(muestreo) << quint32(muestreo * 4) << quint16(4) << quint16(16);
+    s.writeRawData("data", 4);
+    s << bytes;
+    for (const int16_t m : muestras)
+        s << qint16(m);
+    PlaySoundW(reinterpret_cast<LPCWSTR>(onda_.constData()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
 Reproductor* NovaroCrearReproductor()

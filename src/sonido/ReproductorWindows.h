@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include "Reproductor.h"
@@ -14,9 +15,11 @@ public:
     void Detener() override;
     void Reproducir() override;
     void Pitar() override;
+    void Sonar(const std::vector<SonidoJuego>& sonidos) override;
 
 private:
     QString ruta_;
+    QByteArray onda_;   // the game's sound playing from memory; kept until it is stopped
 };
 
 // The entry point the game looks up when it opens this library.

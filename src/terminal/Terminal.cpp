@@ -95,6 +95,7 @@ public:
             return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio).count();
         };
         juego_.Hoy = HoyLocal;
+        juego_.SinSonidosPropios();
     }
 
     void Empezar(bool nueva, const std::optional<SudokuLeido>& sudoku, bool dia);
@@ -133,7 +134,7 @@ void PartidaTerminal::Decir(const std::string& linea)
 
 void PartidaTerminal::Atender(const Resultado& r)
 {
-    // The beep is the terminal's bell; a terminal has no panel cue.
+    // The beep is the terminal's bell; a terminal has no panel cue nor the game's own sounds.
     if (tty_)
         for (int i = 0; i < r.pitidos; ++i) std::fputc('\a', stdout);
     if (r.portapapeles) portapapeles_ = *r.portapapeles;
@@ -325,6 +326,7 @@ std::string AyudaDeTeclas()
              Traducir("Terminal", "Control+T muestra el tablero. F10, Control+C o Control+D salen guardando la partida en curso."),
              Traducir("Terminal", "Control+Y empieza el sudoku del día, Control+E dice sus estadísticas y Control+R copia su resultado."),
              Traducir("Terminal", "Las letras son las de la ventana: C, F y T leen columna, fila y panel; V la casilla."),
+             Traducir("Terminal", "El terminal solo tiene el pitido: los sonidos de J no suenan aquí y las palabras se dicen siempre."),
          })
         t += linea + "\n";
     return t;

@@ -71,6 +71,24 @@ private:
 std::unique_ptr<AlmacenJs> almacen;
 std::unique_ptr<Pagina> pagina;
 
+// The game's own sounds as the tones Web Audio's oscillators play.
+val Tonos(const std::vector<SonidoJuego>& sonidos)
+{
+    static const char* const ondas[] = {"sine", "triangle", "square"};
+    val a = val::array();
+    for (const Tono& t : Partitura(sonidos)) {
+        val o = val::object();
+        o.set("desde", t.desdeMs / 1000.0);
+        o.set("duracion", t.duracionMs / 1000.0);
+        o.set("frecuencia", t.frecuencia);
+        o.set("onda", std::string(ondas[static_cast<int>(t.onda)]));
+        o.set("volumen", t.volumen);
+        o.set("posicion", t.posicion);
+        a.call<void>("push", o);
+    }
+    return a;
+}
+
 val Objeto(const Resultado& r)
 {
     val o = val::object();
@@ -78,6 +96,7 @@ val Objeto(const Resultado& r)
     o.set("pitidos", r.pitidos);
     o.set("panel", r.panel);
     o.set("panelSuena", r.panelSuena);
+    o.set("tonos", Tonos(r.sonidos));
     o.set("botonera", r.botonera);
     o.set("mensaje", r.mensaje);
     o.set("portapapeles", r.portapapeles ? val(*r.portapapeles) : val::null());

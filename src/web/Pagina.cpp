@@ -179,6 +179,7 @@ Resultado Pagina::Despues(Resultado r)
         r.dicho = pensado.dicho;
         r.panel = r.panel || pensado.panel;
         r.panelSuena = r.panelSuena || pensado.panelSuena;
+        r.sonidos.insert(r.sonidos.end(), pensado.sonidos.begin(), pensado.sonidos.end());
     }
     if (r.nuevoJuego) {
         r.nuevoJuego = false;

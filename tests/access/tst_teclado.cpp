@@ -52,6 +52,7 @@ private slots:
     void copiar();
     void copiadoYPegadoDaLosMismosDados();
     void foco();
+    void lugarYSonidosDelJuego();
     void pistaQuePiensa_data();
     void pistaQuePiensa();
     void caracteresDeControlNuncaLleganALaCelda();
@@ -818,6 +819,29 @@ void TestTeclado::foco()
     QCOMPARE(v.Linea(), QString("Sonido desactivado"));
     QTest::keyClick(v.f->Picture1, Qt::Key_F8);
     QVERIFY(!v.f->TbPorta->isHidden());
+}
+
+// W and J through the window: the words to the screen reader, each sound to the
+// sound layer with its place in stereo; a second window on the same folder keeps both.
+void TestTeclado::lugarYSonidosDelJuego()
+{
+    QTemporaryDir dir;
+    {
+        VentanaPrueba v(1, std::nullopt, dir.path());
+        v.Tablero(QString(81, QLatin1Char('-')));
+        v.Cursor(0, 0);
+        for (const auto tecla : {Qt::Key_W, Qt::Key_J, Qt::Key_J, Qt::Key_Right, Qt::Key_End})
+            QTest::keyClick(v.f->Picture1, tecla);
+        QCOMPARE(v.dichos, QStringList({"Lugar al moverse activado", "Sonidos: con palabras",
+                                        "Sonidos: en lugar de palabras", "columna 2", "fila 1, columna 9"}));
+        QCOMPARE(v.sonido->llamadas, QStringList({"sonido 0 -0.75", "sonido 1 -0.75", "sonido 0 1", "sonido 1 1"}));
+    }
+    VentanaPrueba w(2, std::nullopt, dir.path());
+    w.Tablero(QString(81, QLatin1Char('-')));
+    w.Cursor(4, 4);
+    QTest::keyClick(w.f->Picture1, Qt::Key_Down);
+    QCOMPARE(w.dichos, QStringList({"fila 6"}));
+    QCOMPARE(w.sonido->llamadas, QStringList({"sonido 0 0", "sonido 1 0"}));
 }
 
 void TestTeclado::caracteresDeControlNuncaLleganALaCelda()

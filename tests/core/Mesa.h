@@ -14,6 +14,7 @@ struct Mesa {
     std::vector<std::string> dichos;
     int pitidos = 0;
     int paneles = 0;
+    std::vector<SonidoJuego> sonidos;
     std::string portapapeles;
 
     Mesa()
@@ -58,6 +59,7 @@ struct Mesa {
         if (!r.mensaje.empty()) dichos.push_back(r.mensaje);
         pitidos += r.pitidos;
         paneles += r.panel && r.panelSuena;
+        sonidos.insert(sonidos.end(), r.sonidos.begin(), r.sonidos.end());
         if (r.portapapeles) portapapeles = *r.portapapeles;
     }
 

@@ -159,6 +159,11 @@ PRUEBA(SettingsWrittenByHand)
     IGUAL(DecodificarAjustes(CodificarAjustes(esperados)), esperados);
     // A key with nothing before its "=" is no key; the line after it still counts.
     IGUAL(DecodificarAjustes("=3\nnivel=3\ntamano_letra=0\nsonido=false\nnotas=true"), esperados);
+    // W and J are kept; a mode of sounds the game does not have keeps the default.
+    esperados.lugarAlMoverse = true;
+    esperados.sonidos = 2;
+    IGUAL(DecodificarAjustes(CodificarAjustes(esperados)), esperados);
+    IGUAL(DecodificarAjustes("lugar_al_moverse=true\nsonidos=3").sonidos, int16_t{0});
 }
 
 PRUEBA(Pieces)

@@ -71,6 +71,7 @@ PRUEBA(CadaTeclaSeOyeComoEnLaVentana)
         IGUAL(m.dichos, e.dichos);
         IGUAL(m.pitidos, e.pitidos);
         IGUAL(m.paneles, e.paneles);
+        IGUAL(m.sonidos.size(), size_t{0});
     }
 }
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A digit in one key, and a game that outlives a killed program: K heard on; a digit on
 an empty cell heard as the digit alone; the game killed (SIGKILL) and started again says
-"Partida recuperada" as one utterance, with the board and the cursor as they were.
+"Partida recuperada" as one utterance, with the board and the cursor as they were. Then W
+and J, and a restart that keeps them.
 usage: escenario_conservada.py PATH/TO/novaro"""
 import re
 import time
@@ -43,6 +44,28 @@ def cuerpo(s):
     s.press("Prior Home")
     s.wait_quiet(quiet=0.8)
     assert leer_tablero(s) == tablero
+
+    # W says the place before the cell; J "en lugar de palabras" leaves an empty cell
+    # to its sound: along the last row, a digit is heard and an empty cell not at all.
+    una(s, "w", "Lugar al moverse activado")
+    decir(s, "Right", re.compile(r"^columna 2, "))
+    una(s, "w", "Lugar al moverse desactivado")
+    una(s, "j", "Sonidos: con palabras")
+    una(s, "j", "Sonidos: en lugar de palabras")
+    for c in range(2, 9):
+        s.wait_quiet(quiet=0.8)
+        m = s.mark()
+        s.press("Right")
+        s.wait_quiet(quiet=1.0)
+        digito = tablero[72 + c]
+        assert [normalize(u) for u in s.spoken(m)] == ([str(digito)] if digito else []), (c, s.spoken(m))
+    una(s, "w", "Lugar al moverse activado")
+    time.sleep(2.5)                    # the settings are written a moment after a change
+    # Both kept: on the last row, the place alone for an empty cell.
+    s.restart_program()
+    s.wait_for("Partida recuperada", since=0)
+    izquierda = tablero[79]
+    una(s, "Left", "columna 8, %d" % izquierda if izquierda else "columna 8")
 
 
 run_scenario(cuerpo, faketime="2024-05-01 10:20:30")

@@ -17,6 +17,7 @@ private slots:
     void archivo();
     void nombrarNoCarga();
     void pitarSinAudio();
+    void sonidosDelJuego();
 
 private:
     QTemporaryDir dir_;
@@ -125,6 +126,23 @@ void TstReproductor::pitarSinAudio()
     QTRY_VERIFY_WITH_TIMEOUT(r.TonoListo(), 5000);
     r.Pitar();
     QVERIFY(r.TonoListo());
+}
+
+// A held arrow: each run cuts the last, and the last plays to its end.
+void TstReproductor::sonidosDelJuego()
+{
+    ReproductorQt r;
+    for (int c = 0; c < 9; ++c)
+        r.Sonar({PasoA(4, static_cast<int16_t>(c)), SonidoEn(Sonido::Vacia, static_cast<int16_t>(c))});
+    QVERIFY(r.SalidaAbierta());
+    QTRY_VERIFY_WITH_TIMEOUT(r.Sonando(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!r.Sonando(), 2000);
+    // A key long after: the same stream plays it.
+    r.Sonar({PasoA(0, 8)});
+    QTRY_VERIFY_WITH_TIMEOUT(r.Sonando(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!r.Sonando(), 2000);
+    r.Sonar({});   // nothing to play is no fault
+    QVERIFY(!r.Sonando());
 }
 
 QTEST_MAIN(TstReproductor)

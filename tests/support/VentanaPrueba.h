@@ -22,6 +22,11 @@ struct ReproductorPrueba : Reproductor {
     void Detener() override { llamadas << "2003"; }
     void Reproducir() override { llamadas << "2001"; }
     void Pitar() override { llamadas << "pitido"; }
+    // "sonido <which> <stereo position>", one line each.
+    void Sonar(const std::vector<SonidoJuego>& sonidos) override
+    {
+        for (const SonidoJuego& s : sonidos) llamadas << QString("sonido %1 %2").arg(int(s.que)).arg(s.posicion);
+    }
     int Pitidos() const { return static_cast<int>(llamadas.count("pitido")); }
 };
 

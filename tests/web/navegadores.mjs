@@ -202,6 +202,38 @@ Escena('el pitido, el sonido del panel y F9, por Web Audio', ['chromium', 'firef
     Igual(await pagina.evaluate(() => window.__sonidos), { pitidos: 1, paneles: 1 }, 'los sonidos');
 });
 
+// J: each move's tick is placed by the cursor's column and pitched by its row.
+Escena('el paso de J suena donde está el cursor', ['chromium'], async (c) => {
+    const pagina = await Abrir(c, `?sudoku=${Facil}&idioma=es`, () => {
+        window.__tonos = [];
+        const Contexto = window.AudioContext;
+        const oscilador = Contexto.prototype.createOscillator, panoramico = Contexto.prototype.createStereoPanner;
+        Contexto.prototype.createOscillator = function () {
+            const o = oscilador.call(this);
+            window.__tonos.push({ o });
+            return o;
+        };
+        Contexto.prototype.createStereoPanner = function () {
+            const p = panoramico.call(this);
+            window.__tonos.at(-1).p = p;
+            return p;
+        };
+    });
+    const Tic = async (paso) => {
+        const n = await pagina.evaluate(() => window.__tonos.length);
+        await Jugar(pagina, [paso]);
+        return pagina.evaluate((n) => {
+            const t = window.__tonos[n];
+            return t && t.p ? { pan: t.p.pan.value, hz: t.o.frequency.value } : null;
+        }, n);
+    };
+    await Jugar(pagina, [Letra('j')]);
+    const der = await Tic(Paso.der), abj = await Tic(Paso.abj), fin = await Tic(Paso.fin);
+    Igual(der && der.pan, -0.75, 'la columna 2, a la izquierda');
+    Igual(fin && fin.pan, 1, 'la columna 9, a la derecha');
+    Cierto(der && abj && abj.hz < der.hz && fin.hz === abj.hz, 'más grave una fila más abajo, igual en la misma fila');
+});
+
 Escena('una recarga trae la partida', ['chromium', 'firefox'], async (c) => {
     const pagina = await Abrir(c, `?sudoku=${Facil}&idioma=es`);
     await Jugar(pagina, [Letra('k'), Paso.der, Paso.der, Letra('4'), Paso.abj]);
