@@ -1286,6 +1286,70 @@
         <source>y Compartir resultado, que copia el último resultado en una línea de texto.</source>
         <translation>and Share result, which copies the last result in one line of text.</translation>
     </message>
+    <message>
+        <source>Lugar al moverse activado</source>
+        <translation>Place on moves on</translation>
+    </message>
+    <message>
+        <source>Lugar al moverse desactivado</source>
+        <translation>Place on moves off</translation>
+    </message>
+    <message>
+        <source>columna %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>fila %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>fila %1, columna %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Sonidos: con palabras</source>
+        <translation>Sounds: with words</translation>
+    </message>
+    <message>
+        <source>Sonidos: en lugar de palabras</source>
+        <translation>Sounds: instead of words</translation>
+    </message>
+    <message>
+        <source>Sonidos: no</source>
+        <translation>Sounds: off</translation>
+    </message>
+    <message>
+        <source>  W: activa y desactiva el lugar al moverse: con él activado, cada movimiento dice</source>
+        <translation>  W: switches place on moves on and off: when on, each move says, before the cell,</translation>
+    </message>
+    <message>
+        <source>antes de la casilla la columna nueva, la fila nueva, o las dos tras un salto.</source>
+        <translation>the new column, the new row, or both after a jump.</translation>
+    </message>
+    <message>
+        <source>  J: cambia los sonidos: no, con palabras o en lugar de palabras. Con sonidos, cada</source>
+        <translation>  J: changes the sounds: off, with words or instead of words. With sounds, each</translation>
+    </message>
+    <message>
+        <source>movimiento suena a la izquierda o a la derecha según la columna, y más agudo cuanto</source>
+        <translation>move sounds to the left or to the right by its column, and higher the higher</translation>
+    </message>
+    <message>
+        <source>más arriba está la fila; las casillas vacías, los números dados y las notas tienen su</source>
+        <translation>its row is; empty cells, given numbers and notes have a sound of</translation>
+    </message>
+    <message>
+        <source>sonido; un número repetido suena a aviso; completar una fila, una columna o un panel,</source>
+        <translation>their own; a repeated number sounds a warning; completing a row, a column or a panel,</translation>
+    </message>
+    <message>
+        <source>o leerlo con C, F o T sin repetidos, suena a campanilla, y el tablero completo, a</source>
+        <translation>or reading it with C, F or T without repeats, sounds a ding, and the whole board, a</translation>
+    </message>
+    <message>
+        <source>fanfarria. En lugar de palabras, una casilla vacía solo suena. W y J se recuerdan.</source>
+        <translation>fanfare. Instead of words, an empty cell is only a sound. W and J are remembered.</translation>
+    </message>
 </context>
 <context>
     <name>FrasesDia</name>
@@ -1454,70 +1518,6 @@
     <message>
         <source>No se ha podido guardar el registro de los sudokus del día. %1</source>
         <translation>The record of the sudokus of the day could not be saved. %1</translation>
-    </message>
-    <message>
-        <source>Lugar al moverse activado</source>
-        <translation>Place on moves on</translation>
-    </message>
-    <message>
-        <source>Lugar al moverse desactivado</source>
-        <translation>Place on moves off</translation>
-    </message>
-    <message>
-        <source>columna %1</source>
-        <translation>column %1</translation>
-    </message>
-    <message>
-        <source>fila %1</source>
-        <translation>row %1</translation>
-    </message>
-    <message>
-        <source>fila %1, columna %2</source>
-        <translation>row %1, column %2</translation>
-    </message>
-    <message>
-        <source>Sonidos: con palabras</source>
-        <translation>Sounds: with words</translation>
-    </message>
-    <message>
-        <source>Sonidos: en lugar de palabras</source>
-        <translation>Sounds: instead of words</translation>
-    </message>
-    <message>
-        <source>Sonidos: no</source>
-        <translation>Sounds: off</translation>
-    </message>
-    <message>
-        <source>  W: activa y desactiva el lugar al moverse: con él activado, cada movimiento dice</source>
-        <translation>  W: switches place on moves on and off: when on, each move says, before the cell,</translation>
-    </message>
-    <message>
-        <source>antes de la casilla la columna nueva, la fila nueva, o las dos tras un salto.</source>
-        <translation>the new column, the new row, or both after a jump.</translation>
-    </message>
-    <message>
-        <source>  J: cambia los sonidos: no, con palabras o en lugar de palabras. Con sonidos, cada</source>
-        <translation>  J: changes the sounds: off, with words or instead of words. With sounds, each</translation>
-    </message>
-    <message>
-        <source>movimiento suena a la izquierda o a la derecha según la columna, y más agudo cuanto</source>
-        <translation>move sounds to the left or to the right by its column, and higher the higher</translation>
-    </message>
-    <message>
-        <source>más arriba está la fila; las casillas vacías, los números dados y las notas tienen su</source>
-        <translation>its row is; empty cells, given numbers and notes have a sound of</translation>
-    </message>
-    <message>
-        <source>sonido; un número repetido suena a aviso; completar una fila, una columna o un panel,</source>
-        <translation>their own; a repeated number sounds a warning; completing a row, a column or a panel,</translation>
-    </message>
-    <message>
-        <source>o leerlo con C, F o T sin repetidos, suena a campanilla, y el tablero completo, a</source>
-        <translation>or reading it with C, F or T without repeats, sounds a ding, and the whole board, a</translation>
-    </message>
-    <message>
-        <source>fanfarria. En lugar de palabras, una casilla vacía solo suena. W y J se recuerdan.</source>
-        <translation>fanfare. Instead of words, an empty cell is only a sound. W and J are remembered.</translation>
     </message>
 </context>
 <context>

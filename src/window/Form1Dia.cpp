@@ -59,8 +59,8 @@ void Form1::MnuDia_Click(int indice)
         r = juego_.CompartirResultado();
     }
     EnfocarDetector();
-    // Heard once the menu has closed, or the screen reader drops it for the menu's own words.
-    QMetaObject::invokeMethod(this, [this, r] { DecirFueraDelMenu(r); }, Qt::QueuedConnection);
+    // After the handler: the voice waits for the window to have the focus back from the menu.
+    QMetaObject::invokeMethod(this, [this, r] { Atender(r); }, Qt::QueuedConnection);
 }
 
 void Form1::CargarMarcasDias()
