@@ -10,6 +10,7 @@
 #include "Mesa.h"
 #include "Palabras.h"
 #include "Prueba.h"
+#include <algorithm>
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "Palabras.h"
 #include "Prueba.h"
 #include "Sonidos.h"
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
