@@ -37,6 +37,7 @@ qt_options=(
   -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-xml
   -no-feature-concurrent -no-feature-printsupport -no-feature-tabletevent
   -qt-zlib -qt-pcre -qt-libpng -no-freetype -no-fontconfig -no-icu -no-pkg-config
+  -no-feature-jpeg -no-feature-gif -unity-build
 )
 
 qt_windows() {
