@@ -36,9 +36,10 @@ export async function Servir(sitio, sinRed = () => false) {
 }
 
 // --- the terminal edition: its words for the same keys -------------------------------------
-export function EnTerminal(programaTerminal, argumentos, bytes) {
+// masEntorno: variables of its own for this run, such as NOVARO_HOY for another day.
+export function EnTerminal(programaTerminal, argumentos, bytes, masEntorno = {}) {
     const hogar = fs.mkdtempSync(path.join(os.tmpdir(), 'novaro-web-'));
-    const entorno = { ...process.env, HOME: hogar };
+    const entorno = { ...process.env, ...masEntorno, HOME: hogar };
     delete entorno.XDG_DATA_HOME;
     delete entorno.XDG_CONFIG_HOME;
     // A copy of its own keeps what it writes beside it, away from the build folder.

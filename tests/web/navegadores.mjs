@@ -26,7 +26,7 @@ const ESPERA_MS = 15000;
 // --- the site, and the terminal edition's words for the same keys ----------------------------
 let sinRed = false;   // the host unreachable, as for a phone offline
 const origen = await Servir(sitio, () => sinRed);
-const Terminal = (argumentos, bytes) => EnTerminal(programaTerminal, argumentos, bytes);
+const Terminal = (argumentos, bytes, masEntorno) => EnTerminal(programaTerminal, argumentos, bytes, masEntorno);
 
 // --- the browser ----------------------------------------------------------------------------
 const navegadorAbierto = await puppeteer.launch({
@@ -62,13 +62,14 @@ async function Contexto() {
     return contexto;
 }
 
-async function Abrir(contexto, consulta, antes) {
+// antes: a script run before the page's own, given argumentos.
+async function Abrir(contexto, consulta, antes, ...argumentos) {
     const pagina = await contexto.newPage();
     pagina.setDefaultTimeout(ESPERA_MS);
     // A script error is a fault even where the player hears nothing wrong.
     pagina.on('pageerror', (e) => Cierto(false, `la página no falla: ${e.message}`));
     await pagina.evaluateOnNewDocument(Oyente);
-    if (antes) await pagina.evaluateOnNewDocument(antes);
+    if (antes) await pagina.evaluateOnNewDocument(antes, ...argumentos);
     await pagina.goto(origen + '/' + consulta);
     await pagina.waitForSelector('body.listo');
     return pagina;
@@ -232,6 +233,33 @@ Escena('el paso de J suena donde está el cursor', ['chromium'], async (c) => {
     Igual(der && der.pan, -0.75, 'la columna 2, a la izquierda');
     Igual(fin && fin.pan, 1, 'la columna 9, a la derecha');
     Cierto(der && abj && abj.hz < der.hz && fin.hz === abj.hz, 'más grave una fila más abajo, igual en la misma fila');
+});
+
+// The page's today, fixed: only the clock's now moves to noon of that local day; a Date
+// built from given numbers, as the C library builds one for the local time, stays a Date.
+function HoyFijo(fecha) {
+    const [a, m, d] = fecha.split('-').map(Number);
+    const Real = Date;
+    const ahora = new Real(a, m - 1, d, 12).getTime();
+    class Fijo extends Real {
+        constructor(...partes) { super(...(partes.length ? partes : [ahora])); }
+        static now() { return ahora; }
+    }
+    window.Date = Fijo;
+}
+
+// The same three days as the window's and the terminal's own check, one of them a Sunday.
+Escena('el sudoku del día: los mismos 81 dados que el terminal', ['chromium', 'firefox'], async () => {
+    for (const fecha of ['2026-12-09', '2026-12-13', '2027-03-01']) {
+        // Control+T: the announcement, then the board in nine lines ("-" an empty cell).
+        const tablero = Terminal(['--dia', '--idioma', 'es'], '\x14', { NOVARO_HOY: fecha }).lineas.slice(1, 10);
+        const esperado = tablero.map((l) => l.replace(/[[\]| *]/g, '').replace(/-/g, '.')).join('');
+        const contexto = await Contexto();   // a page of its own each day, nothing kept from the last
+        const pagina = await Abrir(contexto, '?dia=1&idioma=es', HoyFijo, fecha);
+        Igual(await pagina.$$eval('.celda', (cs) => cs.map((e) => (e.classList.contains('dada') ? e.querySelector('.valor').textContent : '.')).join('')),
+              esperado, `los dados del ${fecha}`);
+        await contexto.close();
+    }
 });
 
 Escena('una recarga trae la partida', ['chromium', 'firefox'], async (c) => {
