@@ -17,6 +17,8 @@ namespace {
 // Longer than the gap between fast typed keys, well inside Orca's flash time.
 constexpr std::chrono::milliseconds EsperaFijar{500};
 constexpr std::chrono::milliseconds EsperaVentana{20};
+// Far longer than a window takes to get the focus back from a menu, even on a loaded machine.
+constexpr std::chrono::milliseconds LimiteEsperaVentana{1500};
 
 // Orca 43 puts on the braille line only the labels found inside a notification,
 // and drops a label whose text the notification's own name already holds. So the
@@ -189,10 +191,18 @@ bool Voz::EsperaLaVentana() const
 
 void Voz::DecirPendientes()
 {
-    while (!pendientes_.isEmpty() && !EsperaLaVentana())
+    // A focus the window system never gives back must not leave the game silent.
+    if (QApplication::activePopupWidget())
+        menuCerrado_.invalidate();
+    else if (!menuCerrado_.isValid())
+        menuCerrado_.start();
+    const bool basta = menuCerrado_.isValid() && menuCerrado_.elapsed() >= LimiteEsperaVentana.count();
+    while (!pendientes_.isEmpty() && (basta || !EsperaLaVentana()))
         Decir(pendientes_.takeFirst());
-    if (pendientes_.isEmpty())
+    if (pendientes_.isEmpty()) {
         esperar_.stop();
+        menuCerrado_.invalidate();
+    }
 }
 
 void Voz::Decir(const QString& texto)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -101,5 +102,6 @@ private:
     QTimer fijar_;
     QStringList pendientes_;
     QTimer esperar_;
+    QElapsedTimer menuCerrado_;   // since no menu is open, while texts wait
     bool trasMenu_ = false;   // a menu had the focus, and no window of the game has it since
 };
