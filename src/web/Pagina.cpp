@@ -31,9 +31,9 @@ int64_t AhoraMs()
 
 Fecha HoyLocal()
 {
+    // The page has one thread; std::localtime is also what the Windows build of its tests has.
     const std::time_t ahora = std::time(nullptr);
-    std::tm hora{};
-    localtime_r(&ahora, &hora);
+    const std::tm hora = *std::localtime(&ahora);
     return {hora.tm_year + 1900, hora.tm_mon + 1, hora.tm_mday};
 }
 
