@@ -184,6 +184,11 @@ bool Voz::EsperaLaVentana() const
     // back to the window, and a reader presenting it would cut short a text said before.
     if (QApplication::activePopupWidget())
         return true;
+    // Qt 6.8 may leave the focus window on a menu that closed (the next key's words waited
+    // there for good), and its announcements do not meet Orca 43's flood: an open menu is
+    // all there is to wait for.
+    if constexpr (ConAnuncios)
+        return false;
     if (const QWindow* w = QGuiApplication::focusWindow())
         return w->type() == Qt::Popup;
     return trasMenu_;
