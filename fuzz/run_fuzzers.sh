@@ -62,7 +62,9 @@ fi
 if [ -z "$solo" ] || [ "$solo" = teclas ]; then
     # The whole game core, with its English table made from the translators' file.
     python3 cmake/tabla_traducciones.py translations/novaro_en.ts "$build/TablaIngles.cpp" TablaIngles
-    construir teclas -Isrc/core -Isrc/engine -DNOVARO_ANIO='"2026"' fuzz/fuzz_teclas.cpp \
+    # The install tree's folders, as CMake hands them to the core (only their being there matters here).
+    construir teclas -Isrc/core -Isrc/engine -DNOVARO_ANIO='"2026"' \
+        -DNOVARO_DATOS_INSTALADOS='"../share/novaro"' -DNOVARO_BIBLIOTECAS_INSTALADAS='"../lib/novaro"' fuzz/fuzz_teclas.cpp \
         src/core/*.cpp "$build/TablaIngles.cpp" src/engine/*.cpp
     corridas+=("teclas")
 fi
