@@ -18,8 +18,8 @@ packages=("${build[@]}" libqt6multimedia6 fonts-liberation)
 # Qt 6.4's multimedia plays through GStreamer; Qt 6.8's through FFmpeg, which it pulls in.
 [ "${VERSION_ID:-}" != 12 ] || packages+=(gstreamer1.0-plugins-base)
 
-# The browser edition: Debian's emscripten, nothing downloaded at build time.
-web=(emscripten)
+# The browser edition: Debian's emscripten and esbuild, nothing downloaded at build time.
+web=(emscripten esbuild)
 [ "${1:-}" != --web ] || packages+=("${web[@]}")
 
 # NOVARO_SIN_WEB=1: tests without the browser edition (the Debian 13 suite).

@@ -20,16 +20,15 @@ nice -n 10 cmake --build "$construccion" --target novaro-web -j2
 rm -rf "$destino"
 mkdir -p "$destino"
 cp "$construccion"/novaro.js "$construccion"/novaro.wasm "$destino"/
-cp web/index.html web/estilo.css web/*.js web/manifest.webmanifest "$destino"/
+cp web/index.html web/estilo.css web/sw.js web/manifest.webmanifest "$destino"/
+# The page's modules as one file: a phone on a slow link waits for one request, not one per module.
+esbuild web/pagina.js --bundle --format=esm --minify --log-level=warning --outfile="$destino"/pagina.js
 cp resources/CambioTablero.wav "$destino"/
 cp resources/iconos/128.png "$destino"/icono-128.png
 cp resources/iconos/256.png "$destino"/icono-256.png
 # The service worker's cache is named after what it holds, so a new build replaces the old.
 version=$(cat "$destino"/novaro.wasm "$destino"/*.js "$destino"/index.html "$destino"/estilo.css | sha256sum | cut -c1-16)
-modulos=$(cd web && ls *.js | grep -vx sw.js | sed "s/.*/'&'/" | paste -sd, | sed 's/,/, /g')
-precargas=$(cd web && ls *.js | grep -vx sw.js | sed 's|.*|<link rel="modulepreload" href="&">|' | paste -sd' ')
-sed -i "s|<!-- @PRECARGAS@ -->|$precargas|" "$destino"/index.html
-sed -i "s/@VERSION@/$version/; s/@MODULOS@/$modulos/" "$destino"/sw.js
+sed -i "s/@VERSION@/$version/" "$destino"/sw.js
 echo "NOVARO para el navegador: $destino"
 
 if [ "${1:-}" = --servir ]; then

@@ -3,8 +3,8 @@
 // named after the build, so a new build's files replace the old ones.
 'use strict';
 const CACHE = 'novaro-@VERSION@';
-// The page's modules are listed by the build, which knows them all.
-const ARCHIVOS = ['./', 'index.html', 'estilo.css', @MODULOS@, 'novaro.js', 'novaro.wasm',
+// The build bundles the page's modules into pagina.js.
+const ARCHIVOS = ['./', 'index.html', 'estilo.css', 'pagina.js', 'novaro.js', 'novaro.wasm',
                   'CambioTablero.wav', 'manifest.webmanifest', 'icono-128.png', 'icono-256.png'];
 
 self.addEventListener('install', (ev) => {

@@ -293,6 +293,20 @@ Escena('sin red, la página guardada por el service worker juega', ['chromium'],
     }
 });
 
+// On a phone's link each request costs a round trip: the page's script is one bundle, and the
+// game's module, asked for early, must be the one the game then uses, not fetched twice.
+Escena('una primera visita pide cada archivo una vez, con un solo script de la página', ['chromium'], async (c) => {
+    const pagina = await c.newPage();
+    const pedidos = [];
+    pagina.on('request', (p) => pedidos.push({ archivo: new URL(p.url()).pathname.slice(1), tipo: p.resourceType() }));
+    await pagina.goto(origen + '/?idioma=es');
+    await pagina.waitForSelector('body.listo');
+    await Esperar(300);
+    const veces = (archivo) => pedidos.filter((p) => p.archivo === archivo).length;
+    for (const archivo of ['novaro.wasm', 'novaro.js', 'pagina.js']) Igual(veces(archivo), 1, `veces que se pide ${archivo}`);
+    Igual(pedidos.filter((p) => p.tipo === 'script').map((p) => p.archivo).sort(), ['novaro.js', 'pagina.js'], 'los scripts pedidos');
+});
+
 Escena('un .sav del escritorio se carga y se descarga idéntico', ['chromium', 'firefox'], async (c) => {
     // A digit, a text with a letter of Windows-1252 marked provisional, and notes.
     const t = Terminal(['--sudoku', Facil, '--nueva', '--idioma', 'es'],
@@ -623,7 +637,9 @@ Escena('modo gestos: cada gesto dice lo que dice su tecla, con la voz de la pág
 
 // --- run --------------------------------------------------------------------------------------
 const inicio = Date.now();
-for (const e of escenas.filter((e) => e.navegadores.includes(navegador))) {
+// NOVARO_ESCENA=text runs only the scenes whose name holds it (to repeat one).
+const soloEscena = process.env.NOVARO_ESCENA || '';
+for (const e of escenas.filter((e) => e.navegadores.includes(navegador) && e.nombre.includes(soloEscena))) {
     const antes = fallos;
     const contexto = await Contexto();
     const t0 = Date.now();
