@@ -154,10 +154,19 @@ void Form1::Form_Load(bool nueva)
     Picture1->setFocus();
 }
 
+// The icon is read after the window's first frame: the first image read loads every
+// image plugin on the machine, and a window manager shows the icon when it comes.
+void Form1::paintEvent(QPaintEvent* evento)
+{
+    QMainWindow::paintEvent(evento);
+    if (iconoPedido_) return;
+    iconoPedido_ = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/novaro.png"))); });
+}
+
 void Form1::ConstruirControles()
 {
     setWindowTitle(tr("NOVARO"));
-    setWindowIcon(QIcon(QStringLiteral(":/novaro.png")));
 
     auto* centro = new QWidget(this);
     centro->setObjectName(QStringLiteral("Form1"));

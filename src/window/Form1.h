@@ -129,6 +129,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
     void Form_Load(bool nueva);
@@ -194,6 +195,7 @@ private:
     bool avisadoPreparando_ = false;
     bool descartarEnCamino_ = false;
     bool diaAlEmpezar_ = false;
+    bool iconoPedido_ = false;
     QElapsedTimer reloj_;
     QString rutaMarcas_;
 };
