@@ -96,6 +96,9 @@ void TestVentana::arranque()
     for (int i = 0; i < 81; ++i) {
         dados += v.f->Estado.Originales[i];
         QCOMPARE(v.f->Text1[i]->isReadOnly(), bool(v.f->Estado.Originales[i]));
+        // Each cell took its text once, and the words that go with it.
+        QCOMPARE(v.Celda(i) == "-", !v.f->Estado.Originales[i]);
+        QCOMPARE(v.f->Text1[i]->accessibleDescription(), v.Celda(i) == "-" ? QString("vacía") : QString());
     }
     QCOMPARE(dados, 34);
     // Naming the sound file at start-up plays nothing.
