@@ -71,6 +71,10 @@ QIcon EstiloVentana::standardIcon(StandardPixmap cual, const QStyleOption* opcio
 
 void InstalarEstiloVentana()
 {
-    if (qobject_cast<EstiloVentana*>(QApplication::style())) return;
-    QApplication::setStyle(new EstiloVentana(QApplication::style()->name()));
+    QStyle* actual = QApplication::style();
+    if (qobject_cast<EstiloVentana*>(actual)) return;
+    // A style made anew by its name, as Qt made the one in use; one without a name is
+    // taken over as it is.
+    const QString nombre = actual->name();
+    QApplication::setStyle(nombre.isEmpty() ? new EstiloVentana(actual) : new EstiloVentana(nombre));
 }
