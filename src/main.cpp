@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "EstiloVentana.h"
 #include "Form1.h"
 #include "Frases.h"
 #include "Idioma.h"
@@ -182,6 +183,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    InstalarEstiloVentana();
     if (idioma.isEmpty()) idioma = ElegirIdioma(QLocale::system().uiLanguages());
     InstalarIdioma(idioma, LugaresDelPrograma().datos);   // a missing translation leaves it Spanish
     QGuiApplication::setDesktopFileName(QStringLiteral(NOVARO_ID));

@@ -20,6 +20,7 @@
 #include <QProxyStyle>
 #include <QTimer>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -133,6 +134,9 @@ void Form1::Form_Load(bool nueva)
     Estado.RutaSonido = ruta.toStdString();
     reproductor_->PonerArchivo(ruta);
     CrearCasillas();
+    // Each cell is laid out once, with the text the first game leaves in it.
+    textosAlEmpezar_.emplace();
+    textosAlEmpezar_->fill(QStringLiteral("-"));
     // Silent: the window is not shown yet.
     if (EmpezarConservado(nueva)) {
     } else if (sudokuInicial_) {
@@ -145,6 +149,8 @@ void Form1::Form_Load(bool nueva)
     } else {
         NuevaPartida(Estado, *this, *azar_);
     }
+    const std::array<QString, 81> textos = *std::exchange(textosAlEmpezar_, std::nullopt);
+    for (int i = 0; i < 81; ++i) Text1[i]->setText(textos[i]);
     juego_.Seguir();
     if (diaAlEmpezar_) {
         const Resultado r = juego_.SudokuDelDia();
@@ -154,10 +160,19 @@ void Form1::Form_Load(bool nueva)
     Picture1->setFocus();
 }
 
+// The icon is read after the window's first frame: the first image read loads every
+// image plugin on the machine, and a window manager shows the icon when it comes.
+void Form1::paintEvent(QPaintEvent* evento)
+{
+    QMainWindow::paintEvent(evento);
+    if (iconoPedido_) return;
+    iconoPedido_ = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/novaro.png"))); });
+}
+
 void Form1::ConstruirControles()
 {
     setWindowTitle(tr("NOVARO"));
-    setWindowIcon(QIcon(QStringLiteral(":/novaro.png")));
 
     auto* centro = new QWidget(this);
     centro->setObjectName(QStringLiteral("Form1"));
@@ -234,7 +249,6 @@ void Form1::CrearCasillas()
         auto* celda = new Casilla(i, Frame1);
         const int fila = i / 9, columna = i % 9;
         celda->setGeometry(Twips(600 * columna + 100 * (columna / 3), 400 * fila + 100 * (fila / 3), 600, 400));
-        celda->setText(QStringLiteral("-"));
         celda->installEventFilter(this);
         connect(celda, &Casilla::GotFocus, this, &Form1::Text1_GotFocus);
         connect(celda, &Casilla::KeyDown, this, &Form1::Text1_KeyDown);
@@ -296,13 +310,22 @@ void Form1::ConstruirMenus()
     setMinimumSize(Twips(0, 0, 7935, 4665).width(), Twips(0, 0, 7935, 4665).height() + menuBar()->sizeHint().height());
 }
 
-std::string Form1::Texto(int16_t indice) const { return Text1[indice]->text().toStdString(); }
+std::string Form1::Texto(int16_t indice) const
+{
+    return (textosAlEmpezar_ ? (*textosAlEmpezar_)[indice] : Text1[indice]->text()).toStdString();
+}
 
 void Form1::PonerTexto(int16_t indice, const std::string& texto)
 {
     const QString nuevo = QString::fromStdString(texto);
-    if (Text1[indice]->text() == nuevo) return;
-    Text1[indice]->setText(nuevo);
+    if (textosAlEmpezar_) {
+        QString& antes = (*textosAlEmpezar_)[indice];
+        if (antes == nuevo) return;
+        antes = nuevo;
+    } else {
+        if (Text1[indice]->text() == nuevo) return;
+        Text1[indice]->setText(nuevo);
+    }
     PartidaCambiada();
 }
 

@@ -129,6 +129,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
     void Form_Load(bool nueva);
@@ -177,6 +178,9 @@ private:
     Lugares lugares_;
     std::optional<SudokuLeido> sudokuInicial_;
     std::array<bool, 81> seleccionadas_{};
+    // While the first game is dealt or brought back, the cells' texts are held here and
+    // the cells get only the last: each text laid out costs the start-up time.
+    std::optional<std::array<QString, 81>> textosAlEmpezar_;
     int tableroEntero_ = 0;
     std::optional<Voz::TableroEntero> silencio_;
     QString rutaAjustes_;
@@ -194,6 +198,7 @@ private:
     bool avisadoPreparando_ = false;
     bool descartarEnCamino_ = false;
     bool diaAlEmpezar_ = false;
+    bool iconoPedido_ = false;
     QElapsedTimer reloj_;
     QString rutaMarcas_;
 };

@@ -55,6 +55,7 @@ QByteArray Contenido(const QString& ruta)
 // What a window shows of its game, to compare two windows.
 struct Vista {
     QStringList textos;
+    QStringList descripciones;   // what a screen reader adds to each cell's name
     std::array<bool, 81> originales{}, provisionales{}, bloqueadas{};
     std::array<uint16_t, 81> notas{};
     int cursor = 0;
@@ -66,6 +67,7 @@ Vista VistaDe(const VentanaPrueba& v)
     Vista w;
     for (int i = 0; i < 81; ++i) {
         w.textos << v.Celda(i);
+        w.descripciones << v.f->Text1[i]->accessibleDescription();
         w.originales[i] = v.f->Estado.Originales[i];
         w.provisionales[i] = v.f->Estado.Provisionales[i];
         w.bloqueadas[i] = v.f->Text1[i]->isReadOnly();

@@ -2,14 +2,19 @@
 #include "SudokusPrueba.h"
 #include "VentanaPrueba.h"
 #include "BotonVariasLineas.h"
+#include "EstiloVentana.h"
 #include <QAccessible>
 #include <QFrame>
 #include <QMenuBar>
+#include <QToolButton>
 
 class TestVentana : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void arranque();
+    void trasElPrimerCuadro_data();
+    void trasElPrimerCuadro();
     void arranqueConUnSudoku();
     void semillaDelReloj_data();
     void semillaDelReloj();
@@ -23,6 +28,54 @@ private slots:
     void rotulosEnteros_data();
     void rotulosEnteros();
 };
+
+// The window is made under the style the game puts on the application.
+void TestVentana::initTestCase()
+{
+    InstalarEstiloVentana();
+    InstalarEstiloVentana();   // a second call keeps the first
+    QVERIFY(qobject_cast<EstiloVentana*>(QApplication::style()));
+    QVERIFY(!qobject_cast<EstiloVentana*>(static_cast<QProxyStyle*>(QApplication::style())->baseStyle()));
+}
+
+namespace {
+
+QImage Imagen(const QIcon& icono) { return icono.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32); }
+
+// The menu bar's overflow arrow, and the one the desktop's style draws.
+QImage FlechaDeLaBarra(const Form1& f)
+{
+    for (auto* b : f.menuBar()->findChildren<QToolButton*>())
+        if (!b->icon().isNull()) return Imagen(b->icon());
+    return {};
+}
+
+} // namespace
+
+void TestVentana::trasElPrimerCuadro_data()
+{
+    QTest::addColumn<bool>("icono");   // else the menu bar's arrow
+    QTest::newRow("window icon") << true;
+    QTest::newRow("menu bar overflow arrow") << false;
+}
+
+// What waits for the first frame is there once the window has shown, as it was.
+void TestVentana::trasElPrimerCuadro()
+{
+    QFETCH(bool, icono);
+    VentanaPrueba v;
+    const QStyle* base = static_cast<QProxyStyle*>(QApplication::style())->baseStyle();
+    const QImage esperada = icono ? Imagen(QIcon(QStringLiteral(":/novaro.png")))
+                                  : Imagen(base->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr,
+                                                              v.f->menuBar()));
+    QVERIFY(!esperada.isNull());
+    if (icono) {
+        QTRY_VERIFY(!v.f->windowIcon().isNull());
+        QCOMPARE(Imagen(v.f->windowIcon()), esperada);
+    } else {
+        QCOMPARE(FlechaDeLaBarra(*v.f), esperada);
+    }
+}
 
 void TestVentana::arranque()
 {
@@ -43,6 +96,9 @@ void TestVentana::arranque()
     for (int i = 0; i < 81; ++i) {
         dados += v.f->Estado.Originales[i];
         QCOMPARE(v.f->Text1[i]->isReadOnly(), bool(v.f->Estado.Originales[i]));
+        // Each cell took its text once, and the words that go with it.
+        QCOMPARE(v.Celda(i) == "-", !v.f->Estado.Originales[i]);
+        QCOMPARE(v.f->Text1[i]->accessibleDescription(), v.Celda(i) == "-" ? QString("vacía") : QString());
     }
     QCOMPARE(dados, 34);
     // Naming the sound file at start-up plays nothing.
