@@ -69,10 +69,10 @@ class MissingTool(SessionError):
 class SpeechTimeout(SessionError):
     """Orca did not speak the expected text in time; `heard` is what it did say."""
 
-    def __init__(self, expected, heard, timeout):
+    def __init__(self, expected, heard, timeout, queue=""):
         self.expected, self.heard = expected, heard
         lines = "\n".join("  SPOKEN: %s" % u for u in heard) or "  (nothing)"
-        super().__init__("expected %r within %.1f s; Orca said:\n%s" % (expected, timeout, lines))
+        super().__init__("expected %r within %.1f s; Orca said:\n%s%s" % (expected, timeout, lines, queue))
 
 
 def normalize(text):
@@ -277,7 +277,8 @@ class OrcaSession:
                 if _matches(expected, u, contains):
                     return u
             if time.monotonic() >= deadline:
-                raise SpeechTimeout(getattr(expected, "pattern", expected), self.spoken(start), timeout)
+                raise SpeechTimeout(getattr(expected, "pattern", expected), self.spoken(start), timeout,
+                                    self._queue_digest())
             self._check_program()
             time.sleep(0.05)
 
@@ -558,6 +559,20 @@ class OrcaSession:
         if self._program_proc is not None and self._program_proc.poll() is not None:
             raise SessionError("the program ended (status %s):\n%s"
                                % (self._program_proc.returncode, self.program_output()))
+
+    # What Orca's event queue did, for a text that never came: dropped in a flood, or late.
+    _QUEUE_NEWS = re.compile(r"^EVENT MANAGER: (?:FLOOD|DELUGE|.*pruned|Not processing this event due to flood"
+                             r"|Ignoring event type due to deluge)")
+
+    def _queue_digest(self, last=6):
+        records = self._read_records()
+        news = [r.split("\n")[0] for r in records if self._QUEUE_NEWS.match(r)]
+        moved = [r.split("\n")[0] for r in records if r.startswith(("EVENT MANAGER: Queueing", "EVENT MANAGER: Dequeued"))]
+        lines = ["Orca's queue: %d flood or deluge records%s" % (len(news), "; the last:" if news else "")]
+        lines += ["  " + r[:160] for r in news[-last:]]
+        lines.append("Orca's last events queued or taken:")
+        lines += ["  " + r[:160] for r in moved[-last:]]
+        return "\n" + "\n".join(lines)
 
     def _read_records(self):
         try:
