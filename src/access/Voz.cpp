@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QWindow>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,6 +20,10 @@ constexpr std::chrono::milliseconds EsperaFijar{500};
 constexpr std::chrono::milliseconds EsperaVentana{20};
 // Far longer than a window takes to get the focus back from a menu, even on a loaded machine.
 constexpr std::chrono::milliseconds LimiteEsperaVentana{1500};
+// A board's description changes held after a menu go out by then at the latest, if the
+// player has not pressed a key or clicked first: long after Orca has taken in the window's
+// return and the words.
+constexpr std::chrono::milliseconds LimiteRetenidas{2500};
 
 // Orca 43 puts on the braille line only the labels found inside a notification,
 // and drops a label whose text the notification's own name already holds. So the
@@ -85,6 +90,68 @@ QAccessible::UpdateHandler manejadorAnterior = nullptr;
 int tablerosEnteros = 0;
 // A board rewritten since the last text was fixed on the braille line.
 bool tableroReescrito = false;
+// A menu had the focus, and no window of the game has it since (the whole game's fact).
+bool trasMenu = false;
+
+// Whether a text said now waits for the window to have the focus back from a menu.
+bool EsperaLaVentana()
+{
+    // Where a menu never takes the focus (Windows), its closing still gives the focus
+    // back to the window, and a reader presenting it would cut short a text said before.
+    if (QApplication::activePopupWidget())
+        return true;
+    // Qt 6.8 may leave the focus window on a menu that closed (the next key's words waited
+    // there for good), and its announcements do not meet Orca 43's flood: an open menu is
+    // all there is to wait for.
+    if constexpr (Voz::ConAnuncios)
+        return false;
+    if (const QWindow* w = QGuiApplication::focusWindow())
+        return w->type() == Qt::Popup;
+    return trasMenu;
+}
+
+// A board rewritten by a menu's action while the window waits for its focus back: its
+// cells' description changes are held until after the words. The menu's closing queues
+// focus events in Orca 43; if more than fifty events wait behind them when it takes them
+// (a board's worth of descriptions and the notification), it prunes every notification,
+// and the words of the deal are lost. The descriptions only keep the screen reader's
+// cache of the cells right, which nobody reads before the player's next key or click.
+struct Retenida {
+    QPointer<QObject> objeto;
+    int hijo;
+    QAccessible::Event tipo;
+};
+std::vector<Retenida> retenidas;
+
+void SoltarRetenidas()
+{
+    if (retenidas.empty())
+        return;
+    for (const Retenida& r : std::exchange(retenidas, {})) {
+        if (!r.objeto)
+            continue;
+        QAccessibleEvent evento(r.objeto, r.tipo);
+        evento.setChild(r.hijo);
+        Voz::Publicar(&evento);
+    }
+    // They may still wait in Orca's queue: no text selection event for the next text.
+    tableroReescrito = true;
+}
+
+bool Retener(const QAccessibleEvent* evento)
+{
+    if (evento->type() != QAccessible::DescriptionChanged && evento->type() != QAccessible::NameChanged)
+        return false;
+    if (!EsperaLaVentana())
+        return false;
+    if (retenidas.empty())
+        QTimer::singleShot(LimiteRetenidas, qApp, SoltarRetenidas);
+    for (const Retenida& r : retenidas)
+        if (r.objeto == evento->object() && r.hijo == evento->child() && r.tipo == evento->type())
+            return true;
+    retenidas.push_back({evento->object(), evento->child(), evento->type()});
+    return true;
+}
 
 bool TextoLejosDelFoco(const QAccessibleEvent* evento)
 {
@@ -102,7 +169,7 @@ bool TextoLejosDelFoco(const QAccessibleEvent* evento)
 
 void SinTextosLejos(QAccessibleEvent* evento)
 {
-    if (TextoLejosDelFoco(evento))
+    if (TextoLejosDelFoco(evento) || Retener(evento))
         return;
     QAccessible::installUpdateHandler(manejadorAnterior);
     Voz::Publicar(evento);
@@ -140,9 +207,11 @@ Voz::Voz(QMainWindow* ventana) : QObject(ventana), ventana_(ventana), lector_(Le
 {
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // No window at all (another program's turn) leaves the wait as it was.
-        if (w) trasMenu_ = w->type() == Qt::Popup;
+        if (w) trasMenu = w->type() == Qt::Popup;
         DecirPendientes();
     });
+    // The player's next key or click goes after a board's held descriptions.
+    qApp->installEventFilter(this);
     // A menu that closes without the focus moving tells nobody: it is looked for.
     esperar_.setInterval(EsperaVentana);
     connect(&esperar_, &QTimer::timeout, this, &Voz::DecirPendientes);
@@ -178,22 +247,6 @@ void Voz::Hablar(const QString& texto)
     Decir(texto);
 }
 
-bool Voz::EsperaLaVentana() const
-{
-    // Where a menu never takes the focus (Windows), its closing still gives the focus
-    // back to the window, and a reader presenting it would cut short a text said before.
-    if (QApplication::activePopupWidget())
-        return true;
-    // Qt 6.8 may leave the focus window on a menu that closed (the next key's words waited
-    // there for good), and its announcements do not meet Orca 43's flood: an open menu is
-    // all there is to wait for.
-    if constexpr (ConAnuncios)
-        return false;
-    if (const QWindow* w = QGuiApplication::focusWindow())
-        return w->type() == Qt::Popup;
-    return trasMenu_;
-}
-
 void Voz::DecirPendientes()
 {
     // A focus the window system never gives back must not leave the game silent.
@@ -208,6 +261,23 @@ void Voz::DecirPendientes()
         esperar_.stop();
         menuCerrado_.invalidate();
     }
+}
+
+bool Voz::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (!retenidas.empty()) {
+        switch (evento->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::TouchBegin:
+            SoltarRetenidas();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(objeto, evento);
 }
 
 void Voz::Decir(const QString& texto)

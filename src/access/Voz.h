@@ -87,8 +87,8 @@ private:
     // Orca 43, more than fifty events behind (a board rewritten at once), prunes every
     // notification queued before that, and a reader presenting the focus cuts short
     // what it was saying.
-    bool EsperaLaVentana() const;
     void DecirPendientes();
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
     void Decir(const QString& texto);
     void Anunciar(const QString& texto);
     void Mostrar(const QString& texto);
@@ -103,5 +103,4 @@ private:
     QStringList pendientes_;
     QTimer esperar_;
     QElapsedTimer menuCerrado_;   // since no menu is open, while texts wait
-    bool trasMenu_ = false;   // a menu had the focus, and no window of the game has it since
 };
