@@ -20,9 +20,8 @@ constexpr std::chrono::milliseconds EsperaFijar{500};
 constexpr std::chrono::milliseconds EsperaVentana{20};
 // Far longer than a window takes to get the focus back from a menu, even on a loaded machine.
 constexpr std::chrono::milliseconds LimiteEsperaVentana{1500};
-// A board's description changes held after a menu go out by then at the latest, if the
-// player has not pressed a key or clicked first: long after Orca has taken in the window's
-// return and the words.
+// A board's held description changes go out by then at the latest, if the player has not
+// pressed a key or clicked first: long after Orca has taken in what came before and the words.
 constexpr std::chrono::milliseconds LimiteRetenidas{2500};
 
 // Orca 43 puts on the braille line only the labels found inside a notification,
@@ -110,12 +109,14 @@ bool EsperaLaVentana()
     return trasMenu;
 }
 
-// A board rewritten by a menu's action while the window waits for its focus back: its
-// cells' description changes are held until after the words. The menu's closing queues
-// focus events in Orca 43; if more than fifty events wait behind them when it takes them
-// (a board's worth of descriptions and the notification), it prunes every notification,
-// and the words of the deal are lost. The descriptions only keep the screen reader's
-// cache of the cells right, which nobody reads before the player's next key or click.
+// A board rewritten at once keeps its cells' description changes (the "vacía" that comes
+// and goes) until the player's next key or click, or a moment later. Orca 43 prunes every
+// notification queued behind a focus or text selection event it takes with more than fifty
+// events waiting: a board's worth of descriptions, sent with the words, made a menu's
+// closing focus events, or the text selection that fixed the text before on the braille
+// line, drop the words (the Botonera's deal, M's notes). The descriptions only keep the
+// screen reader's cache of the cells right, and nothing reads that before the player's next
+// key or click. Announcements (Qt 6.8) are never pruned: there they go at once.
 struct Retenida {
     QPointer<QObject> objeto;
     int hijo;
@@ -123,10 +124,25 @@ struct Retenida {
 };
 std::vector<Retenida> retenidas;
 
+void SoltarRetenidas();
+
+QTimer& PlazoRetenidas()
+{
+    static QTimer* plazo = [] {
+        auto* t = new QTimer(qApp);
+        t->setSingleShot(true);
+        t->setInterval(LimiteRetenidas);
+        QObject::connect(t, &QTimer::timeout, SoltarRetenidas);
+        return t;
+    }();
+    return *plazo;
+}
+
 void SoltarRetenidas()
 {
     if (retenidas.empty())
         return;
+    PlazoRetenidas().stop();
     for (const Retenida& r : std::exchange(retenidas, {})) {
         if (!r.objeto)
             continue;
@@ -140,12 +156,15 @@ void SoltarRetenidas()
 
 bool Retener(const QAccessibleEvent* evento)
 {
+    if constexpr (Voz::ConAnuncios)
+        return false;
     if (evento->type() != QAccessible::DescriptionChanged && evento->type() != QAccessible::NameChanged)
         return false;
-    if (!EsperaLaVentana())
+    // A change of the focus itself is the screen reader's to say.
+    if (evento->object() == QApplication::focusWidget())
         return false;
     if (retenidas.empty())
-        QTimer::singleShot(LimiteRetenidas, qApp, SoltarRetenidas);
+        PlazoRetenidas().start();
     for (const Retenida& r : retenidas)
         if (r.objeto == evento->object() && r.hijo == evento->child() && r.tipo == evento->type())
             return true;
